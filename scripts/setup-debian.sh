@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages needed to build, run and test Lorvane 2004.
+# Runs as root, or through sudo when started by another user. Installs only what is missing.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build ccache pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-dejavu-core
+    xvfb xauth xdotool x11-utils x11-apps imagemagick
+    libc-bin
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
