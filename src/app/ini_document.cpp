@@ -1,0 +1,185 @@
+#include "app/ini_document.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+bool isBlankOrComment(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    return trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#');
+}
+
+QString escaped(const QString &text, QStringView alsoEscaped)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\': out += u"\\\\"; break;
+        case u'\n': out += u"\\n"; break;
+        case u'\r': out += u"\\r"; break;
+        case u'\0': out += u"\\0"; break;
+        case u'\t': out += alsoEscaped.contains(c) ? u"\\t" : u"\t"; break;
+        case u' ': out += alsoEscaped.contains(c) ? u"\\s" : u" "; break;
+        default:
+            if (alsoEscaped.contains(c))
+                out += u'\\';
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString unescaped(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == u'\\' && i + 1 < text.size()) {
+            c = text[++i];
+            if (c == u'n')
+                c = u'\n';
+            else if (c == u'r')
+                c = u'\r';
+            else if (c == u'0')
+                c = QChar(0);
+            else if (c == u't')
+                c = u'\t';
+            else if (c == u's')
+                c = u' ';
+        }
+        out += c;
+    }
+    return out;
+}
+
+constexpr QStringView NameSpecials = u"=[;# \t";
+
+} // namespace
+
+std::optional<IniDocument> IniDocument::parse(const QByteArray &bytes)
+{
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    IniDocument doc;
+    doc.m_lines = text.split(u'\n');
+    if (text.endsWith(u'\n') || text.isEmpty())
+        doc.m_lines.removeLast();
+    bool inSection = false;
+    for (QString &line : doc.m_lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (isBlankOrComment(line))
+            continue;
+        if (line.trimmed().startsWith(u'[')) {
+            if (!sectionOf(line))
+                return std::nullopt;
+            inSection = true;
+        } else if (!inSection || !entryOf(line)) {
+            return std::nullopt;
+        }
+    }
+    return doc;
+}
+
+bool IniDocument::isValidSection(const QString &section)
+{
+    return !section.contains(u'\n') && !section.contains(u'\r') && !section.contains(QChar(0));
+}
+
+std::optional<QString> IniDocument::sectionOf(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.size() < 2 || !trimmed.startsWith(u'[') || !trimmed.endsWith(u']'))
+        return std::nullopt;
+    return trimmed.mid(1, trimmed.size() - 2);
+}
+
+std::optional<IniDocument::Entry> IniDocument::entryOf(const QString &line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'\\')
+            ++i;
+        else if (line[i] == u'=')
+            return Entry{unescaped(QStringView(line).left(i).trimmed()),
+                         unescaped(QStringView(line).mid(i + 1))};
+    }
+    return std::nullopt;
+}
+
+qsizetype IniDocument::findSection(const QString &section) const
+{
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        if (isBlankOrComment(m_lines[i]))
+            continue;
+        const auto name = sectionOf(m_lines[i]);
+        if (name && name->compare(section, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+std::optional<QString> IniDocument::value(const QString &section, const QString &name) const
+{
+    const qsizetype header = findSection(section);
+    if (header < 0)
+        return std::nullopt;
+    for (qsizetype i = header + 1; i < m_lines.size(); ++i) {
+        const QString &line = m_lines[i];
+        if (isBlankOrComment(line))
+            continue;
+        if (sectionOf(line))
+            break;
+        const auto entry = entryOf(line);
+        if (entry && entry->name.compare(name, Qt::CaseInsensitive) == 0)
+            return entry->value;
+    }
+    return std::nullopt;
+}
+
+void IniDocument::setValue(const QString &section, const QString &name, const QString &text)
+{
+    const QString newLine = escaped(name, NameSpecials) + u'=' + escaped(text, {});
+    const qsizetype header = findSection(section);
+    if (header < 0) {
+        if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty())
+            m_lines.append(QString());
+        m_lines.append(u'[' + section + u']');
+        m_lines.append(newLine);
+        return;
+    }
+    qsizetype insertAt = header + 1;
+    for (qsizetype i = header + 1; i < m_lines.size(); ++i) {
+        const QString &line = m_lines[i];
+        if (line.trimmed().isEmpty())
+            continue;
+        if (!isBlankOrComment(line)) {
+            if (sectionOf(line))
+                break;
+            const auto entry = entryOf(line);
+            if (entry && entry->name.compare(name, Qt::CaseInsensitive) == 0) {
+                m_lines[i] = newLine;
+                return;
+            }
+        }
+        insertAt = i + 1;
+    }
+    m_lines.insert(insertAt, newLine);
+}
+
+QByteArray IniDocument::toBytes() const
+{
+    QByteArray out;
+    for (const QString &line : m_lines)
+        out += line.toUtf8() + '\n';
+    return out;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The settings file of systems without a registry: UTF-8 text, one "[key path]" line per key
+// followed by "name=value" lines. Section and value names compare without regard to case, as
+// registry keys and value names do. Everything the program does not touch (other sections,
+// comments, blank lines) is kept as it was.
+//
+// Escapes: in values a backslash, line feed, carriage return and NUL are written as "\\", "\n",
+// "\r", "\0". Names escape those too, space and tab as "\s" and "\t", and "=", "[", ";", "#" with
+// a backslash in front. Names are trimmed; everything after the first unescaped "=" is the value,
+// spaces included.
+class IniDocument
+{
+public:
+    // nullopt when the bytes are not a settings file this program can understand.
+    static std::optional<IniDocument> parse(const QByteArray &bytes);
+    // A key path can be a section name unless it holds a line break or a NUL.
+    static bool isValidSection(const QString &section);
+
+    std::optional<QString> value(const QString &section, const QString &name) const;
+    void setValue(const QString &section, const QString &name, const QString &text);
+    QByteArray toBytes() const;
+
+private:
+    struct Entry
+    {
+        QString name;
+        QString value;
+    };
+    static std::optional<QString> sectionOf(const QString &line);
+    static std::optional<Entry> entryOf(const QString &line);
+    qsizetype findSection(const QString &section) const;
+
+    QStringList m_lines;
+};
