@@ -1,0 +1,49 @@
+#include "app/test_file_location.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace mMain {
+
+QString testFileDirectory()
+{
+    const QString winDir = qEnvironmentVariable("WinDir");
+    if (!winDir.isEmpty())
+        return winDir;
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString dir = data + QStringLiteral("/Lorvane");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString testFilePath()
+{
+    return testFileDirectory() + QStringLiteral("/LVT.lvq");
+}
+
+bool FileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+QString WriteDefaultTestFile()
+{
+    const QString path = testFilePath();
+    QFile resource(DefaultTestFileResource);
+    if (!resource.open(QIODevice::ReadOnly))
+        return QCoreApplication::translate("mMain", "The default test file is missing from the program.");
+    const QByteArray bytes = resource.readAll();
+
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return QString();
+    return QCoreApplication::translate("mMain", "Cannot write the test file %1:\n%2")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+}
+
+} // namespace mMain
