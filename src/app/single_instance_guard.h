@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+// Keeps a second copy of the program from running for the same user. The first copy to
+// acquire holds a local server under a per-user name; no file is left behind, so a copy that
+// crashed never blocks the next start. On Linux the name lives in the abstract socket
+// namespace and disappears with the process.
+class SingleInstanceGuard
+{
+public:
+    explicit SingleInstanceGuard(const QString &name = defaultName());
+    ~SingleInstanceGuard();
+    SingleInstanceGuard(const SingleInstanceGuard &) = delete;
+    SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
+
+    // True when this guard holds the name now (also when it held it already).
+    bool tryAcquire();
+    void release();
+    bool isHeld() const;
+
+    // "lorvane-" followed by the user's id.
+    static QString defaultName();
+
+private:
+    QString m_name;
+    std::unique_ptr<QLocalServer> m_server;
+};
