@@ -1,0 +1,1 @@
+#include "layout/form_control.h"
