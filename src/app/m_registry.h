@@ -12,7 +12,7 @@
 //
 //     [Software\Lorvane\Options]
 //     ImageColor=13
-//     UserName=Anna Petrosyan
+//     UserName=User
 //
 // Key paths and value names compare without regard to case. A value is everything after the
 // first "="; backslash, line breaks and NUL inside it are escaped (see IniDocument).

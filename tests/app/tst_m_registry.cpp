@@ -32,7 +32,6 @@ private slots:
     void damagedFileReadsDefaultsAndSurvivesWrites();
     void unwritableStoreIsIgnored();
     void writeLeavesNoTemporaryFile();
-    void otherRootsAreNotServed();
 
 private:
     static QString read(const QString &name, const QString &defaultText)
@@ -209,15 +208,6 @@ void TestRegistry::writeLeavesNoTemporaryFile()
     const QDir dir(m_env->configDir() + "/Lorvane");
     QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden | QDir::System),
              QStringList{"Lorvane.ini"});
-}
-
-void TestRegistry::otherRootsAreNotServed()
-{
-    write("UserName", "Anna");
-    constexpr RegistryRoot localMachine = 0x80000002;
-    QCOMPARE(ReadRegString(localMachine, OptionsKey, "UserName", "User"), QStringLiteral("User"));
-    WriteRegString(localMachine, OptionsKey, "UserName", "Other");
-    QCOMPARE(read("UserName", "User"), QStringLiteral("Anna"));
 }
 
 QTEST_GUILESS_MAIN(TestRegistry)

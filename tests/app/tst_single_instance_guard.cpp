@@ -1,7 +1,6 @@
 #include "app/single_instance_guard.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -35,10 +34,8 @@ private slots:
     void init();
     void secondGuardIsRefusedUntilRelease();
     void destroyedGuardFreesTheName();
-    void guardsOfOtherNamesDoNotMeet();
     void secondProcessIsRefused();
     void killedHolderDoesNotBlockTheNext();
-    void noFileIsLeftBehind();
 
 private:
     void startHolder(QProcess &child, QByteArray *firstLine);
@@ -85,15 +82,6 @@ void TestSingleInstanceGuard::destroyedGuardFreesTheName()
     QVERIFY(next.tryAcquire());
 }
 
-void TestSingleInstanceGuard::guardsOfOtherNamesDoNotMeet()
-{
-    SingleInstanceGuard mine(m_name), other(m_name + "-other");
-    QVERIFY(mine.tryAcquire());
-    QVERIFY(other.tryAcquire());
-    QVERIFY(SingleInstanceGuard::defaultName().startsWith("lorvane-"));
-    QVERIFY(SingleInstanceGuard::defaultName().size() > QStringLiteral("lorvane-").size());
-}
-
 void TestSingleInstanceGuard::secondProcessIsRefused()
 {
     SingleInstanceGuard first(m_name);
@@ -123,16 +111,6 @@ void TestSingleInstanceGuard::killedHolderDoesNotBlockTheNext()
     QVERIFY(child.waitForFinished(5000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
     QVERIFY(mine.tryAcquire());
-}
-
-void TestSingleInstanceGuard::noFileIsLeftBehind()
-{
-    const QStringList before = QDir::temp().entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
-    SingleInstanceGuard guard(m_name);
-    QVERIFY(guard.tryAcquire());
-    const QStringList during = QDir::temp().entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
-    QVERIFY(!during.contains(m_name));
-    QCOMPARE(during.size(), before.size());
 }
 
 int main(int argc, char **argv)
