@@ -1,0 +1,395 @@
+#include "forms/picture_box.h"
+
+#include "forms/property_error.h"
+#include "forms/units.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace forms {
+
+// The widget behind a picture area: it shows the owner's surface and border and hosts children.
+class PictureSurfaceWidget : public QWidget
+{
+public:
+    explicit PictureSurfaceWidget(PictureBox *owner) : m_owner(owner)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        m_owner->paint(painter, event->rect());
+    }
+    void resizeEvent(QResizeEvent *) override { m_owner->ensureSurface(); }
+
+private:
+    PictureBox *m_owner;
+};
+
+namespace {
+
+QRgb pixelOf(ColorValue value) { return resolveColor(value).rgb(); }
+
+int roundToPixel(double value) { return static_cast<int>(std::lround(value)); }
+
+} // namespace
+
+PictureBox::PictureBox(Parent parent, const QString &name)
+    : Control(parent, new PictureSurfaceWidget(this), name)
+{
+    applyFont();
+    ensureSurface();
+}
+
+void PictureBox::setScaleMode(int mode)
+{
+    if (mode != Twips && mode != Pixels)
+        throw PropertyError("scale mode must be twips or pixels");
+    // The drawing position stays on the same pixel.
+    const double x = toPixelsX(m_currentX);
+    const double y = toPixelsY(m_currentY);
+    m_scaleMode = mode;
+    m_currentX = fromPixelsX(x);
+    m_currentY = fromPixelsY(y);
+}
+
+void PictureBox::setScaleModePixels(bool pixels) { setScaleMode(pixels ? Pixels : Twips); }
+
+double PictureBox::ScaleWidth() const { return fromPixelsX(innerRect().width()); }
+double PictureBox::ScaleHeight() const { return fromPixelsY(innerRect().height()); }
+
+void PictureBox::setBorderStyle(int style)
+{
+    if (style != NoBorder && style != FixedSingle)
+        throw PropertyError("border style must be 0 or 1");
+    m_borderStyle = style;
+    ensureSurface();
+    widget()->update();
+}
+
+void PictureBox::setAppearance(int appearance)
+{
+    if (appearance != Flat && appearance != ThreeD)
+        throw PropertyError("appearance must be 0 or 1");
+    m_appearance = appearance;
+    ensureSurface();
+    widget()->update();
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (on)
+        fitToPicture();
+}
+
+void PictureBox::Print(const QString &text)
+{
+    ensureSurface();
+    const QFont font = surfaceFont();
+    const QFontMetricsF metrics(font);
+    const double x = toPixelsX(m_currentX);
+    const double y = toPixelsY(m_currentY);
+    if (!m_surface.isNull() && !text.isEmpty()) {
+        QPainter painter(&m_surface);
+        painter.setFont(font);
+        painter.setPen(resolveColor(m_foreColor));
+        painter.drawText(QPointF(x, y + metrics.ascent()), text);
+        // Generous on the sides: italic and bold glyphs may reach past their advance.
+        const int slack = int(std::ceil(metrics.height() / 2));
+        updatePixels(QRect(int(std::floor(x)) - slack, int(std::floor(y)) - 1,
+                           int(std::ceil(metrics.horizontalAdvance(text))) + 2 * slack,
+                           int(std::ceil(metrics.height())) + 2));
+    }
+    m_currentX = 0;
+    m_currentY += fromPixelsY(metrics.height());
+}
+
+double PictureBox::TextWidth(const QString &text) const
+{
+    return fromPixelsX(QFontMetricsF(surfaceFont()).horizontalAdvance(text));
+}
+
+double PictureBox::TextHeight(const QString &) const
+{
+    return fromPixelsY(QFontMetricsF(surfaceFont()).height());
+}
+
+void PictureBox::Cls()
+{
+    ensureSurface();
+    fillSurface();
+    m_currentX = 0;
+    m_currentY = 0;
+    widget()->update();
+}
+
+void PictureBox::Refresh()
+{
+    if (widget()->isVisible())
+        widget()->repaint();
+    else
+        widget()->update();
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, ColorValue color, bool box)
+{
+    ensureSurface();
+    if (m_surface.isNull())
+        return;
+    const QPoint from(roundToPixel(toPixelsX(x1)), roundToPixel(toPixelsY(y1)));
+    const QPoint to(roundToPixel(toPixelsX(x2)), roundToPixel(toPixelsY(y2)));
+    const QRgb rgb = pixelOf(color);
+    if (box) {
+        const QRect r = QRect(from, to).normalized();
+        // Each edge is drawn one pixel past its corner, because a plain line leaves out its end.
+        drawLinePixels(r.topLeft(), r.topRight() + QPoint(1, 0), rgb);
+        drawLinePixels(r.bottomLeft(), r.bottomRight() + QPoint(1, 0), rgb);
+        drawLinePixels(r.topLeft(), r.bottomLeft() + QPoint(0, 1), rgb);
+        drawLinePixels(r.topRight(), r.bottomRight() + QPoint(0, 1), rgb);
+        updatePixels(r);
+    } else {
+        drawLinePixels(from, to, rgb);
+        updatePixels(QRect(from, to).normalized());
+    }
+}
+
+void PictureBox::PaintPicture(const QImage &picture, double x, double y)
+{
+    ensureSurface();
+    if (m_surface.isNull() || picture.isNull())
+        return;
+    const QPoint at(roundToPixel(toPixelsX(x)), roundToPixel(toPixelsY(y)));
+    QPainter painter(&m_surface);
+    painter.drawImage(at, picture);
+    updatePixels(QRect(at, picture.size()));
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    if (m_autoSize)
+        fitToPicture();
+    ensureSurface();
+    fillSurface();
+    widget()->update();
+}
+
+QImage PictureBox::Image() const { return m_surface; }
+
+void PictureBox::setBackColor(ColorValue color)
+{
+    Control::setBackColor(color);
+    ensureSurface();
+    fillSurface();
+    widget()->update();
+}
+
+void PictureBox::DrawText(const QRect &rect, const QString &text, int format)
+{
+    ensureSurface();
+    const QRect target = rect.normalized() & m_surface.rect();
+    if (target.isEmpty() || text.isEmpty())
+        return;
+    int alignment = Qt::AlignLeft;
+    if (format & AlignCenter)
+        alignment = Qt::AlignHCenter;
+    QPainter painter(&m_surface);
+    painter.setClipRect(target);
+    painter.setFont(surfaceFont());
+    painter.setPen(resolveColor(m_foreColor));
+    painter.drawText(rect.normalized(), alignment | Qt::AlignTop | Qt::TextSingleLine, text);
+    updatePixels(target);
+}
+
+void PictureBox::ScrollUp(const QRect &rect)
+{
+    ensureSurface();
+    const QRect r = rect.normalized() & m_surface.rect();
+    if (r.height() < 2)
+        return;
+    const qsizetype stride = m_surface.bytesPerLine();
+    const qsizetype rowBytes = qsizetype(r.width()) * 4;
+    uchar *top = m_surface.scanLine(r.top()) + qsizetype(r.left()) * 4;
+    if (rowBytes == stride) {
+        std::memmove(top, top + stride, stride * (r.height() - 1));
+    } else {
+        for (int row = 0; row < r.height() - 1; ++row)
+            std::memmove(top + row * stride, top + (row + 1) * stride, rowBytes);
+    }
+    updatePixels(r);
+}
+
+void PictureBox::applyColors()
+{
+    Control::applyColors();
+    // The surface paints every pixel itself.
+    widget()->setAutoFillBackground(false);
+    widget()->update();
+}
+
+void PictureBox::applyGeometry()
+{
+    Control::applyGeometry();
+    ensureSurface();
+}
+
+void PictureBox::paint(QPainter &painter, const QRect &exposed) const
+{
+    const QRect inner = innerRect();
+    if (!m_surface.isNull()) {
+        const QRect target = exposed & QRect(inner.topLeft(), m_surface.size());
+        if (!target.isEmpty())
+            painter.drawImage(target, m_surface, target.translated(-inner.topLeft()));
+    }
+    const QRect outer = widget()->rect();
+    if (m_borderStyle == NoBorder || outer.isEmpty())
+        return;
+    if (m_appearance == ThreeD) {
+        qDrawWinPanel(&painter, outer, QApplication::palette(), true);
+    } else {
+        painter.setPen(resolveColor(SystemColor::WindowText));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outer.adjusted(0, 0, -1, -1));
+    }
+}
+
+int PictureBox::borderWidth() const
+{
+    if (m_borderStyle == NoBorder)
+        return 0;
+    return m_appearance == ThreeD ? 2 : 1;
+}
+
+QRect PictureBox::innerRect() const
+{
+    const int border = borderWidth();
+    const QRect outer = widget()->rect();
+    return QRect(border, border, std::max(0, outer.width() - 2 * border),
+                 std::max(0, outer.height() - 2 * border));
+}
+
+void PictureBox::ensureSurface()
+{
+    const QSize size = innerRect().size();
+    if (m_surface.size() == size)
+        return;
+    if (size.isEmpty()) {
+        m_surface = QImage();
+        return;
+    }
+    // What was drawn stays at the top-left corner; new room shows the background colour.
+    QImage grown(size, QImage::Format_RGB32);
+    grown.fill(pixelOf(m_backColor));
+    if (!m_surface.isNull()) {
+        QPainter painter(&grown);
+        painter.drawImage(0, 0, m_surface);
+    }
+    m_surface = grown;
+}
+
+void PictureBox::fillSurface()
+{
+    if (m_surface.isNull())
+        return;
+    m_surface.fill(pixelOf(m_backColor));
+    if (!m_picture.isNull()) {
+        QPainter painter(&m_surface);
+        painter.drawImage(0, 0, m_picture);
+    }
+}
+
+QFont PictureBox::surfaceFont() const
+{
+    QFont f = font();
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+double PictureBox::toPixelsX(double x) const
+{
+    return m_scaleMode == Pixels ? x : x / twipsPerPixelX();
+}
+
+double PictureBox::toPixelsY(double y) const
+{
+    return m_scaleMode == Pixels ? y : y / twipsPerPixelY();
+}
+
+double PictureBox::fromPixelsX(double px) const
+{
+    return m_scaleMode == Pixels ? px : pixelsToTwipsX(px);
+}
+
+double PictureBox::fromPixelsY(double px) const
+{
+    return m_scaleMode == Pixels ? px : pixelsToTwipsY(px);
+}
+
+void PictureBox::updatePixels(const QRect &pixels)
+{
+    const QRect inner = innerRect();
+    const QRect area = pixels.translated(inner.topLeft()) & inner;
+    if (!area.isEmpty())
+        widget()->update(area);
+}
+
+void PictureBox::drawLinePixels(QPoint from, QPoint to, QRgb color)
+{
+    const QRect bounds = m_surface.rect();
+    if (from.y() == to.y()) {
+        // The common case, the bottom row of a scrolling area: one span of pixels.
+        const int y = from.y();
+        int first = from.x() < to.x() ? from.x() : to.x() + 1;
+        int last = from.x() < to.x() ? to.x() - 1 : from.x();
+        first = std::max(first, bounds.left());
+        last = std::min(last, bounds.right());
+        if (y < bounds.top() || y > bounds.bottom() || first > last || from.x() == to.x())
+            return;
+        auto *row = reinterpret_cast<QRgb *>(m_surface.scanLine(y));
+        std::fill(row + first, row + last + 1, color);
+        return;
+    }
+    // Bresenham, every point but the last.
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    QPoint p = from;
+    while (p != to) {
+        if (bounds.contains(p))
+            reinterpret_cast<QRgb *>(m_surface.scanLine(p.y()))[p.x()] = color;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.rx() += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.ry() += sy;
+        }
+    }
+}
+
+void PictureBox::fitToPicture()
+{
+    if (m_picture.isNull())
+        return;
+    const int border = 2 * borderWidth();
+    Move(Left(), Top(), pixelsToTwipsX(m_picture.width() + border),
+         pixelsToTwipsY(m_picture.height() + border));
+}
+
+} // namespace forms
