@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// Reading the test file: one record per line, five texts and the number of the right answer,
+// separated by commas, e.g.
+//     ".doc files are ...","answer 1","answer 2","answer 3","answer 4",2<CR><LF>
+//
+// Records are read field by field the way a BASIC sequential `Input #` reads them:
+// - Spaces and tabs before a field are skipped.
+// - A text field in double quotes runs to the next double quote; commas and spaces inside are
+//   kept. Whatever follows the closing quote is skipped up to and over the next comma or line
+//   end. A line end or the end of the file before the closing quote is an unterminated quote.
+// - A text field without quotes runs to the next comma or line end, trailing spaces and tabs
+//   removed.
+// - The number field is an optional sign and decimal digits in the range of a 16-bit integer.
+//   Spaces and anything else that cannot belong to a number are ignored up to the line end
+//   (the default file ends with a NUL byte after its last digit). A field without digits, or
+//   with a fraction or an exponent right after the digits ("2.5", "4e0"), is refused.
+// - Lines end with CR LF, LF or CR.
+// - Before each record, blank lines and stray spaces, tabs and NUL bytes are skipped; the
+//   record count is only raised when something is left after them. So nothing after the last
+//   number field (spaces, NUL bytes, line ends, blank lines) starts a further record.
+// A line end ends a text field like a comma does, so a record cut short takes its missing
+// fields from the next line; that misreading then shows as a bad number field or a premature
+// end of the file.
+//
+// All functions work on the file's bytes in memory, in time linear in their size.
+namespace bank {
+
+// At most this many records: the counts are 16-bit signed integers.
+inline constexpr int kMaxQuestions = 32767;
+
+struct QuestionRecord
+{
+    QString questText;
+    QString answer1;
+    QString answer2;
+    QString answer3;
+    QString answer4;
+    qint16 rightAnswer = 0; // kept as written, even outside 1..4
+};
+
+enum class LoadError {
+    None,
+    PrematureEnd,       // the file ends inside a record
+    UnterminatedQuote,  // a quoted text without its closing quote on the same line
+    NoNumber,           // the number field holds no digits
+    NotAnInteger,       // the number field has a fraction or an exponent
+    NumberOutOfRange,   // beyond -32768..32767
+    TooManyRecords,     // more than kMaxQuestions records
+};
+
+struct LoadResult
+{
+    bool ok() const { return error == LoadError::None; }
+
+    LoadError error = LoadError::None;
+    QList<QuestionRecord> records; // record n of the file at index n - 1; empty on failure
+    int errorRecord = 0;           // 1-based number of the record being read at the failure
+    qsizetype errorOffset = -1;    // byte offset of the failure in the file
+};
+
+// True when the file's first line begins with a double quote and a full stop (`".`).
+// Takes the whole file or any beginning of it.
+bool hasSignature(QByteArrayView firstBytes);
+
+// Every record of the file, texts decoded from ArmSCII-8, or the first failure.
+LoadResult loadQuestions(QByteArrayView bytes);
+
+// The records of the file counted with the same reading, the fields thrown away. The count is
+// raised before a record is read, so a record that fails to read is still counted; counting
+// stops quietly at the first failure, and at kMaxQuestions when more records follow.
+qint16 countQuestions(QByteArrayView bytes);
+
+// A short English description of the failure, for logs and test output.
+const char *loadErrorText(LoadError error);
+
+} // namespace bank
