@@ -3,6 +3,12 @@
 #include "bank/armscii8.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace bank {
 namespace {
@@ -20,6 +26,43 @@ bool isLineEnd(char c)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// The first byte from p on that is a, b or c; end when there is none. Looks at sixteen or
+// eight bytes at a time where it can, since texts make up nearly all of the file.
+const char *findAny(const char *p, const char *end, char a, char b, char c)
+{
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b), vc = _mm_set1_epi8(c);
+    while (end - p >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, va),
+                                                       _mm_cmpeq_epi8(block, vb)),
+                                          _mm_cmpeq_epi8(block, vc));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return p + std::countr_zero(unsigned(mask));
+        p += 16;
+    }
+#endif
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr quint64 ones = 0x0101010101010101ULL;
+        constexpr quint64 highs = 0x8080808080808080ULL;
+        const quint64 pa = ones * quint8(a), pb = ones * quint8(b), pc = ones * quint8(c);
+        const auto zeroBytes = [](quint64 x) { return (x - ones) & ~x; };
+        while (end - p >= 8) {
+            quint64 word;
+            std::memcpy(&word, p, 8);
+            // The lowest flagged byte is always a true match; only bytes above it may not be.
+            const quint64 hits =
+                (zeroBytes(word ^ pa) | zeroBytes(word ^ pb) | zeroBytes(word ^ pc)) & highs;
+            if (hits)
+                return p + (std::countr_zero(hits) >> 3);
+            p += 8;
+        }
+    }
+    while (p != end && *p != a && *p != b && *p != c)
+        ++p;
+    return p;
 }
 
 // A cursor over the file's bytes that reads one field at a time. Every step moves forward or
@@ -48,8 +91,7 @@ public:
         if (*m_pos == '"')
             return readQuotedText(field);
         const char *start = m_pos;
-        while (m_pos != m_end && *m_pos != ',' && !isLineEnd(*m_pos))
-            ++m_pos;
+        m_pos = findAny(m_pos, m_end, ',', '\r', '\n');
         const char *stop = m_pos;
         while (stop != start && isBlank(stop[-1]))
             --stop;
@@ -80,8 +122,7 @@ public:
         if (number < -32768 || number > 32767)
             return fail(LoadError::NumberOutOfRange);
         *value = static_cast<qint16>(number);
-        while (m_pos != m_end && !isLineEnd(*m_pos))
-            ++m_pos;
+        m_pos = findAny(m_pos, m_end, '\r', '\n', '\n');
         skipLineEnd();
         return true;
     }
@@ -99,14 +140,12 @@ private:
     bool readQuotedText(QByteArrayView *field)
     {
         const char *start = ++m_pos;
-        while (m_pos != m_end && *m_pos != '"' && !isLineEnd(*m_pos))
-            ++m_pos;
+        m_pos = findAny(m_pos, m_end, '"', '\r', '\n');
         if (m_pos == m_end || *m_pos != '"')
             return fail(LoadError::UnterminatedQuote);
         *field = QByteArrayView(start, m_pos - start);
         ++m_pos;
-        while (m_pos != m_end && *m_pos != ',' && !isLineEnd(*m_pos))
-            ++m_pos;
+        m_pos = findAny(m_pos, m_end, ',', '\r', '\n');
         skipDelimiter();
         return true;
     }

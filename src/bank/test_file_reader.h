@@ -79,3 +79,5 @@ qint16 countQuestions(QByteArrayView bytes);
 const char *loadErrorText(LoadError error);
 
 } // namespace bank
+
+Q_DECLARE_TYPEINFO(bank::QuestionRecord, Q_RELOCATABLE_TYPE);
