@@ -1,10 +1,9 @@
 #include "bank/question_draw.h"
 
-#include <QTime>
+#include <QDateTime>
 
 #include <cmath>
 #include <memory>
-#include <random>
 
 namespace bank {
 namespace {
@@ -20,6 +19,28 @@ void checkDrawPossible(qint16 totquest, qint16 drawCount)
         throw DrawError("the order already holds every record");
 }
 
+// SplitMix64: a one-word state, so seeding it at every draw costs nothing.
+class ClockSeededGenerator
+{
+public:
+    void reseed()
+    {
+        m_state = quint64(QDateTime::currentMSecsSinceEpoch() % (24 * 3600 * 1000));
+    }
+
+    double next()
+    {
+        quint64 z = (m_state += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        z ^= z >> 31;
+        return (z >> 11) * (1.0 / 9007199254740992.0); // 53 bits, in [0, 1)
+    }
+
+private:
+    quint64 m_state = 0;
+};
+
 } // namespace
 
 qint16 drawNumber(qint16 totquest, double u)
@@ -34,11 +55,9 @@ qint16 drawNumber(qint16 totquest, double u)
 
 QuestionDraw::QuestionDraw()
 {
-    auto generator = std::make_shared<std::mt19937>();
-    m_next = [generator] { return (*generator)() * (1.0 / 4294967296.0); };
-    m_reseed = [generator] {
-        generator->seed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
-    };
+    auto generator = std::make_shared<ClockSeededGenerator>();
+    m_next = [generator] { return generator->next(); };
+    m_reseed = [generator] { generator->reseed(); };
     m_drawn.assign(kNumberRange, false);
 }
 

@@ -37,7 +37,7 @@ public:
     // Seeds the generator afresh from the clock.
     using Reseed = std::function<void()>;
 
-    // A Mersenne twister seeded from the time of day in milliseconds.
+    // A small generator seeded from the time of day in milliseconds (UTC).
     QuestionDraw();
     QuestionDraw(UniformSource next, Reseed reseed);
 
