@@ -15,6 +15,7 @@ private slots:
     void wellFormedFileLoadsEveryRecord();
     void malformedFileFailsAndCountStopsQuietly_data();
     void malformedFileFailsAndCountStopsQuietly();
+    void textsOfEveryLengthLoadWhole();
     void moreThan32767RecordsFail();
     void signatureIsQuoteAndFullStopOnTheFirstLine_data();
     void signatureIsQuoteAndFullStopOnTheFirstLine();
@@ -126,6 +127,27 @@ void TestTestFileReader::malformedFileFailsAndCountStopsQuietly()
     QCOMPARE(countQuestions(file), qint16(count));
 }
 
+// The delimiters are found several bytes at a time; every length and position must agree.
+void TestTestFileReader::textsOfEveryLengthLoadWhole()
+{
+    for (int length = 0; length <= 70; ++length) {
+        QByteArray text(length, '\xb2');
+        if (length > 0)
+            text[length / 3] = ',';
+        const QByteArray unquoted(length, 'u');
+        const QByteArray file = '"' + text + "\"" + QByteArray(length % 19, 'x') + ",\"\"," + unquoted
+            + ",\"c\",\"d\"," + QByteArray(length % 17, ' ') + '2' + QByteArray(length, '\0') + '\n';
+
+        const LoadResult result = loadQuestions(file);
+        QVERIFY2(result.ok(), loadErrorText(result.error));
+        QCOMPARE(result.records.size(), 1);
+        QCOMPARE(result.records[0].questText.size(), length);
+        QCOMPARE(result.records[0].questText.count(u','), length > 0 ? 1 : 0);
+        QCOMPARE(result.records[0].answer2, QString::fromLatin1(unquoted));
+        QCOMPARE(result.records[0].rightAnswer, qint16(2));
+    }
+}
+
 void TestTestFileReader::moreThan32767RecordsFail()
 {
     const QByteArray record("\"q\",\"a\",\"b\",\"c\",\"d\",1\r\n");
@@ -190,8 +212,9 @@ void TestTestFileReader::arbitraryBytesNeverBreakTheReader()
     QRandomGenerator random(2004);
     for (int round = 0; round < 20000; ++round) {
         QByteArray bytes(random.bounded(1, 120), Qt::Uninitialized);
+        const bool longTexts = round % 2;
         for (char &c : bytes)
-            c = alphabet[random.bounded(int(sizeof alphabet))];
+            c = longTexts && random.bounded(8) ? 'a' : alphabet[random.bounded(int(sizeof alphabet))];
         const LoadResult result = loadQuestions(bytes);
         const int expected = result.ok() ? int(result.records.size()) : result.errorRecord;
         QCOMPARE(int(countQuestions(bytes)), expected);
