@@ -75,6 +75,7 @@ private slots:
     void runsAndAbsoluteStretchesAreEncodedByTheRules();
     void colourPictureKeepsItsColoursExactly();
     void richPictureIsReducedToNearbyColours();
+    void smallDistinctAreaKeepsItsColourInRichPicture();
     void typicalPictureIsSmallerThanUncompressed();
     void nullImageWritesNothing();
 };
@@ -212,6 +213,19 @@ void TestRle8BmpWriter::richPictureIsReducedToNearbyColours()
                               std::abs(qBlue(a) - qBlue(b))});
         }
     QVERIFY2(worst <= 24, qPrintable(QString::number(worst)));
+}
+
+void TestRle8BmpWriter::smallDistinctAreaKeepsItsColourInRichPicture()
+{
+    // Many grey shades, each more frequent than the few red pixels.
+    QImage image(600, 20, QImage::Format_RGB32);
+    for (int x = 0; x < 600; ++x)
+        for (int y = 0; y < 20; ++y)
+            image.setPixel(x, y, qRgb(x * 255 / 599, x * 255 / 599, x * 255 / 599));
+    for (int x = 300; x < 303; ++x)
+        image.setPixel(x, 10, qRgb(255, 0, 0));
+    const QImage decoded = decode(Rle8BmpWriter::encode(image));
+    QCOMPARE(decoded.pixel(301, 10), qRgb(255, 0, 0));
 }
 
 void TestRle8BmpWriter::typicalPictureIsSmallerThanUncompressed()

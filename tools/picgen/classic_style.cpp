@@ -210,7 +210,6 @@ void ClassicStyle::tabs(QPainter &painter, const QRect &pane, const QStringList 
     const QFontMetrics metrics(f);
     const int height = 18;
     int x = pane.left() + 2;
-    QRect activeRect;
     QList<QRect> rects;
     for (const QString &name : names) {
         const QRect tab(x, pane.top() - height, metrics.horizontalAdvance(name) + 14, height);
@@ -224,8 +223,6 @@ void ClassicStyle::tabs(QPainter &painter, const QRect &pane, const QStringList 
         QRect tab = rects.at(i);
         if (i == active)
             tab.adjust(-2, -2, 2, 1);
-        else
-            tab.adjust(0, 0, 0, 0);
         painter.fillRect(tab, Face);
         hline(painter, tab.left() + 2, tab.right() - 2, tab.top(), Light);
         vline(painter, tab.left(), tab.top() + 2, tab.bottom() - (i == active ? 0 : 1), Light);
