@@ -11,6 +11,35 @@
 #include <QWidget>
 
 namespace forms {
+namespace {
+
+// Tells every control when the system colour scheme changes, so system colours follow it.
+class PaletteWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    static PaletteWatcher &instance()
+    {
+        static PaletteWatcher *watcher = new PaletteWatcher(qApp);
+        return *watcher;
+    }
+
+signals:
+    void changed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            emit changed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    explicit PaletteWatcher(QObject *app) : QObject(app) { app->installEventFilter(this); }
+};
+
+} // namespace
 
 Parent::Parent(Form &form) : m_area(form.clientArea()) {}
 Parent::Parent(Control &container) : m_area(container.widget()) {}
@@ -24,6 +53,7 @@ Control::Control(Parent parent, QWidget *widget, const QString &name)
     // The control object lives as long as its widget.
     setParent(widget);
     watchMouseOf(widget);
+    connect(&PaletteWatcher::instance(), &PaletteWatcher::changed, this, &Control::applyColors);
     widget->show();
 }
 
@@ -192,7 +222,11 @@ void Control::watchMouseOf(QWidget *widget)
 
 void Control::handleMouseRelease() { emit Click(); }
 
-void Control::handleMouseDoubleClick() { emit DblClick(); }
+bool Control::handleMouseDoubleClick()
+{
+    emit DblClick();
+    return false;
+}
 
 bool Control::eventFilter(QObject *watched, QEvent *event)
 {
@@ -216,16 +250,12 @@ bool Control::eventFilter(QObject *watched, QEvent *event)
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             // The second press of a double-click: its release must not count as a click.
             m_pressed = false;
-            handleMouseDoubleClick();
+            if (handleMouseDoubleClick())
+                return true;
         }
         break;
     case QEvent::MouseMove:
         emit MouseMove();
-        break;
-    case QEvent::ApplicationPaletteChange:
-        // System colours follow the new scheme.
-        if (watched == m_widget)
-            applyColors();
         break;
     default:
         break;
@@ -234,3 +264,5 @@ bool Control::eventFilter(QObject *watched, QEvent *event)
 }
 
 } // namespace forms
+
+#include "control.moc"

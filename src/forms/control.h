@@ -93,7 +93,8 @@ protected:
     virtual void applyGeometry();
     // Called for mouse events of the widget (and of its viewport, where there is one).
     virtual void handleMouseRelease();
-    virtual void handleMouseDoubleClick();
+    // Returns true when the double-click press must not reach the widget.
+    virtual bool handleMouseDoubleClick();
     void watchMouseOf(QWidget *widget);
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,0 +1,35 @@
+#include "forms/msg_box.h"
+
+#include <QMessageBox>
+
+namespace forms {
+namespace {
+
+MessageBoxHandler &currentHandler()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+} // namespace
+
+void MsgBox(const QString &text, const QString &title)
+{
+    if (const MessageBoxHandler &handler = currentHandler()) {
+        handler(text, title);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MsgBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler)
+{
+    MessageBoxHandler previous = std::move(currentHandler());
+    currentHandler() = std::move(handler);
+    return previous;
+}
+
+} // namespace forms
