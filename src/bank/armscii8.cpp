@@ -1,0 +1,87 @@
+#include "bank/armscii8.h"
+
+#include <array>
+
+namespace bank {
+namespace {
+
+// Byte 0xA0 onwards, as the standard assigns them; 0xA1 and 0xFF are unassigned.
+constexpr char16_t kUpperHalf[96] = {
+    u'\u00A0', kArmscii8Replacement, u'\u0587', u'\u0589', u')', u'(', u'\u00BB', u'\u00AB',
+    u'\u2014', u'.', u'\u055D', u',', u'-', u'\u058A', u'\u2026', u'\u055C',
+    u'\u055B', u'\u055E',
+    // 0xB2..0xFD: capital and small letter of Ա..Ֆ alternate.
+    u'\u0531', u'\u0561', u'\u0532', u'\u0562', u'\u0533', u'\u0563', u'\u0534', u'\u0564',
+    u'\u0535', u'\u0565', u'\u0536', u'\u0566', u'\u0537', u'\u0567', u'\u0538', u'\u0568',
+    u'\u0539', u'\u0569', u'\u053A', u'\u056A', u'\u053B', u'\u056B', u'\u053C', u'\u056C',
+    u'\u053D', u'\u056D', u'\u053E', u'\u056E', u'\u053F', u'\u056F', u'\u0540', u'\u0570',
+    u'\u0541', u'\u0571', u'\u0542', u'\u0572', u'\u0543', u'\u0573', u'\u0544', u'\u0574',
+    u'\u0545', u'\u0575', u'\u0546', u'\u0576', u'\u0547', u'\u0577', u'\u0548', u'\u0578',
+    u'\u0549', u'\u0579', u'\u054A', u'\u057A', u'\u054B', u'\u057B', u'\u054C', u'\u057C',
+    u'\u054D', u'\u057D', u'\u054E', u'\u057E', u'\u054F', u'\u057F', u'\u0550', u'\u0580',
+    u'\u0551', u'\u0581', u'\u0552', u'\u0582', u'\u0553', u'\u0583', u'\u0554', u'\u0584',
+    u'\u0555', u'\u0585', u'\u0556', u'\u0586',
+    u'\u055A', kArmscii8Replacement,
+};
+
+constexpr std::array<char16_t, 256> makeDecodeTable()
+{
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 0x80; ++b)
+        table[b] = char16_t(b);
+    for (int b = 0x80; b < 0xA0; ++b)
+        table[b] = kArmscii8Replacement;
+    for (int b = 0xA0; b < 0x100; ++b)
+        table[b] = kUpperHalf[b - 0xA0];
+    return table;
+}
+
+constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
+
+int byteFor(char16_t ch)
+{
+    if (ch < 0x80)
+        return ch;
+    if (ch == kArmscii8Replacement)
+        return -1;
+    for (int b = 0xA0; b < 0x100; ++b) {
+        if (kDecode[b] == ch)
+            return b;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString decodeArmscii8(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes)
+        *out++ = QChar(kDecode[static_cast<unsigned char>(c)]);
+    return text;
+}
+
+QByteArray encodeArmscii8(QStringView text, qsizetype *firstBadIndex)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteFor(text[i].unicode());
+        if (b < 0) {
+            if (firstBadIndex)
+                *firstBadIndex = i;
+            return {};
+        }
+        bytes[i] = static_cast<char>(b);
+    }
+    if (firstBadIndex)
+        *firstBadIndex = -1;
+    return bytes;
+}
+
+bool armscii8CanEncode(char16_t ch)
+{
+    return byteFor(ch) >= 0;
+}
+
+} // namespace bank
