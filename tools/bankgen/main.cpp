@@ -1,0 +1,30 @@
+// bankgen: turns the readable source of the default test bank into the 8-bit test file.
+// Usage: bankgen <source-folder> <output-file>
+#include "bank_source.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: bankgen <source-folder> <output-file>\n");
+        return 2;
+    }
+    bankgen::SourceError error;
+    const QByteArray bytes = bankgen::buildTestFile(bankgen::defaultSourceFiles(args.at(1)), error);
+    if (bytes.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+        return 1;
+    }
+    QSaveFile out(args.at(2));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(args.at(2)), qPrintable(out.errorString()));
+        return 1;
+    }
+    std::printf("%s: %lld bytes\n", qPrintable(args.at(2)), static_cast<long long>(bytes.size()));
+    return 0;
+}
