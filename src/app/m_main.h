@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Strings shared by the program's modules.
+namespace mMain {
+
+inline QString dataFilePath;         // the test file's path, once it has been accepted
+inline QString advanceIfWrongValue;  // "True" from start-up on
+
+inline const QString AppTitle = QStringLiteral("Lorvane");
+inline const QString TestFileMissingText =
+    QStringLiteral("Test File not found, please reinstall Lorvane 2004 program");
+
+} // namespace mMain
