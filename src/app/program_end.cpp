@@ -9,13 +9,23 @@ namespace mMain {
 namespace {
 
 SingleInstanceGuard *instanceGuard = nullptr;
+EndProgramHandler endHandler;
 
 } // namespace
 
 void setInstanceGuard(SingleInstanceGuard *guard) { instanceGuard = guard; }
 
+EndProgramHandler setEndProgramHandler(EndProgramHandler handler)
+{
+    EndProgramHandler previous = std::move(endHandler);
+    endHandler = std::move(handler);
+    return previous;
+}
+
 void EndProgram(int exitCode)
 {
+    if (endHandler)
+        endHandler(exitCode);
     if (instanceGuard)
         instanceGuard->release();
     std::fflush(nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class SingleInstanceGuard;
 
 namespace mMain {
@@ -11,5 +13,10 @@ void setInstanceGuard(SingleInstanceGuard *guard);
 // scroll: releases the single-copy guard and exits without running further event procedures.
 // Settings writes are complete when WriteRegString returns, so nothing is pending.
 [[noreturn]] void EndProgram(int exitCode = 0);
+
+// Tests take over the end of the program with a handler that leaves by throwing; should the
+// handler return, the program ends anyway. Returns the previous handler.
+using EndProgramHandler = std::function<void(int exitCode)>;
+EndProgramHandler setEndProgramHandler(EndProgramHandler handler);
 
 } // namespace mMain
