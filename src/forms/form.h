@@ -3,9 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 class QMenuBar;
-class QWidget;
 
 namespace forms {
 
