@@ -1,12 +1,36 @@
+// Sub Main: one copy at a time, the test file in place, then the main window.
+#include "app/font_substitution.h"
+#include "app/m_main.h"
+#include "app/program_end.h"
+#include "app/single_instance_guard.h"
+#include "app/test_file_location.h"
+#include "forms/msg_box.h"
+#include "main_window/frm_main.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Lorvane"));
-    window.resize(786, 552);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Lorvane"));
+    mMain::installArmenianFontSubstitutes();
+
+    SingleInstanceGuard guard;
+    if (!guard.tryAcquire()) {
+        forms::MsgBox(QStringLiteral("Lorvane Already Running!"), mMain::AppTitle);
+        return 0;
+    }
+    mMain::setInstanceGuard(&guard);
+
+    if (!mMain::FileExists(mMain::testFilePath())) {
+        const QString failure = mMain::WriteDefaultTestFile();
+        if (!failure.isEmpty()) {
+            forms::MsgBox(failure, mMain::AppTitle);
+            return 1;
+        }
+    }
+
+    frmMain main;
+    main.Load();
     return app.exec();
 }
