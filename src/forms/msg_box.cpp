@@ -1,6 +1,7 @@
 #include "forms/msg_box.h"
 
 #include <QMessageBox>
+#include <cstdio>
 
 namespace forms {
 namespace {
@@ -19,6 +20,9 @@ void MsgBox(const QString &text, const QString &title)
         handler(text, title);
         return;
     }
+    // Also on standard error, so a message shown on a machine nobody watches leaves a trace.
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    std::fflush(stderr);
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setTextFormat(Qt::PlainText);

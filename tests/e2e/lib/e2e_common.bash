@@ -1,0 +1,131 @@
+# Shared by the end-to-end scripts: a private X server, a private home, and ways to wait for
+# the program's windows. Each script sources this file with the program's path as $1.
+
+set -euo pipefail
+
+LORVANE=${1:?usage: $0 path/to/lorvane}
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+SOURCE_DIR=$(cd "$E2E_DIR/../.." && pwd)
+WORK=$(mktemp -d /tmp/lorvane-e2e.XXXXXX)
+SHOTS=${LORVANE_E2E_SHOTS:-$WORK/shots}
+mkdir -p "$SHOTS" "$WORK/windir" "$WORK/config" "$WORK/data" "$WORK/home" "$WORK/runtime"
+chmod 700 "$WORK/runtime"
+
+failures=0
+XVFB_PID=
+
+cleanup()
+{
+    exec 2>/dev/null
+    local pids
+    pids=$(jobs -p) || true
+    [ -n "$pids" ] && kill -9 $pids 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    chmod -R u+w "$WORK" 2>/dev/null || true
+    [ -n "${LORVANE_E2E_KEEP:-}" ] && echo "kept $WORK" || rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# A fresh X server of its own, so the scripts may run side by side.
+start_x()
+{
+    local fifo=$WORK/display
+    Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp 7>"$fifo" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$fifo" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=:$(head -n1 "$fifo")
+    unset QT_QPA_PLATFORM
+}
+
+# The program sees only the directories of this run.
+export WinDir=$WORK/windir
+export XDG_CONFIG_HOME=$WORK/config
+export XDG_DATA_HOME=$WORK/data
+export XDG_RUNTIME_DIR=$WORK/runtime
+export HOME=$WORK/home
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
+
+# Starts the program in the background; its pid in $!, its stderr in the given file.
+launch()
+{
+    local log=$1
+    "$LORVANE" 2>"$log" &
+}
+
+# Waits until a visible window of the process has the given title; prints its id.
+wait_window()
+{
+    local pid=$1 title=$2 timeout=${3:-10} id
+    local deadline=$(($(date +%s%N) + timeout * 1000000000))
+    while [ "$(date +%s%N)" -lt "$deadline" ]; do
+        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null | head -n1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits for the process to end; prints its exit status, or "running" after the timeout.
+wait_exit()
+{
+    local pid=$1 timeout=${2:-10} status
+    for _ in $(seq $((timeout * 20))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            status=0
+            wait "$pid" || status=$?
+            echo "$status"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo running
+}
+
+window_width() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'; }
+
+# The main window: titled like the message boxes, but far wider than any of them.
+wait_main_window()
+{
+    local pid=$1 timeout=${2:-15} id
+    local deadline=$(($(date +%s) + timeout))
+    while [ "$(date +%s)" -lt "$deadline" ]; do
+        id=$(wait_window "$pid" Lorvane 1) || id=
+        if [ -n "$id" ] && [ "$(window_width "$id")" -ge 600 ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$pid" 2>/dev/null || return 1
+    done
+    return 1
+}
+
+visible_windows_of() { xdotool search --all --onlyvisible --pid "$1" 2>/dev/null | wc -l; }
+
+# Presses Return in a window, as a user closing a message box would.
+press_return()
+{
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key --clearmodifiers Return
+}
+
+shoot() { import -window root "$SHOTS/$1.png"; }
+
+finish()
+{
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures check(s) failed"
+        exit 1
+    fi
+    echo "all checks passed"
+}
