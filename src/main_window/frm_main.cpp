@@ -8,6 +8,7 @@
 #include "app/text_number.h"
 #include "app/test_file_location.h"
 #include "dialogs/frm_splash.h"
+#include "main_window/answer_keys.h"
 #include "draw/question_picture_table.h"
 #include "draw/text_placement.h"
 #include "forms/command_button.h"
@@ -69,6 +70,7 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"))
     buildToolbar();
     buildTimers();
     connectEvents();
+    new AnswerKeys(*this); // owned by the window
 }
 
 frmMain::~frmMain() = default;

@@ -1,0 +1,109 @@
+#include "main_window/answer_keys.h"
+
+#include "forms/command_button.h"
+#include "forms/option_button.h"
+#include "forms/picture_box.h"
+#include "forms/text_box.h"
+#include "main_window/frm_main.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+AnswerKeys::AnswerKeys(frmMain &main)
+    : QObject(&main)
+    , m_main(main)
+{
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &AnswerKeys::onFocusChanged);
+}
+
+AnswerKeys::~AnswerKeys()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool AnswerKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    auto *target = static_cast<QWidget *>(watched);
+    if (target->window() != m_main.window() || !target->hasFocus())
+        return false;
+    return handleKey(target, *static_cast<QKeyEvent *>(event));
+}
+
+bool AnswerKeys::handleKey(QWidget *target, const QKeyEvent &key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier)
+        return false;
+    const int row = answerRowOf(target);
+    switch (key.key()) {
+    case Qt::Key_1: case Qt::Key_2: case Qt::Key_3: case Qt::Key_4:
+        return chooseAnswer(key.key() - Qt::Key_0);
+    case Qt::Key_Up:
+        return row != 0 && focusAnswer(row == 1 ? 4 : row - 1);
+    case Qt::Key_Down:
+        return row != 0 && focusAnswer(row == 4 ? 1 : row + 1);
+    case Qt::Key_Space:
+        return answerTextRow(target) && chooseAnswer(row);
+    case Qt::Key_Return: case Qt::Key_Enter:
+        if (answerTextRow(target))
+            return chooseAnswer(row);
+        if (auto *button = qobject_cast<QPushButton *>(target); button && button->isEnabled()) {
+            button->click();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// Exactly what a mouse click on the option does.
+bool AnswerKeys::chooseAnswer(int k)
+{
+    if (!testOnScreen() || !m_main.Option(k).Enabled())
+        return false;
+    static_cast<QAbstractButton *>(m_main.Option(k).widget())->click();
+    return true;
+}
+
+bool AnswerKeys::focusAnswer(int k)
+{
+    if (!testOnScreen())
+        return false;
+    m_main.Option(k).SetFocus();
+    return true;
+}
+
+int AnswerKeys::answerRowOf(const QWidget *widget) const
+{
+    for (int k = 1; k <= 4; ++k) {
+        if (widget == m_main.Option(k).widget() || widget == m_main.harc(k).widget())
+            return k;
+    }
+    return 0;
+}
+
+bool AnswerKeys::answerTextRow(const QWidget *widget) const
+{
+    const int k = answerRowOf(widget);
+    return k != 0 && widget == m_main.harc(k).widget();
+}
+
+bool AnswerKeys::testOnScreen() const
+{
+    return !m_main.splashik->Visible() && m_main.Option(1).Visible();
+}
+
+// A check disables Next and the focus would fall to the question text; the first answer of the
+// new question is where the keyboard user wants to be.
+void AnswerKeys::onFocusChanged(QWidget *old, QWidget *now)
+{
+    if (old && old == m_main.cmdNext->widget() && !old->isEnabled() && now
+        && now->window() == m_main.window() && answerRowOf(now) == 0 && testOnScreen())
+        m_main.Option(1).SetFocus();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class frmMain;
+class QKeyEvent;
+class QWidget;
+
+// The keyboard way through a test, next to the mouse: digits 1 to 4 choose an answer, Up and
+// Down walk the answers, Space or Enter on an answer text chooses it, Enter presses the focused
+// button, and after an answer has been checked the focus returns to the first answer.
+class AnswerKeys : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AnswerKeys(frmMain &main);
+    ~AnswerKeys() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool handleKey(QWidget *target, const QKeyEvent &key);
+    bool chooseAnswer(int k);
+    bool focusAnswer(int k);
+    int answerRowOf(const QWidget *widget) const; // 1..4, or 0
+    bool answerTextRow(const QWidget *widget) const;
+    bool testOnScreen() const;
+    void onFocusChanged(QWidget *old, QWidget *now);
+
+    frmMain &m_main;
+};
