@@ -54,17 +54,18 @@ void frmSplash::buildControls()
     Image1 = makeImage(*Frame1, QStringLiteral("Image1"), QStringLiteral(":/icons/splash_left.png"));
     Image1->Move(240, 420, Image1->Width(), Image1->Height());
     Image2 = makeImage(*Frame1, QStringLiteral("Image2"), QStringLiteral(":/icons/lorvane.png"));
-    Image2->Move(Frame1->Width() - 1000, 360, Image2->Width(), Image2->Height());
+    Image2->Move(Frame1->Width() - 1000, 1800, Image2->Width(), Image2->Height());
 
     const double textLeft = 2400;
     const double textWidth = Frame1->Width() - textLeft - 1100;
+    const double wideTextWidth = Frame1->Width() - textLeft - 240;
     lblProductName = new Label(*Frame1, QStringLiteral("lblProductName"),
                                bank::decodeArmscii8(productNameBytes()));
     lblProductName->setFontName(QStringLiteral("Times LatArm"));
-    lblProductName->setFontSize(22);
+    lblProductName->setFontSize(17);
     lblProductName->setFontBold(true);
     lblProductName->setForeColor(rgb(0, 0, 128));
-    lblProductName->Move(textLeft, 480, textWidth, 600);
+    lblProductName->Move(textLeft, 480, wideTextWidth, 600);
 
     auto *product = new Label(*Frame1, QStringLiteral("lblProduct"), QStringLiteral("Lorvane 2004"));
     product->setFontSize(16);
@@ -80,7 +81,9 @@ void frmSplash::buildControls()
 
     lblCredit = new Label(*Frame1, QStringLiteral("lblCredit"));
     lblCredit->setFontSize(8);
-    lblCredit->Move(textLeft, Frame1->Height() - 600, Frame1->Width() - textLeft - 240, 300);
+    lblCredit->Move(textLeft, Frame1->Height() - 600, wideTextWidth, 300);
+    for (Label *label : {lblProductName, product, lblVersion, lblPlatform, lblCredit})
+        label->setTransparent(true);
 }
 
 void frmSplash::Form_Load()
