@@ -29,7 +29,7 @@ bool AnswerKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto *target = static_cast<QWidget *>(watched);
-    if (target->window() != m_main.window() || !target->hasFocus())
+    if (target->window() != m_main.window())
         return false;
     return handleKey(target, *static_cast<QKeyEvent *>(event));
 }
