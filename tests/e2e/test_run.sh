@@ -49,6 +49,6 @@ check "the program runs on after thirty answers" kill -0 "$pid"
 xdotool key alt+f
 sleep 0.3
 xdotool key q
-check "File > Quit ends the program" test "$(wait_exit "$pid" 5)" != running
+check "File > Quit ends the program" exits_with "$pid" 5 0
 
 finish

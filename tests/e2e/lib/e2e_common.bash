@@ -76,20 +76,27 @@ wait_window()
     return 1
 }
 
-# Waits for the process to end; prints its exit status, or "running" after the timeout.
+# Waits for the process to end and sets EXIT_STATUS to its exit status, or to "running" after
+# the timeout. Not for use in $(...): only this shell can collect its own children's status.
 wait_exit()
 {
-    local pid=$1 timeout=${2:-10} status
+    local pid=$1 timeout=${2:-10}
+    EXIT_STATUS=running
     for _ in $(seq $((timeout * 20))); do
         if ! kill -0 "$pid" 2>/dev/null; then
-            status=0
-            wait "$pid" || status=$?
-            echo "$status"
+            EXIT_STATUS=0
+            wait "$pid" || EXIT_STATUS=$?
             return 0
         fi
         sleep 0.05
     done
-    echo running
+}
+
+# Zero when the process ended within the timeout with the given status.
+exits_with()
+{
+    wait_exit "$1" "$2"
+    [ "$EXIT_STATUS" = "$3" ]
 }
 
 window_width() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'; }
