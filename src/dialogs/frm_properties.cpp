@@ -1,0 +1,356 @@
+#include "dialogs/frm_properties.h"
+
+#include "app/color_palette.h"
+#include "app/m_registry.h"
+#include "app/text_number.h"
+#include "draw/color_swatch.h"
+#include "draw/text_placement.h"
+#include "forms/combo_box.h"
+#include "forms/command_button.h"
+#include "forms/frame.h"
+#include "forms/image_combo.h"
+#include "forms/image_list.h"
+#include "forms/label.h"
+#include "forms/list_view.h"
+#include "forms/option_button.h"
+#include "forms/picture_box.h"
+#include "forms/text_box.h"
+#include "main_window/frm_main.h"
+
+#include <QFontDatabase>
+#include <QPixmap>
+#include <QPointer>
+
+using namespace forms;
+
+namespace {
+
+constexpr double WindowWidth = 6780;
+constexpr double WindowHeight = 6960;
+constexpr double Margin = 240;
+constexpr double FieldLeft = 1800;
+constexpr double RowHeight = 315;
+constexpr double LabelHeight = 255;
+constexpr double LabelDrop = 45; // puts a label's text level with the field beside it
+
+struct ColourSetting
+{
+    QString valueName;
+    QString defaultNumber;
+    QString label;
+};
+
+const std::array<ColourSetting, 5> &colourSettings()
+{
+    static const std::array<ColourSetting, 5> settings = {{
+        {QStringLiteral("ImageColor"), QStringLiteral("13"), QStringLiteral("Question Text Color:")},
+        {QStringLiteral("ImageColor1"), QStringLiteral("1"), QStringLiteral("Answer Text Color:")},
+        {QStringLiteral("ImageColor2"), QStringLiteral("8"), QStringLiteral("Answer Background Color::")},
+        {QStringLiteral("ImageColor3"), QStringLiteral("16"), QStringLiteral("Answer Selected Text Color:")},
+        {QStringLiteral("ImageColor4"), QStringLiteral("10"),
+         QStringLiteral("Answer Selected Background Color:")},
+    }};
+    return settings;
+}
+
+QString setting(const QString &name, const QString &defaultText)
+{
+    return mRegistry::ReadRegString(mRegistry::HKEY_CURRENT_USER, mRegistry::OptionsKey, name,
+                                    defaultText);
+}
+
+void store(const QString &name, const QString &text)
+{
+    mRegistry::WriteRegString(mRegistry::HKEY_CURRENT_USER, mRegistry::OptionsKey, name, text);
+}
+
+// "BLACK" -> "Black".
+QString entryText(const QString &key)
+{
+    return key.left(1).toUpper() + key.mid(1).toLower();
+}
+
+// The answer whose option button alone is set, 0 when none is set, -1 when several are.
+int selectedAnswer(const frmMain &main)
+{
+    int selected = 0;
+    for (int k = 4; k >= 1; --k) {
+        if (!main.Option(k).Value())
+            continue;
+        if (selected != 0)
+            return -1;
+        selected = k;
+    }
+    return selected;
+}
+
+void setColour(Control &control, bool text, ColorValue color)
+{
+    if (text)
+        control.setForeColor(color);
+    else
+        control.setBackColor(color);
+}
+
+Label *makeLabel(Parent parent, const QString &name, const QString &caption, double left,
+                 double fieldTop, double width)
+{
+    auto *label = new Label(parent, name, caption);
+    label->setWordWrap(false);
+    label->setTransparent(true);
+    label->Move(left, fieldTop + LabelDrop, width, LabelHeight);
+    return label;
+}
+
+} // namespace
+
+frmProperties::frmProperties(frmMain &main)
+    : Form(QStringLiteral("frmProperties")), m_main(main)
+{
+    setCaption(QStringLiteral("  Configure"));
+    setClientSize(WindowWidth, WindowHeight);
+    buildControls();
+    connectEvents();
+    setResizable(false);
+}
+
+frmProperties *frmProperties::showProperties(frmMain &main)
+{
+    static QPointer<frmProperties> open;
+    if (!open || &open->m_main != &main) {
+        // The main window owns the dialog; an unloaded dialog goes, so the next opening is fresh.
+        open = new frmProperties(main);
+        open->setParent(&main);
+        connect(open, &Form::Unloaded, open, &QObject::deleteLater);
+    }
+    open->Show();
+    open->Activate();
+    return open;
+}
+
+void frmProperties::buildControls()
+{
+    double top = Margin;
+    UserName = new TextBox(*this, QStringLiteral("UserName"), false);
+    UserName->Move(FieldLeft, top, 2760, RowHeight);
+    Label1 = makeLabel(*this, QStringLiteral("Label1"), QStringLiteral("User Name:"), Margin, top, 1500);
+
+    top += 420;
+    Combo1 = new ComboBox(*this, QStringLiteral("Combo1"));
+    Combo1->Move(FieldLeft, top, 1200, RowHeight);
+    Label2 = makeLabel(*this, QStringLiteral("Label2"), QStringLiteral("Pause Time (S)"), Margin, top, 1500);
+
+    top += 420;
+    nameFont = new ComboBox(*this, QStringLiteral("nameFont"));
+    nameFont->Move(FieldLeft, top, 2760, RowHeight);
+    Label3 = makeLabel(*this, QStringLiteral("Label3"), QStringLiteral("Font:"), Margin, top, 1500);
+
+    buildColourFrame();
+
+    Label9 = new Label(*this, QStringLiteral("Label9"), QStringLiteral("Click here and Reset Color Settings"));
+    Label9->setWordWrap(false);
+    Label9->setTransparent(true);
+    Label9->setLinkCursor(true);
+    Label9->setFontUnderline(true);
+    // The pointer over the link must not count as over the background as well.
+    Label9->widget()->setAttribute(Qt::WA_NoMousePropagation);
+    Label9->Move(Margin, Frame2->Top() + Frame2->Height() + 120, 3600, LabelHeight);
+
+    ImageList1 = new forms::ImageList(this, QStringLiteral("ImageList1"));
+    ImageList1->Add(QStringLiteral("test"), QPixmap(QStringLiteral(":/icons/test.png")));
+    const double listTop = Label9->Top() + 480;
+    Label10 = new Label(*this, QStringLiteral("Label10"), QStringLiteral("Select below List Test"));
+    Label10->setWordWrap(false);
+    Label10->setTransparent(true);
+    Label10->Move(Margin, listTop, 3000, LabelHeight);
+    ListView1 = new ListView(*this, QStringLiteral("ListView1"));
+    ListView1->Move(Margin, listTop + 300, WindowWidth - 2 * Margin, 900);
+
+    const double buttonTop = WindowHeight - Margin - 375;
+    cmdOk = new CommandButton(*this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
+    cmdOk->Move(WindowWidth - Margin - 2 * 1215 - 120, buttonTop, 1215, 375);
+    cmdOk->setDefault(true);
+    Command1 = new CommandButton(*this, QStringLiteral("Command1"), QStringLiteral("Cancel"));
+    Command1->Move(WindowWidth - Margin - 1215, buttonTop, 1215, 375);
+
+    // The scratch area the swatches are drawn in; never shown.
+    picHidden = new PictureBox(*this, QStringLiteral("picHidden"));
+    picHidden->setVisible(false);
+    ImageList = new forms::ImageList(this, QStringLiteral("ImageList"));
+}
+
+void frmProperties::buildColourFrame()
+{
+    Frame2 = new Frame(*this, QStringLiteral("Frame2"), QStringLiteral("Select Color:"));
+    Frame2->Move(Margin, 1560, WindowWidth - 2 * Margin, 2520);
+    const QString names[] = {QStringLiteral("ImageCombo"), QStringLiteral("ImageCombo1"),
+                             QStringLiteral("ImageCombo2"), QStringLiteral("ImageCombo3"),
+                             QStringLiteral("ImageCombo4")};
+    Label **labels[] = {&Label4, &Label5, &Label6, &Label7, &Label8};
+    forms::ImageCombo **choosers[] = {&ImageCombo, &ImageCombo1, &ImageCombo2, &ImageCombo3, &ImageCombo4};
+    const double chooserLeft = 3120;
+    for (int i = 0; i < 5; ++i) {
+        const double top = 360 + i * 420;
+        auto *chooser = new forms::ImageCombo(*Frame2, names[i]);
+        chooser->Move(chooserLeft, top, Frame2->Width() - chooserLeft - 240, RowHeight + 15);
+        *choosers[i] = chooser;
+        m_choosers[i] = chooser;
+        *labels[i] = makeLabel(*Frame2, QStringLiteral("Label%1").arg(4 + i), colourSettings()[i].label,
+                               240, top, chooserLeft - 360);
+    }
+}
+
+void frmProperties::connectEvents()
+{
+    connect(cmdOk, &Control::Click, this, &frmProperties::cmdOk_Click);
+    connect(Command1, &Control::Click, this, &frmProperties::Command1_Click);
+    connect(Label9, &Control::Click, this, &frmProperties::Label9_Click);
+    connect(Label9, &Control::MouseMove, this, &frmProperties::Label9_MouseMove);
+    connect(this, &Form::MouseMove, this, &frmProperties::Form_MouseMove);
+    connect(nameFont, &Control::Click, this, &frmProperties::nameFont_Click);
+    for (int i = 0; i < 5; ++i)
+        connect(m_choosers[i], &Control::Click, this, [this, i] { ImageCombo_Click(i); });
+}
+
+void frmProperties::Form_Load()
+{
+    loadTestList();
+    loadColourChoosers();
+    loadPauseTimes();
+    UserName->setText(setting(QStringLiteral("UserName"), QStringLiteral("User")));
+    loadFonts();
+}
+
+void frmProperties::loadTestList()
+{
+    ListView1->setImageList(ImageList1);
+    ListView1->AddItem(QStringLiteral("    Microsoft Word 2000"), 1);
+    ListView1->setSelectedIndex(1);
+}
+
+void frmProperties::loadColourChoosers()
+{
+    QStringList colorNames = mMain::colorNames();
+    for (QString &name : colorNames)
+        mMain::MakeColorSwatch(*picHidden, *ImageList, name);
+    for (forms::ImageCombo *chooser : m_choosers)
+        chooser->setImageList(ImageList);
+    for (const QString &key : colorNames) {
+        for (forms::ImageCombo *chooser : m_choosers)
+            chooser->AddItem(key, entryText(key), key);
+    }
+    for (int i = 0; i < 5; ++i) {
+        const ColourSetting &colour = colourSettings()[i];
+        const int stored = int(leadingNumber(setting(colour.valueName, colour.defaultNumber)));
+        const bool known = stored >= 1 && stored <= m_choosers[i]->ItemCount();
+        m_choosers[i]->setSelectedIndex(known ? stored : colour.defaultNumber.toInt());
+        m_choosers[i]->Refresh();
+    }
+}
+
+void frmProperties::loadPauseTimes()
+{
+    for (int seconds = 60; seconds <= 360; seconds += 60)
+        Combo1->AddItem(QString::number(seconds));
+    Combo1->setText(setting(QStringLiteral("PauseTime"), QStringLiteral("180")));
+}
+
+void frmProperties::loadFonts()
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &family : families)
+        nameFont->AddItem(family);
+    // A name the screen lacks (a substituted one) stays as it was chosen.
+    nameFont->setText(setting(QStringLiteral("NameFont"), QStringLiteral("Bararan")));
+}
+
+void frmProperties::cmdOk_Click()
+{
+    for (int i = 0; i < 5; ++i)
+        store(colourSettings()[i].valueName, QString::number(m_choosers[i]->SelectedIndex()));
+    store(QStringLiteral("PauseTime"), Combo1->Text());
+    store(QStringLiteral("UserName"), UserName->Text());
+    store(QStringLiteral("NameFont"), nameFont->Text());
+    for (int i = 0; i < 5; ++i)
+        ImageCombo_Click(i);
+    Unload();
+}
+
+void frmProperties::Command1_Click()
+{
+    Unload();
+}
+
+void frmProperties::Label9_Click()
+{
+    for (int i = 0; i < 5; ++i) {
+        m_choosers[i]->setSelectedIndex(colourSettings()[i].defaultNumber.toInt());
+        m_choosers[i]->Refresh();
+    }
+}
+
+void frmProperties::Label9_MouseMove()
+{
+    Label9->setForeColor(rgb(0, 0, 255));
+}
+
+void frmProperties::Form_MouseMove()
+{
+    Label9->setForeColor(SystemColor::ButtonText);
+}
+
+void frmProperties::nameFont_Click()
+{
+    const QString name = nameFont->Text();
+    m_main.lblQuestion->setFontName(name);
+    for (int k = 1; k <= 4; ++k)
+        m_main.harc(k).setFontName(name);
+}
+
+void frmProperties::ImageCombo_Click(int index)
+{
+    const ColorValue color = mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
+    switch (index) {
+    case 0: m_main.lblQuestion->setForeColor(color); break;
+    case 1: colourUnselectedAnswers(true, color); break;
+    case 2: colourUnselectedAnswers(false, color); break;
+    case 3: colourSelectedAnswer(true, color); break;
+    case 4: colourSelectedAnswer(false, color); break;
+    default: break;
+    }
+}
+
+void frmProperties::colourUnselectedAnswers(bool text, ColorValue color)
+{
+    const int selected = selectedAnswer(m_main);
+    if (selected < 0)
+        return;
+    QList<int> answers;
+    for (int k = 1; k <= 4; ++k) {
+        if (k != selected)
+            answers << k;
+    }
+    for (int k : answers)
+        setColour(m_main.harc(k), text, color);
+    for (int k : answers)
+        setColour(m_main.Option(k), text, color);
+    for (int k : answers)
+        recolourNumber(k, text, color);
+}
+
+void frmProperties::colourSelectedAnswer(bool text, ColorValue color)
+{
+    const int k = selectedAnswer(m_main);
+    if (k <= 0)
+        return;
+    setColour(m_main.harc(k), text, color);
+    setColour(m_main.Option(k), text, color);
+    recolourNumber(k, text, color);
+}
+
+void frmProperties::recolourNumber(int answer, bool text, ColorValue color)
+{
+    PictureBox &area = m_main.numberPicture(answer);
+    setColour(area, text, color);
+    mMain::PrintCentred(area, QStringLiteral("%1.").arg(answer));
+}
