@@ -35,7 +35,7 @@ kill -9 "$first"
 wait "$first" 2>/dev/null || true
 launch "$WORK/third.err"
 third=$!
-check "a start after a killed copy shows the main window" wait_main_window "$third" 15 >/dev/null
+check "a start after a killed copy shows the main window" shows_main_window "$third" 15
 kill -9 "$third"
 wait "$third" 2>/dev/null || true
 

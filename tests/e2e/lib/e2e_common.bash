@@ -117,6 +117,8 @@ wait_main_window()
     return 1
 }
 
+shows_main_window() { wait_main_window "$@" >/dev/null; }
+
 visible_windows_of() { xdotool search --all --onlyvisible --pid "$1" 2>/dev/null | wc -l; }
 
 # Presses Return in a window, as a user closing a message box would.

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Faults and races: ten copies started at once, copies killed in every state of a test, quitting
+# from every state, and no files besides the test file and the settings.
+source "$(dirname "$0")/lib/e2e_common.bash"
+start_x
+
+settings=$XDG_CONFIG_HOME/Lorvane/Lorvane.ini
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+start_test()
+{
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key Return
+    sleep 0.4
+}
+
+# The toolbar's Pause button, the third one from the left.
+pause_test()
+{
+    xdotool mousemove --window "$1" 55 35 click 1
+    sleep 0.4
+}
+
+# File > Quit; prints how long the program took to end after the key, in milliseconds.
+quit_time()
+{
+    local pid=$1 id=$2 pressed
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    xdotool key alt+f
+    sleep 0.3
+    pressed=$(now_ms)
+    xdotool key q
+    while kill -0 "$pid" 2>/dev/null && [ $(($(now_ms) - pressed)) -lt 5000 ]; do sleep 0.005; done
+    echo $(($(now_ms) - pressed))
+}
+
+# Every file under this run's home, data, configuration, runtime, temporary and test file
+# directories, all of which live under $WORK.
+listing()
+{
+    find "$WORK" -not -path "$WORK/shots*" -not -name '*.err' -not -name display | sort
+}
+
+# Ten copies at the same moment: one main window, nine running-copy messages.
+pids=()
+for i in $(seq 10); do
+    "$LORVANE" 2>"$WORK/copy$i.err" &
+    pids+=($!)
+done
+sleep 4
+mains=0
+refusals=0
+for i in $(seq 10); do
+    grep -qx "Lorvane: Lorvane Already Running!" "$WORK/copy$i.err" && refusals=$((refusals + 1))
+    id=$(wait_main_window "${pids[$((i - 1))]}" 1) && mains=$((mains + 1))
+done
+check "ten copies at once: one main window ($mains)" test "$mains" = 1
+check "ten copies at once: nine refusals ($refusals)" test "$refusals" = 9
+kill -9 "${pids[@]}" 2>/dev/null
+for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+
+# Killed while a test runs and while it is paused: the next start works, the settings survive.
+mkdir -p "$(dirname "$settings")"
+printf '[Software\\Lorvane\\Options]\nUserName=Student\nPauseTime=180\n' >"$settings"
+settings_sum=$(md5sum <"$settings")
+for state in running paused; do
+    launch "$WORK/kill-$state.err"
+    pid=$!
+    id=$(wait_main_window "$pid" 15) || id=
+    start_test "$id"
+    [ "$state" = paused ] && pause_test "$id"
+    shoot "killed_while_$state"
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+    check "killed while $state: settings unchanged" test "$(md5sum <"$settings")" = "$settings_sum"
+    launch "$WORK/after-$state.err"
+    pid=$!
+    check "killed while $state: the next start works" shows_main_window "$pid" 15
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+
+# Quitting from each state ends the program within 200 ms.
+for state in idle running paused; do
+    launch "$WORK/quit-$state.err"
+    pid=$!
+    id=$(wait_main_window "$pid" 15) || id=
+    [ "$state" != idle ] && start_test "$id"
+    [ "$state" = paused ] && pause_test "$id"
+    ms=$(quit_time "$pid" "$id")
+    check "quit while $state ends the program in ${ms} ms" test "$ms" -le 200
+    wait "$pid" 2>/dev/null || true
+done
+
+# A whole test leaves no files behind but the test file and the settings.
+mkdir -p "$WORK/tmp"
+export TMPDIR=$WORK/tmp
+before=$(listing)
+launch "$WORK/files.err"
+pid=$!
+id=$(wait_main_window "$pid" 15) || id=
+start_test "$id"
+for i in $(seq 30); do
+    xdotool key $(((i % 4) + 1)) Return
+    sleep 0.12
+done
+sleep 1
+quit_time "$pid" "$id" >/dev/null
+wait "$pid" 2>/dev/null || true
+after=$(listing)
+check "a whole test creates no files" test "$before" = "$after"
+[ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after") || true
+
+finish
