@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The real program under Xvfb: time from the start to the main window on screen (five starts,
+# against the floor of one second of splash and the 100 ms hand-over), and the peak memory of a
+# whole keyboard-driven test.
+# Usage: bench/startup_and_memory.sh path/to/lorvane
+source "$(dirname "$0")/../tests/e2e/lib/e2e_common.bash"
+start_x
+
+starts=()
+for run in 1 2 3 4 5; do
+    began=$(date +%s%N)
+    launch "$WORK/start$run.err"
+    pid=$!
+    wait_main_window "$pid" 20 >/dev/null
+    starts+=($((($(date +%s%N) - began) / 1000000)))
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+sorted=$(printf '%s\n' "${starts[@]}" | sort -n | tr '\n' ' ')
+median=$(printf '%s\n' "${starts[@]}" | sort -n | sed -n 3p)
+
+launch "$WORK/memory.err"
+pid=$!
+id=$(wait_main_window "$pid" 20)
+xdotool windowfocus --sync "$id" 2>/dev/null || true
+xdotool key alt+f
+sleep 0.3
+xdotool key Return
+sleep 0.4
+for i in $(seq 30); do
+    xdotool key $(((i % 4) + 1)) Return
+    sleep 0.12
+done
+sleep "${LORVANE_BENCH_RESULTS_WAIT:-1}"
+peak_kb=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
+rss_kb=$(sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+
+echo "Start-up to the main window under Xvfb, 5 starts (ms): $sorted"
+printf '  %-44s %8d ms\n' "floor: splash 1000 ms + hand-over 100 ms" 1100
+printf '  %-44s %8d ms  (+%d ms over the floor)\n' "median start-up" "$median" $((median - 1100))
+echo "Memory of a whole test of thirty questions"
+printf '  %-44s %8d KiB\n' "peak resident set (VmHWM)" "$peak_kb"
+printf '  %-44s %8d KiB\n' "resident set at the end" "$rss_kb"
