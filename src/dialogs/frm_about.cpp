@@ -86,7 +86,7 @@ void frmAbout::buildControls()
     Picture1->Move(PageLeft, bandTop, Picture1->Width(), Picture1->Height());
     Picture20 = new PictureBox(*this, QStringLiteral("Picture20"));
     Picture20->setBorderStyle(PictureBox::NoBorder);
-    Picture20->Move(WindowWidth - 120 - 1335, bandTop + 120, 1335, 495);
+    Picture20->Move(WindowWidth - 120 - 1335, bandTop + (Picture1->Height() - 495) / 2, 1335, 495);
     cmdClose = new CommandButton(*Picture20, QStringLiteral("cmdClose"), QStringLiteral("Close"));
     cmdClose->Move(60, 60, 1215, 375);
     cmdClose->setDefault(true);
@@ -96,9 +96,7 @@ void frmAbout::buildProductPage()
 {
     Frame1 = new Frame(*this, QStringLiteral("Frame1"));
     Frame1->Move(PageLeft, PageTop, PageWidth, PageHeight);
-    const double left = 1800;
-    auto *logo = makePicture(*Frame1, QStringLiteral("imgProduct"), QStringLiteral(":/icons/about.png"));
-    logo->Move(480, 600, logo->Width(), logo->Height());
+    const double left = 840;
 
     lblProduct = makeLabel(*Frame1, QStringLiteral("lblProduct"), QStringLiteral("Lorvane 2004"));
     lblProduct->setFontSize(16);
@@ -108,7 +106,7 @@ void frmAbout::buildProductPage()
     lblVersion->setFontSize(10);
     lblVersion->Move(left, 1140, PageWidth - left - 240, 300);
 
-    const double linkLeft = left + 1080;
+    const double linkLeft = left + 1200;
     lblWebsite = makeLabel(*Frame1, QStringLiteral("lblWebsite"), QStringLiteral("Website:"));
     lblWebsite->Move(left, 2160, 1000, 255);
     lblSupport = makeLabel(*Frame1, QStringLiteral("lblSupport"), QStringLiteral("Support:"));

@@ -25,7 +25,7 @@ using namespace forms;
 
 namespace {
 
-constexpr double WindowWidth = 6780;
+constexpr double WindowWidth = 7080;
 constexpr double WindowHeight = 6960;
 constexpr double Margin = 240;
 constexpr double FieldLeft = 1800;
@@ -188,7 +188,7 @@ void frmProperties::buildColourFrame()
                              QStringLiteral("ImageCombo4")};
     Label **labels[] = {&Label4, &Label5, &Label6, &Label7, &Label8};
     forms::ImageCombo **choosers[] = {&ImageCombo, &ImageCombo1, &ImageCombo2, &ImageCombo3, &ImageCombo4};
-    const double chooserLeft = 3120;
+    const double chooserLeft = 3660;
     for (int i = 0; i < 5; ++i) {
         const double top = 360 + i * 420;
         auto *chooser = new forms::ImageCombo(*Frame2, names[i]);
@@ -196,7 +196,7 @@ void frmProperties::buildColourFrame()
         *choosers[i] = chooser;
         m_choosers[i] = chooser;
         *labels[i] = makeLabel(*Frame2, QStringLiteral("Label%1").arg(4 + i), colourSettings()[i].label,
-                               240, top, chooserLeft - 360);
+                               240, top, chooserLeft - 300);
     }
 }
 
