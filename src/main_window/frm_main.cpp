@@ -9,6 +9,8 @@
 #include "app/test_file_location.h"
 #include "dialogs/frm_splash.h"
 #include "main_window/answer_keys.h"
+#include "main_window/results_template.h"
+#include "draw/markup_scroller.h"
 #include "draw/question_picture_table.h"
 #include "draw/text_placement.h"
 #include "forms/command_button.h"
@@ -266,6 +268,7 @@ void frmMain::buildTitleScreen()
     srcTextBox = new TextBox(*splashik, QStringLiteral("srcTextBox"), true);
     srcTextBox->Move(120, 120, 3000, 900);
     srcTextBox->setVisible(false);
+    srcTextBox->setText(ResultsTemplate::text());
 
     iScroll = new PictureBox(*splashik, QStringLiteral("iScroll"));
     iScroll->setScaleModePixels(true);
@@ -274,6 +277,7 @@ void frmMain::buildTitleScreen()
     iScroll->setBackColor(SystemColor::Window);
     iScroll->setFontName(QStringLiteral("Bararan"));
     iScroll->setVisible(false);
+    m_scroller = std::make_unique<MarkupScroller>(*iScroll);
 
     lblpause = new Label(*splashik, QStringLiteral("lblpause"), QStringLiteral("180"));
     lblpause->Move(3000, 1500, 5790, 2200);
@@ -913,8 +917,8 @@ void frmMain::Timer3_Timer()
         splashik_DblClick();
 }
 
-// The end of a test. The results screen is not part of the program yet: the countdown stops
-// and the start controls return to "Start", disabled, as they are while results scroll.
+// The end of a test: the start controls return to "Start" but stay disabled, the title comes
+// back and the results scroll through iScroll. Returns when the scroll is over.
 void frmMain::finishTest()
 {
     Timer2->setEnabled(false);
@@ -926,4 +930,53 @@ void frmMain::finishTest()
     Toolbar1->Buttons(2).setEnabled(false);
     Toolbar1->Buttons(4).setEnabled(false);
     Toolbar1->Buttons(2).setVisible(true);
+
+    iScroll->setLeft((splashik->ScaleWidth() - iScroll->Width()) / 2 + 60);
+    iScroll->setTop(splashik->Top() - 300);
+    splashik->Cls();
+    splashik->Refresh();
+    splashik->setFontBold(true);
+    splashik->setFontSize(46);
+    splashik->setAutoRedraw(true);
+    mMain::PrintLowTitle(*splashik, Title);
+
+    resultsTemplate = srcTextBox->Text();
+    fillInResults();
+    iScroll->setVisible(true);
+    splashik->setVisible(true);
+    lineIndex = 0;
+    iScroll->Cls();
+    resultLines = ResultsTemplate::splitLines(srcTextBox->Text());
+    const int w = qRound(iScroll->ScaleWidth());
+    const int h = qRound(iScroll->ScaleHeight());
+    const int t = qRound(iScroll->TextHeight(QStringLiteral("A")));
+    m_scroller->setRectangles(QRect(0, 1, w, h - 1), QRect(0, h, w, t));
+    lineIndex = 0;
+    iScroll->Cls();
+    Scrolling = true;
+    Scroll_Results();
+}
+
+// The name goes in first, so a name holding a placeholder gets that part filled in as well.
+void frmMain::fillInResults()
+{
+    const auto fill = [this](const QString &placeholder, const QString &value) {
+        QString text = srcTextBox->Text();
+        if (!text.contains(placeholder))
+            return;
+        srcTextBox->setText(text.replace(placeholder, value));
+    };
+    fill(QStringLiteral("<uN>"), setting(QStringLiteral("UserName"), QStringLiteral("User")));
+    fill(QStringLiteral("<cor>"), QString::number(numCorrect));
+    fill(QStringLiteral("<wrong>"), numberText(leadingNumber(Text1->Text()) + numWrong));
+}
+
+void frmMain::Scroll_Results()
+{
+    m_scroller->run(resultLines, lineIndex, Scrolling);
+    mnuStart->setEnabled(true);
+    Toolbar1->Buttons(2).setEnabled(true);
+    Scrolling = false;
+    srcTextBox->setText(resultsTemplate);
+    resultsTemplate.clear();
 }

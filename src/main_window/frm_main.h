@@ -5,6 +5,7 @@
 #include "forms/form.h"
 
 #include <QList>
+#include <QStringList>
 #include <memory>
 
 namespace forms {
@@ -21,6 +22,7 @@ class Timer;
 class Toolbar;
 } // namespace forms
 class Form_ControlPos;
+class MarkupScroller;
 class frmSplash;
 
 // The main window: every control of a test and all state of a running test, part of it in the
@@ -67,6 +69,8 @@ public:
     QString randomQuestValue;
     bool Scrolling = false;
     qint32 lineIndex = 0;
+    QString resultsTemplate;  // the unfilled results text while the results are shown
+    QStringList resultLines;  // the filled-in results text, line by line
     qint16 numQuestions = 0; // records loaded
     qint16 questCount = 0;   // records counted; the bank size for randomQuestion
     QList<bank::QuestionRecord> records; // record n at index n - 1
@@ -111,6 +115,7 @@ public:
 
     Form_ControlPos *layoutManager() const { return m_layout.get(); }
     frmSplash *splash() const { return m_splash.get(); }
+    MarkupScroller &resultsScroller() const { return *m_scroller; }
 
 protected:
     void Form_Load() override;
@@ -138,7 +143,10 @@ private:
     void resetSelectedAnswer(bool checkIt);
     void restartCountdown();
     [[noreturn]] void failTestFile();
+    void fillInResults();
+    void Scroll_Results();
 
     std::unique_ptr<Form_ControlPos> m_layout;
     std::unique_ptr<frmSplash> m_splash;
+    std::unique_ptr<MarkupScroller> m_scroller;
 };
