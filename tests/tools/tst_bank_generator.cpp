@@ -8,6 +8,12 @@ using namespace bankgen;
 
 namespace {
 
+// The test's own definition: the support library is built without the source folder.
+QString sourceFile(const QString &relative)
+{
+    return QStringLiteral(LORVANE_SOURCE_DIR "/") + relative;
+}
+
 QString record(int number, const QString &question = QStringLiteral("Ո՞ր ստեղնն է բացում օգնությունը։"),
                const QString &right = QStringLiteral("4"))
 {
@@ -29,15 +35,13 @@ private slots:
 
 void TestBankGenerator::committedTestFileMatchesItsSource()
 {
-    const QStringList sources = defaultSourceFiles(TestEnvironment::sourcePath(QStringLiteral("tools/bankgen")));
-    for (const QString &path : sources) {
-        if (!QFile::exists(path))
-            QSKIP("the bank source is not complete yet");
-    }
+    const QStringList sources = defaultSourceFiles(sourceFile(QStringLiteral("tools/bankgen")));
+    for (const QString &path : sources)
+        QVERIFY2(QFile::exists(path), qPrintable(path));
     SourceError error;
     const QByteArray built = buildTestFile(sources, error);
     QVERIFY2(!built.isEmpty(), qPrintable(error.toString()));
-    QCOMPARE(built, TestEnvironment::readFile(TestEnvironment::sourcePath(QStringLiteral("resources/LVT.lvq"))));
+    QCOMPARE(built, TestEnvironment::readFile(sourceFile(QStringLiteral("resources/LVT.lvq"))));
 }
 
 void TestBankGenerator::writesRecordsInTheTestFileFormat()
