@@ -8,6 +8,7 @@
 #include "forms/text_box.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTest>
@@ -29,6 +30,9 @@ class TestFrmAbout : public QObject
 {
     Q_OBJECT
 
+public slots:
+    void openUrl(const QUrl &url) { m_opened << url.toString(); }
+
 private slots:
     void init();
     void cleanup();
@@ -36,6 +40,7 @@ private slots:
     void linksHandTheirTargetsToTheDesktop_data();
     void linksHandTheirTargetsToTheDesktop();
     void linksTurnRedUnderThePointerAndBlueAway();
+    void withoutRecorderLinksReachTheDesktopHandlers();
     void readmeIsArmenianInTheEightBitSet();
     void activationFocusesCloseAndCloseUnloads();
     void secondOpeningBringsSameBoxForward();
@@ -44,6 +49,7 @@ private:
     std::unique_ptr<frmAbout> m_about;
     QList<mMain::ShellRequest> m_requests;
     qintptr m_shellResult = 42;
+    QStringList m_opened;
 };
 
 void TestFrmAbout::init()
@@ -117,6 +123,19 @@ void TestFrmAbout::linksTurnRedUnderThePointerAndBlueAway()
     moveOver(m_about->Frame1->widget());
     QCOMPARE(m_about->lblURL(0).ForeColor(), blue);
     QCOMPARE(m_about->lblURL(1).ForeColor(), blue);
+}
+
+void TestFrmAbout::withoutRecorderLinksReachTheDesktopHandlers()
+{
+    mMain::setShellHandler({});
+    for (const char *scheme : {"http", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+    QTest::mouseClick(m_about->lblURL(1).widget(), Qt::LeftButton);
+    QTest::mouseClick(m_about->lblURL(0).widget(), Qt::LeftButton);
+    for (const char *scheme : {"http", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    const QStringList expected = {m_about->lblURL(1).Tag(), "mailto:" + m_about->lblURL(0).Tag()};
+    QCOMPARE(m_opened, expected);
 }
 
 void TestFrmAbout::readmeIsArmenianInTheEightBitSet()
