@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages needed to build, run and test Lorvane 2004.
 # Runs as root, or through sudo when started by another user. Installs only what is missing.
+# With the argument "fuzz" it also installs the clang toolchain the fuzzer is built with.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-apps imagemagick
     libc-bin
 )
+[ "${1:-}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Fuzzes the test-file reader and the ArmSCII-8 decoder with libFuzzer (clang 14, AddressSanitizer,
+# UndefinedBehaviorSanitizer).
+#   scripts/fuzz.sh <seconds>   build, then fuzz for that long at the lowest priority
+#   scripts/fuzz.sh --replay    build, then run every input of tests/fuzz/corpus once
+# New inputs go to build/fuzz/corpus, failing ones to build/fuzz/artifacts; copy the ones worth
+# keeping (minimised with -minimize_crash=1 or -merge=1) into tests/fuzz/corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ $# -ne 1 ] || { [ "$1" != --replay ] && ! [[ "$1" =~ ^[0-9]+$ ]]; }; then
+    echo "usage: $0 <seconds> | --replay" >&2
+    exit 2
+fi
+bash scripts/setup-debian.sh fuzz
+
+root=$PWD
+build=build/fuzz
+cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+cmake --build "$build"
+fuzzer=$root/$build/fuzz_test_file_reader
+export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+
+if [ "$1" = --replay ]; then
+    exec "$fuzzer" -runs=0 -max_len=4096 -timeout=5 "$root/tests/fuzz/corpus"
+fi
+
+mkdir -p "$build/corpus" "$build/artifacts"
+cd "$build"
+# One worker: the machine is shared. Its output goes to fuzz-0.log in the build directory.
+nice -n 19 "$fuzzer" -jobs=1 -workers=1 -max_len=4096 -timeout=5 -max_total_time="$1" \
+    -print_final_stats=1 -artifact_prefix="$root/$build/artifacts/" \
+    "$root/$build/corpus" "$root/tests/fuzz/corpus" || status=$?
+tail -n 30 fuzz-0.log
+exit "${status:-0}"
