@@ -7,6 +7,8 @@
 #include "app/system_menu.h"
 #include "app/text_number.h"
 #include "app/test_file_location.h"
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_properties.h"
 #include "dialogs/frm_splash.h"
 #include "main_window/answer_keys.h"
 #include "main_window/results_template.h"
@@ -276,6 +278,9 @@ void frmMain::buildTitleScreen()
     iScroll->Move(1395, 1500, 9000, 4500);
     iScroll->setBackColor(SystemColor::Window);
     iScroll->setFontName(QStringLiteral("Bararan"));
+    // The results lines are drawn into a rectangle one line of this font high, so the design
+    // size is the markup's normal size; a smaller one would cut off the bottom of every line.
+    iScroll->setFontSize(16);
     iScroll->setVisible(false);
     m_scroller = std::make_unique<MarkupScroller>(*iScroll);
 
@@ -715,9 +720,8 @@ void frmMain::mnuExit_Click()
 
 void frmMain::cmdQuit_Click() { Unload(); }
 
-// The properties dialog and the about box are not part of the program yet.
-void frmMain::mnuConfigure_Click() {}
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuConfigure_Click() { frmProperties::showProperties(*this); }
+void frmMain::mnuAbout_Click() { frmAbout::showAbout(*this); }
 
 void frmMain::Toolbar1_ButtonClick(const QString &key)
 {
