@@ -90,6 +90,7 @@ void frmAbout::buildControls()
     cmdClose = new CommandButton(*Picture20, QStringLiteral("cmdClose"), QStringLiteral("Close"));
     cmdClose->Move(60, 60, 1215, 375);
     cmdClose->setDefault(true);
+    cmdClose->setCancel(true);
 }
 
 void frmAbout::buildProductPage()

@@ -172,6 +172,7 @@ void frmProperties::buildControls()
     cmdOk->setDefault(true);
     Command1 = new CommandButton(*this, QStringLiteral("Command1"), QStringLiteral("Cancel"));
     Command1->Move(WindowWidth - Margin - 1215, buttonTop, 1215, 375);
+    Command1->setCancel(true);
 
     // The scratch area the swatches are drawn in; never shown.
     picHidden = new PictureBox(*this, QStringLiteral("picHidden"));

@@ -1,6 +1,7 @@
 #include "forms/command_button.h"
 
 #include <QPushButton>
+#include <QShortcut>
 #include <stdexcept>
 
 namespace forms {
@@ -23,6 +24,20 @@ void CommandButton::setCaption(const QString &caption)
 void CommandButton::setDefault(bool isDefault)
 {
     static_cast<QPushButton *>(widget())->setDefault(isDefault);
+}
+
+void CommandButton::setCancel(bool isCancel)
+{
+    if (isCancel && !m_cancelKey) {
+        m_cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), widget(), nullptr, nullptr,
+                                    Qt::WindowShortcut);
+        connect(m_cancelKey, &QShortcut::activated, this, [this] {
+            if (widget()->isEnabled())
+                click();
+        });
+    }
+    if (m_cancelKey)
+        m_cancelKey->setEnabled(isCancel);
 }
 
 void CommandButton::click() { static_cast<QPushButton *>(widget())->click(); }

@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+class QShortcut;
+
 namespace forms {
 
 class CommandButton : public Control
@@ -15,10 +17,14 @@ public:
     QString Caption() const;
     void setCaption(const QString &caption);
     void setDefault(bool isDefault);
+    void setCancel(bool isCancel); // Escape anywhere in the window clicks the button
     void click(); // as the user would, through the button
 
 protected:
     void handleMouseRelease() override;
+
+private:
+    QShortcut *m_cancelKey = nullptr;
 };
 
 // A control array of command buttons sharing one name and one click handler that receives the

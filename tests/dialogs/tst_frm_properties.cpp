@@ -94,7 +94,7 @@ private slots:
     void fontClickPreviewsAtOnceAndSurvivesCancel();
     void colourPreviewFollowsSelectedAnswer_data();
     void colourPreviewFollowsSelectedAnswer();
-    void secondOpeningBringsSameDialogForward();
+    void secondOpeningBringsSameDialogForwardAndEscapeCancels();
 
 private:
     std::unique_ptr<MainWindowFixture> m_fixture; // a fresh settings store per test
@@ -233,13 +233,14 @@ void TestFrmProperties::colourPreviewFollowsSelectedAnswer()
     }
 }
 
-void TestFrmProperties::secondOpeningBringsSameDialogForward()
+void TestFrmProperties::secondOpeningBringsSameDialogForwardAndEscapeCancels()
 {
     QPointer<frmProperties> first = frmProperties::showProperties(*m_main);
     first->UserName->setText(QStringLiteral("typed"));
     QCOMPARE(frmProperties::showProperties(*m_main), first.data());
     QVERIFY(first->Visible());
-    first->Command1->click();
+    QVERIFY(QTest::qWaitForWindowActive(first->window()));
+    QTest::keyClick(first->UserName->widget(), Qt::Key_Escape); // Escape is "Cancel"
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QCOMPARE(frmProperties::showProperties(*m_main)->UserName->Text(), QStringLiteral("User"));
