@@ -74,7 +74,7 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain"))
     buildToolbar();
     buildTimers();
     connectEvents();
-    new AnswerKeys(*this); // owned by the window
+    m_answerKeys = std::make_unique<AnswerKeys>(*this);
 }
 
 frmMain::~frmMain() = default;

@@ -24,6 +24,7 @@ class Toolbar;
 class Form_ControlPos;
 class MarkupScroller;
 class frmSplash;
+class AnswerKeys;
 
 // The main window: every control of a test and all state of a running test, part of it in the
 // fields below and part of it in the properties of the controls (captions used as flags, tags
@@ -149,4 +150,6 @@ private:
     std::unique_ptr<Form_ControlPos> m_layout;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<MarkupScroller> m_scroller;
+    // Goes before the window: it listens to focus changes, which the window's own end still causes.
+    std::unique_ptr<AnswerKeys> m_answerKeys;
 };
