@@ -26,11 +26,12 @@ cleanup()
 }
 trap cleanup EXIT
 
-# A fresh X server of its own, so the scripts may run side by side.
+# A fresh X server of its own, so the scripts may run side by side. Without -noreset the server
+# starts over whenever its last client leaves, and a program started in that moment cannot connect.
 start_x()
 {
     local fifo=$WORK/display
-    Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp 7>"$fifo" 2>/dev/null &
+    Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp -noreset 7>"$fifo" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$fifo" ] && break
