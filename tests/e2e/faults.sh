@@ -23,6 +23,27 @@ pause_test()
     sleep 0.4
 }
 
+# Thirty answers from the keyboard; a second later the results are scrolling.
+answer_thirty()
+{
+    for i in $(seq 30); do
+        xdotool key $(((i % 4) + 1)) Return
+        sleep 0.12
+    done
+    sleep 1
+}
+
+# Brings the program started with the given window into a state of a test.
+enter_state()
+{
+    local state=$1 id=$2
+    [ "$state" = idle ] && return 0
+    start_test "$id"
+    [ "$state" = paused ] && pause_test "$id"
+    [ "$state" = results ] && answer_thirty
+    return 0
+}
+
 # File > Quit; prints how long the program took to end after the key, in milliseconds.
 quit_time()
 {
@@ -61,16 +82,16 @@ check "ten copies at once: nine refusals ($refusals)" test "$refusals" = 9
 kill -9 "${pids[@]}" 2>/dev/null
 for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
 
-# Killed while a test runs and while it is paused: the next start works, the settings survive.
+# Killed while a test runs, while it is paused and while the results scroll: the next start
+# works, the settings survive.
 mkdir -p "$(dirname "$settings")"
 printf '[Software\\Lorvane\\Options]\nUserName=Student\nPauseTime=180\n' >"$settings"
 settings_sum=$(md5sum <"$settings")
-for state in running paused; do
+for state in running paused results; do
     launch "$WORK/kill-$state.err"
     pid=$!
     id=$(wait_main_window "$pid" 15) || id=
-    start_test "$id"
-    [ "$state" = paused ] && pause_test "$id"
+    enter_state "$state" "$id"
     shoot "killed_while_$state"
     kill -9 "$pid"
     wait "$pid" 2>/dev/null || true
@@ -83,12 +104,11 @@ for state in running paused; do
 done
 
 # Quitting from each state ends the program within 200 ms.
-for state in idle running paused; do
+for state in idle running paused results; do
     launch "$WORK/quit-$state.err"
     pid=$!
     id=$(wait_main_window "$pid" 15) || id=
-    [ "$state" != idle ] && start_test "$id"
-    [ "$state" = paused ] && pause_test "$id"
+    enter_state "$state" "$id"
     ms=$(quit_time "$pid" "$id")
     check "quit while $state ends the program in ${ms} ms" test "$ms" -le 200
     wait "$pid" 2>/dev/null || true
@@ -101,12 +121,7 @@ before=$(listing)
 launch "$WORK/files.err"
 pid=$!
 id=$(wait_main_window "$pid" 15) || id=
-start_test "$id"
-for i in $(seq 30); do
-    xdotool key $(((i % 4) + 1)) Return
-    sleep 0.12
-done
-sleep 1
+enter_state results "$id"
 quit_time "$pid" "$id" >/dev/null
 wait "$pid" 2>/dev/null || true
 after=$(listing)
