@@ -1,10 +1,39 @@
 #!/usr/bin/env bash
 # A whole test with the keyboard only, in the real program: start from the menu, thirty answers,
-# quit from the menu. Screenshots of each stage are left in $LORVANE_E2E_SHOTS when it is set.
+# the results scrolled to their end, quit from the menu. Screenshots of each stage are left in $LORVANE_E2E_SHOTS when it is set.
 source "$(dirname "$0")/lib/e2e_common.bash"
 start_x
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# The results area of the main window at its design size, the window at the screen's corner.
+results_area="600x300+97+65"
+results_sum() { import -window root -crop "$results_area" +repage gray:- | md5sum; }
+
+# Waits until the results area has not changed for four seconds (longer than the scroll's
+# 2.5-second stops), at most the given number of seconds.
+wait_scroll_end()
+{
+    local limit=$1 last= same=0 sum
+    for _ in $(seq "$limit"); do
+        sum=$(results_sum)
+        if [ "$sum" = "$last" ]; then same=$((same + 1)); else same=0; fi
+        [ "$same" -ge 4 ] && return 0
+        last=$sum
+        sleep 1
+    done
+    return 1
+}
+
+# Prints "top centre pixels" of the pixels of one exact colour in the results area.
+colour_rows()
+{
+    local shot=$1 colour=$2 marker="rgb(1,2,3)"
+    convert "$shot" -crop "$results_area" +repage -fill "$marker" -opaque "$colour" \
+        -fill black +opaque "$marker" -fill white -opaque "$marker" \
+        -format '%@ %[fx:round(mean*w*h)]' info: 2>/dev/null \
+        | awk '{ split($1, g, /[x+]/); print g[4], g[3] + g[1] / 2, $2 }'
+}
 
 launch "$WORK/run.err"
 pid=$!
@@ -41,9 +70,21 @@ for i in $(seq 30); do
     sleep 0.15
     [ "$i" -lt 30 ] && xdotool key $(((i % 4) + 1)) && sleep 0.1
 done
-sleep 0.5
-shoot run_after_thirty
+check "the results scroll comes to rest" wait_scroll_end 60
+shoot run_results
 check "the program runs on after thirty answers" kill -0 "$pid"
+
+# The bold heading in blue, centred, then the name line in black, then the right-answer count in
+# green and the wrong-answer count in red, one under the other.
+read -r heading_top heading_centre heading_pixels <<<"$(colour_rows "$SHOTS/run_results.png" blue)"
+read -r name_top _ name_pixels <<<"$(colour_rows "$SHOTS/run_results.png" black)"
+read -r right_top _ right_pixels <<<"$(colour_rows "$SHOTS/run_results.png" lime)"
+read -r wrong_top _ wrong_pixels <<<"$(colour_rows "$SHOTS/run_results.png" red)"
+check "the results show a heading, a name line and two counts" \
+    test "$heading_pixels" -gt 300 -a "$name_pixels" -gt 300 -a "$right_pixels" -gt 300 -a "$wrong_pixels" -gt 300
+check "the heading is centred (at $heading_centre of 600)" test "${heading_centre%.*}" -ge 290 -a "${heading_centre%.*}" -le 310
+check "heading, name, right and wrong follow each other ($heading_top, $name_top, $right_top, $wrong_top)" \
+    test "$heading_top" -lt "$name_top" -a "$name_top" -lt "$right_top" -a "$right_top" -lt "$wrong_top"
 
 # File > Quit ends the program at once.
 xdotool key alt+f
