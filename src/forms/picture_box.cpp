@@ -186,7 +186,7 @@ void PictureBox::setPicture(const QImage &picture)
     widget()->update();
 }
 
-QImage PictureBox::Image() const { return m_surface; }
+QImage PictureBox::Image() const { return m_surface.copy(); }
 
 void PictureBox::setBackColor(ColorValue color)
 {
@@ -289,14 +289,26 @@ void PictureBox::ensureSurface()
         m_surface = QImage();
         return;
     }
+    const QSize kept = m_surface.size().boundedTo(size);
+    if (m_store.width() < size.width() || m_store.height() < size.height())
+        growStore(size, kept);
+    m_surface = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(),
+                       QImage::Format_RGB32);
     // What was drawn stays at the top-left corner; new room shows the background colour.
-    QImage grown(size, QImage::Format_RGB32);
-    grown.fill(pixelOf(m_backColor));
-    if (!m_surface.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(0, 0, m_surface);
-    }
-    m_surface = grown;
+    QPainter painter(&m_surface);
+    const QColor back = QColor::fromRgb(pixelOf(m_backColor));
+    painter.fillRect(kept.width(), 0, size.width() - kept.width(), size.height(), back);
+    painter.fillRect(0, kept.height(), kept.width(), size.height() - kept.height(), back);
+}
+
+void PictureBox::growStore(QSize size, QSize kept)
+{
+    QImage grown(size.expandedTo(m_store.size()), QImage::Format_RGB32);
+    const qsizetype rowBytes = qsizetype(kept.width()) * 4;
+    for (int y = 0; y < kept.height(); ++y)
+        std::memcpy(grown.scanLine(y), m_store.constScanLine(y), rowBytes);
+    m_surface = QImage(); // it looked into the old store
+    m_store = grown;
 }
 
 void PictureBox::fillSurface()

@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(holder->Image(), picture);
     }
 
-    void resizeKeepsDrawingAtTopLeft()
+    void resizeKeepsDrawingAtTopLeftAndShrinkingLosesTheRest()
     {
         Form form(QStringLiteral("frmTest"));
         PictureBox *pic = makeArea(form, 40, 30);
@@ -293,6 +293,15 @@ private slots:
         QCOMPARE(grown.copy(0, 0, 40, 30), before);
         QVERIFY(allPixels(grown.copy(40, 0, 20, 45), qRgb(0, 0, 255)));
         QVERIFY(allPixels(grown.copy(0, 30, 60, 15), qRgb(0, 0, 255)));
+
+        // Shrinking loses what falls outside, even when the area grows back.
+        pic->Move(0, 0, 30 * 15, 20 * 15);
+        pic->Move(0, 0, 60 * 15, 45 * 15);
+        const QImage regrown = pic->Image();
+        QCOMPARE(regrown.copy(0, 0, 30, 20), before.copy(0, 0, 30, 20));
+        QVERIFY(allPixels(regrown.copy(30, 0, 30, 45), qRgb(0, 0, 255)));
+        QVERIFY(allPixels(regrown.copy(0, 20, 60, 25), qRgb(0, 0, 255)));
+        QCOMPARE(grown.copy(0, 0, 40, 30), before); // an earlier image is not drawn over
     }
 
     void boxLineFramesTheEdgeOfASwatch()
