@@ -2,6 +2,10 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace bank {
 namespace {
 
@@ -51,14 +55,52 @@ int byteFor(char16_t ch)
     return -1;
 }
 
+#if defined(__SSE2__)
+// Decodes eight bytes, widened to 16-bit lanes, when each is ASCII or an Armenian letter (0xB2..0xFD,
+// capital and small alternating from U+0531 and U+0561); false leaves the rest to the table.
+bool decodeLettersAndAscii(__m128i bytes, char16_t *out)
+{
+    const __m128i ascii = _mm_cmplt_epi16(bytes, _mm_set1_epi16(0x80));
+    const __m128i letter = _mm_and_si128(_mm_cmpgt_epi16(bytes, _mm_set1_epi16(0xB1)),
+                                         _mm_cmplt_epi16(bytes, _mm_set1_epi16(0xFE)));
+    if (_mm_movemask_epi8(_mm_or_si128(ascii, letter)) != 0xFFFF)
+        return false;
+    const __m128i offset = _mm_sub_epi16(bytes, _mm_set1_epi16(0xB2));
+    const __m128i small = _mm_and_si128(offset, _mm_set1_epi16(1));
+    const __m128i code = _mm_add_epi16(_mm_add_epi16(_mm_set1_epi16(0x531), _mm_srli_epi16(offset, 1)),
+                                       _mm_mullo_epi16(small, _mm_set1_epi16(0x30)));
+    const __m128i decoded = _mm_or_si128(_mm_and_si128(letter, code), _mm_and_si128(ascii, bytes));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), decoded);
+    return true;
+}
+#endif
+
 } // namespace
 
+// Texts are nearly all Armenian letters, spaces and ASCII punctuation; those go sixteen bytes at a
+// time, everything else through the table.
 QString decodeArmscii8(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes)
-        *out++ = QChar(kDecode[static_cast<unsigned char>(c)]);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const char *in = bytes.data();
+    const char *end = in + bytes.size();
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    while (end - in >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+        if (decodeLettersAndAscii(_mm_unpacklo_epi8(block, zero), out)
+            && decodeLettersAndAscii(_mm_unpackhi_epi8(block, zero), out + 8)) {
+            in += 16;
+            out += 16;
+            continue;
+        }
+        for (const char *blockEnd = in + 16; in != blockEnd; ++in)
+            *out++ = kDecode[static_cast<unsigned char>(*in)];
+    }
+#endif
+    for (; in != end; ++in)
+        *out++ = kDecode[static_cast<unsigned char>(*in)];
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "bank/armscii8.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -13,6 +14,7 @@ private slots:
     void unassignedBytesDecodeToReplacement_data();
     void unassignedBytesDecodeToReplacement();
     void everyDecodableTextRoundTrips();
+    void longTextsDecodeAsTheirSingleBytes();
     void asciiPunctuationKeepsItsAsciiByte();
     void armenianTextEncodesToItsBytes();
     void uncarriedCharacterIsRefusedWithItsIndex_data();
@@ -91,6 +93,29 @@ void TestArmscii8::everyDecodableTextRoundTrips()
     qsizetype bad = 42;
     QCOMPARE(bank::encodeArmscii8(text, &bad), all);
     QCOMPARE(bad, qsizetype(-1));
+}
+
+// Long texts go through a faster path than single bytes: runs of letters and ASCII, every other
+// byte mixed in at every position, and lengths around the block size must decode the same.
+void TestArmscii8::longTextsDecodeAsTheirSingleBytes()
+{
+    QRandomGenerator random(2004);
+    for (int round = 0; round < 400; ++round) {
+        const int length = round < 64 ? round : int(random.bounded(1, 300));
+        QByteArray bytes(length, Qt::Uninitialized);
+        for (char &b : bytes) {
+            const quint32 kind = random.bounded(10);
+            b = char(kind < 6   ? random.bounded(0xB2, 0xFE)  // letters
+                     : kind < 9 ? random.bounded(0x00, 0x80) // ASCII
+                                : random.bounded(0x80, 0x100)); // anything else
+        }
+        if (round % 3 == 0)
+            bytes.fill(char(0xB2 + round % 76)); // one letter throughout
+        QString expected;
+        for (const char b : bytes)
+            expected += bank::decodeArmscii8(QByteArrayView(&b, 1));
+        QCOMPARE(bank::decodeArmscii8(bytes), expected);
+    }
 }
 
 void TestArmscii8::asciiPunctuationKeepsItsAsciiByte()
