@@ -287,11 +287,18 @@ void PictureBox::ensureSurface()
         return;
     if (size.isEmpty()) {
         m_surface = QImage();
+        m_store = QImage();
         return;
     }
     const QSize kept = m_surface.size().boundedTo(size);
-    if (m_store.width() < size.width() || m_store.height() < size.height())
-        growStore(size, kept);
+    // Memory is kept for resizing back and forth, not for a box that became much smaller (every
+    // box starts at the toolkit's default size before it is first placed).
+    const bool muchSmaller = qint64(size.width()) * size.height() * 4
+                             < qint64(m_store.width()) * m_store.height();
+    if (muchSmaller)
+        reallocateStore(size, kept);
+    else if (m_store.width() < size.width() || m_store.height() < size.height())
+        reallocateStore(size.expandedTo(m_store.size()), kept);
     m_surface = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(),
                        QImage::Format_RGB32);
     // What was drawn stays at the top-left corner; new room shows the background colour.
@@ -301,14 +308,14 @@ void PictureBox::ensureSurface()
     painter.fillRect(0, kept.height(), kept.width(), size.height() - kept.height(), back);
 }
 
-void PictureBox::growStore(QSize size, QSize kept)
+void PictureBox::reallocateStore(QSize size, QSize kept)
 {
-    QImage grown(size.expandedTo(m_store.size()), QImage::Format_RGB32);
+    QImage store(size, QImage::Format_RGB32);
     const qsizetype rowBytes = qsizetype(kept.width()) * 4;
     for (int y = 0; y < kept.height(); ++y)
-        std::memcpy(grown.scanLine(y), m_store.constScanLine(y), rowBytes);
+        std::memcpy(store.scanLine(y), m_store.constScanLine(y), rowBytes);
     m_surface = QImage(); // it looked into the old store
-    m_store = grown;
+    m_store = store;
 }
 
 void PictureBox::fillSurface()

@@ -93,7 +93,7 @@ private:
     QRect innerRect() const; // in widget coordinates
     void ensureSurface();
     void fillSurface();
-    void growStore(QSize size, QSize kept);
+    void reallocateStore(QSize size, QSize kept);
     QFont surfaceFont() const;
     double toPixelsX(double x) const;
     double toPixelsY(double y) const;
@@ -103,8 +103,8 @@ private:
     void drawLinePixels(QPoint from, QPoint to, QRgb color);
     void fitToPicture();
 
-    // The drawing surface is a window onto m_store, which only grows: resizing back and forth
-    // reuses its memory instead of allocating and copying a new surface every time.
+    // The drawing surface is a window onto m_store, which is at least as large: resizing back and
+    // forth reuses its memory instead of allocating and copying a new surface every time.
     QImage m_store;
     QImage m_surface;
     QImage m_picture;
