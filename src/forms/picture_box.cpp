@@ -49,6 +49,9 @@ PictureBox::PictureBox(Parent parent, const QString &name)
     : Control(parent, new PictureSurfaceWidget(this), name)
 {
     applyFont();
+    // Nothing to draw on until the box is placed; the toolkit's default size would cost a
+    // surface of 640 x 480 pixels for every box.
+    widget()->resize(0, 0);
     ensureSurface();
 }
 
