@@ -190,20 +190,17 @@ bool skipRecord(FieldReader &reader)
     return reader.readNumber(&number);
 }
 
-bool readRecord(FieldReader &reader, QuestionRecord *record)
+bool readRecord(FieldReader &reader, const QByteArray &file, QuestionRecord *record)
 {
-    QByteArrayView texts[5];
-    for (QByteArrayView &text : texts) {
+    QByteArrayView text;
+    for (QuestionRecord::Span &span : record->texts) {
         if (!reader.readText(&text))
             return false;
+        span = {text.data() - file.constData(), text.size()};
     }
     if (!reader.readNumber(&record->rightAnswer))
         return false;
-    record->questText = decodeArmscii8(texts[0]);
-    record->answer1 = decodeArmscii8(texts[1]);
-    record->answer2 = decodeArmscii8(texts[2]);
-    record->answer3 = decodeArmscii8(texts[3]);
-    record->answer4 = decodeArmscii8(texts[4]);
+    record->file = file;
     return true;
 }
 
@@ -214,7 +211,13 @@ bool hasSignature(QByteArrayView firstBytes)
     return firstBytes.size() >= 2 && firstBytes[0] == '"' && firstBytes[1] == '.';
 }
 
-LoadResult loadQuestions(QByteArrayView bytes)
+QString QuestionRecord::text(int field) const
+{
+    const Span span = texts[field];
+    return decodeArmscii8(QByteArrayView(file.constData() + span.offset, span.length));
+}
+
+LoadResult loadQuestions(const QByteArray &bytes)
 {
     LoadResult result;
     FieldReader reader(bytes);
@@ -232,7 +235,7 @@ LoadResult loadQuestions(QByteArrayView bytes)
             return failure(number);
         }
         QuestionRecord record;
-        if (!readRecord(reader, &record))
+        if (!readRecord(reader, bytes, &record))
             return failure(number);
         result.records.append(std::move(record));
     }

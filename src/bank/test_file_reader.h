@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -33,14 +34,20 @@ namespace bank {
 // At most this many records: the counts are 16-bit signed integers.
 inline constexpr int kMaxQuestions = 32767;
 
+// One record of the file. Its texts stay in the file's ArmSCII-8 bytes, which every record of
+// a load shares, and are decoded when asked for: loading a large file then costs no memory or
+// time per text, and a record stays valid on its own for as long as it is kept.
 struct QuestionRecord
 {
-    QString questText;
-    QString answer1;
-    QString answer2;
-    QString answer3;
-    QString answer4;
-    qint16 rightAnswer = 0; // kept as written, even outside 1..4
+    QString questText() const { return text(0); }
+    QString answer(int k) const { return text(k); } // k = 1..4
+
+    QByteArray file;          // the whole file, shared
+    struct Span { qsizetype offset = 0, length = 0; } texts[5]; // question, answers 1..4
+    qint16 rightAnswer = 0;   // kept as written, even outside 1..4
+
+private:
+    QString text(int field) const;
 };
 
 enum class LoadError {
@@ -67,8 +74,8 @@ struct LoadResult
 // Takes the whole file or any beginning of it.
 bool hasSignature(QByteArrayView firstBytes);
 
-// Every record of the file, texts decoded from ArmSCII-8, or the first failure.
-LoadResult loadQuestions(QByteArrayView bytes);
+// Every record of the file, or the first failure. The records share the file's bytes.
+LoadResult loadQuestions(const QByteArray &bytes);
 
 // The records of the file counted with the same reading, the fields thrown away. The count is
 // raised before a record is read, so a record that fails to read is still counted; counting

@@ -479,11 +479,11 @@ void frmMain::showRecord(qint16 record)
     if (record < 1 || record > numQuestions)
         failTestFile();
     const bank::QuestionRecord &shown = records.at(record - 1);
-    harc1->setText(shown.answer1);
-    harc2->setText(shown.answer2);
-    harc3->setText(shown.answer3);
-    harc4->setText(shown.answer4);
-    lblQuestion->setText(shown.questText);
+    harc1->setText(shown.answer(1));
+    harc2->setText(shown.answer(2));
+    harc3->setText(shown.answer(3));
+    harc4->setText(shown.answer(4));
+    lblQuestion->setText(shown.questText());
     lblQuestNum->setCaption(QString::number(record));
     Picture1->setBackColor(SystemColor::Window);
     lblAnswerStat->setBackColor(SystemColor::Window);

@@ -31,7 +31,7 @@ QList<QuestionRecord> defaultBank()
 
 QStringList textsOf(const QuestionRecord &record)
 {
-    return {record.questText, record.answer1, record.answer2, record.answer3, record.answer4};
+    return {record.questText(), record.answer(1), record.answer(2), record.answer(3), record.answer(4)};
 }
 
 } // namespace
@@ -99,7 +99,7 @@ void TestDefaultBank::questionsAreNotRepeated()
     for (qsizetype i = 0; i < records.size() - 1; ++i) { // the last record repeats the one before
         const int number = int(i + 1);
         const QString key = mMain::questionPictureId(number) ? textsOf(records.at(i)).join(QLatin1Char('\n'))
-                                                             : records.at(i).questText;
+                                                             : records.at(i).questText();
         QVERIFY2(!seen.contains(key), qPrintable(QStringLiteral("record %1 repeats a question").arg(number)));
         seen.insert(key);
     }
@@ -125,13 +125,13 @@ void TestDefaultBank::everyRecordIsWellFormed()
         QVERIFY(!text.trimmed().isEmpty());
     }
     // One byte per character in the file, and the preview areas are sized for these lengths.
-    QVERIFY2(record.questText.size() < 250, qPrintable(record.questText));
+    QVERIFY2(record.questText().size() < 250, qPrintable(record.questText()));
     for (int answer = 1; answer <= 4; ++answer)
         QVERIFY2(texts.at(answer).size() < 120, qPrintable(texts.at(answer)));
     QCOMPARE(QSet<QString>(texts.begin() + 1, texts.end()).size(), 4);
 
     if (mMain::questionPictureId(number)) {
-        QVERIFY2(record.questText.contains(PictureWord, Qt::CaseInsensitive), qPrintable(record.questText));
+        QVERIFY2(record.questText().contains(PictureWord, Qt::CaseInsensitive), qPrintable(record.questText()));
     } else {
         for (const QString &text : texts)
             QVERIFY2(!text.contains(PictureWord, Qt::CaseInsensitive), qPrintable(text));

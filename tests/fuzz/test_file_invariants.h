@@ -66,10 +66,19 @@ inline QString checkSignature(QByteArrayView bytes)
     return {};
 }
 
+// Field 0 is the question, 1..4 the answers.
+inline QString text(const bank::QuestionRecord &r, int field)
+{
+    return field == 0 ? r.questText() : r.answer(field);
+}
+
 inline bool sameRecord(const bank::QuestionRecord &a, const bank::QuestionRecord &b)
 {
-    return a.questText == b.questText && a.answer1 == b.answer1 && a.answer2 == b.answer2
-        && a.answer3 == b.answer3 && a.answer4 == b.answer4 && a.rightAnswer == b.rightAnswer;
+    for (int field = 0; field < 5; ++field) {
+        if (text(a, field) != text(b, field))
+            return false;
+    }
+    return a.rightAnswer == b.rightAnswer;
 }
 
 inline QString compareResults(const bank::LoadResult &a, const bank::LoadResult &b, const char *how)
@@ -88,12 +97,6 @@ inline QString compareResults(const bank::LoadResult &a, const bank::LoadResult 
     return {};
 }
 
-inline const QString *texts(const bank::QuestionRecord &r, int k)
-{
-    const QString *all[] = {&r.questText, &r.answer1, &r.answer2, &r.answer3, &r.answer4};
-    return all[k];
-}
-
 // The records written back in the plain form: five quoted texts and the number, CR LF. Empty
 // when a text holds a double quote, which the plain form cannot carry.
 inline QByteArray writePlain(const QList<bank::QuestionRecord> &records)
@@ -101,11 +104,11 @@ inline QByteArray writePlain(const QList<bank::QuestionRecord> &records)
     QByteArray out;
     for (const bank::QuestionRecord &r : records) {
         for (int k = 0; k < 5; ++k) {
-            const QString &text = *texts(r, k);
-            if (text.contains(u'"'))
+            const QString field = text(r, k);
+            if (field.contains(u'"'))
                 return {};
             out += '"';
-            for (const QChar c : text) {
+            for (const QChar c : field) {
                 // Every unassigned byte decodes to the replacement character; 0x80 is one of them.
                 out += c == QChar(bank::kArmscii8Replacement)
                     ? QByteArray(1, '\x80')
@@ -118,8 +121,9 @@ inline QByteArray writePlain(const QList<bank::QuestionRecord> &records)
     return out;
 }
 
-inline QString checkReader(QByteArrayView bytes)
+inline QString checkReader(QByteArrayView input)
 {
+    const QByteArray bytes = input.toByteArray();
     const bank::LoadResult result = bank::loadQuestions(bytes);
     const int count = bank::countQuestions(bytes);
     if (result.ok()) {
@@ -146,15 +150,16 @@ inline QString checkReader(QByteArrayView bytes)
     }
     for (const bank::QuestionRecord &r : result.records) {
         for (int k = 0; k < 5; ++k) {
-            if (texts(r, k)->contains(u'\r') || texts(r, k)->contains(u'\n'))
+            const QString field = text(r, k);
+            if (field.contains(u'\r') || field.contains(u'\n'))
                 return QStringLiteral("a loaded text holds a line end");
         }
     }
 
     // The same bytes at another address, with delimiters right behind them that must not be read.
     for (const int shift : {1, 7, 13}) {
-        QByteArray moved = QByteArray(shift, '"') + bytes.toByteArray() + QByteArray("\",\r\n9\"", 6);
-        const QByteArrayView view(moved.constData() + shift, bytes.size());
+        QByteArray moved = QByteArray(shift, '"') + bytes + QByteArray("\",\r\n9\"", 6);
+        const QByteArray view = QByteArray::fromRawData(moved.constData() + shift, bytes.size());
         const QString broken = compareResults(result, bank::loadQuestions(view), "moved in memory");
         if (!broken.isEmpty())
             return broken;
@@ -165,7 +170,7 @@ inline QString checkReader(QByteArrayView bytes)
         return {};
 
     // Nothing after the last record's number field starts a further record.
-    const QByteArray padded = bytes.toByteArray() + QByteArrayLiteral(" \0\t\r\n\r\n \0");
+    const QByteArray padded = bytes + QByteArrayLiteral(" \0\t\r\n\r\n \0");
     QString broken = compareResults(result, bank::loadQuestions(padded), "filler appended");
     if (!broken.isEmpty())
         return broken;

@@ -43,9 +43,9 @@ int drawQuestion(QPainter &painter, int y, int recordNumber, const bank::Questio
     painter.setFont(sheetFont(13, true));
     painter.setPen(Qt::black);
     QRect used;
-    painter.drawText(QRect(Margin, top, textWidth, 400), Qt::TextWordWrap, record.questText, &used);
+    painter.drawText(QRect(Margin, top, textWidth, 400), Qt::TextWordWrap, record.questText(), &used);
     top = used.bottom() + 8;
-    const QString answers[] = {record.answer1, record.answer2, record.answer3, record.answer4};
+    const QString answers[] = {record.answer(1), record.answer(2), record.answer(3), record.answer(4)};
     for (int k = 1; k <= 4; ++k) {
         const bool right = k == record.rightAnswer;
         painter.setFont(sheetFont(12, right));
