@@ -7,9 +7,9 @@
 class QLocalServer;
 
 // Keeps a second copy of the program from running for the same user. The first copy to
-// acquire holds a local server under a per-user name; no file is left behind, so a copy that
+// acquire holds a local socket under a per-user name; no file is left behind, so a copy that
 // crashed never blocks the next start. On Linux the name lives in the abstract socket
-// namespace and disappears with the process.
+// namespace and disappears with the process; elsewhere a local server holds it.
 class SingleInstanceGuard
 {
 public:
@@ -28,5 +28,9 @@ public:
 
 private:
     QString m_name;
+#ifdef Q_OS_LINUX
+    int m_socket = -1; // bound to the abstract name while held
+#else
     std::unique_ptr<QLocalServer> m_server;
+#endif
 };
