@@ -33,6 +33,8 @@
 #include <QFile>
 #include <QIcon>
 
+#include <algorithm>
+
 using namespace forms;
 using mRegistry::HKEY_CURRENT_USER;
 using mRegistry::OptionsKey;
@@ -346,8 +348,9 @@ void frmMain::runSplashLoop()
         if (!m_splash)
             m_splash = std::make_unique<frmSplash>();
         m_splash->setVisible(true);
-        // Let the splash paint and the system breathe instead of spinning through the second.
-        RunEventsFor(15);
+        // Let the splash paint and the system breathe instead of spinning through the second,
+        // without running past its end.
+        RunEventsFor(int(std::clamp<qint64>(SplashMilliseconds - clock.elapsed(), 1, 15)));
         Get_Appname_Datafile();
         Load_Question();
         Count_Questions();
