@@ -31,7 +31,7 @@ protected:
         QPainter painter(this);
         m_owner->paint(painter, event->rect());
     }
-    void resizeEvent(QResizeEvent *) override { m_owner->ensureSurface(); }
+    void resizeEvent(QResizeEvent *) override { m_owner->followSize(); }
 
 private:
     PictureBox *m_owner;
@@ -49,10 +49,9 @@ PictureBox::PictureBox(Parent parent, const QString &name)
     : Control(parent, new PictureSurfaceWidget(this), name)
 {
     applyFont();
-    // Nothing to draw on until the box is placed; the toolkit's default size would cost a
-    // surface of 640 x 480 pixels for every box.
+    // Nothing to draw on until the box is placed and drawn into; the toolkit's default size
+    // would cost a surface of 640 x 480 pixels for every box.
     widget()->resize(0, 0);
-    ensureSurface();
 }
 
 void PictureBox::setScaleMode(int mode)
@@ -77,7 +76,7 @@ void PictureBox::setBorderStyle(int style)
     if (style != NoBorder && style != FixedSingle)
         throw PropertyError("border style must be 0 or 1");
     m_borderStyle = style;
-    ensureSurface();
+    followSize();
     widget()->update();
 }
 
@@ -86,7 +85,7 @@ void PictureBox::setAppearance(int appearance)
     if (appearance != Flat && appearance != ThreeD)
         throw PropertyError("appearance must be 0 or 1");
     m_appearance = appearance;
-    ensureSurface();
+    followSize();
     widget()->update();
 }
 
@@ -131,8 +130,8 @@ double PictureBox::TextHeight(const QString &) const
 
 void PictureBox::Cls()
 {
-    ensureSurface();
-    fillSurface();
+    if (m_surfaceInUse)
+        fillSurface();
     m_currentX = 0;
     m_currentY = 0;
     widget()->update();
@@ -189,13 +188,23 @@ void PictureBox::setPicture(const QImage &picture)
     widget()->update();
 }
 
-QImage PictureBox::Image() const { return m_surface.copy(); }
+QImage PictureBox::Image() const
+{
+    if (m_surfaceInUse)
+        return m_surface.copy();
+    const QSize size = innerRect().size();
+    if (size.isEmpty())
+        return QImage();
+    QImage blank(size, QImage::Format_RGB32);
+    blank.fill(pixelOf(m_backColor));
+    return blank;
+}
 
 void PictureBox::setBackColor(ColorValue color)
 {
     Control::setBackColor(color);
-    ensureSurface();
-    fillSurface();
+    if (m_surfaceInUse)
+        fillSurface();
     widget()->update();
 }
 
@@ -245,13 +254,15 @@ void PictureBox::applyColors()
 void PictureBox::applyGeometry()
 {
     Control::applyGeometry();
-    ensureSurface();
+    followSize();
 }
 
 void PictureBox::paint(QPainter &painter, const QRect &exposed) const
 {
     const QRect inner = innerRect();
-    if (!m_surface.isNull()) {
+    if (!m_surfaceInUse) {
+        painter.fillRect(inner & exposed, resolveColor(m_backColor));
+    } else if (!m_surface.isNull()) {
         const QRect target = exposed & QRect(inner.topLeft(), m_surface.size());
         if (!target.isEmpty())
             painter.drawImage(target, m_surface, target.translated(-inner.topLeft()));
@@ -283,8 +294,15 @@ QRect PictureBox::innerRect() const
                  std::max(0, outer.height() - 2 * border));
 }
 
+void PictureBox::followSize()
+{
+    if (m_surfaceInUse)
+        ensureSurface();
+}
+
 void PictureBox::ensureSurface()
 {
+    m_surfaceInUse = true;
     const QSize size = innerRect().size();
     if (m_surface.size() == size)
         return;
@@ -304,6 +322,10 @@ void PictureBox::ensureSurface()
         reallocateStore(size.expandedTo(m_store.size()), kept);
     m_surface = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(),
                        QImage::Format_RGB32);
+    if (kept.isEmpty()) {
+        fillSurface(); // a new surface starts as the background: colour and picture
+        return;
+    }
     // What was drawn stays at the top-left corner; new room shows the background colour.
     QPainter painter(&m_surface);
     const QColor back = QColor::fromRgb(pixelOf(m_backColor));

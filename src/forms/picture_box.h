@@ -91,7 +91,11 @@ private:
     void paint(QPainter &painter, const QRect &exposed) const;
     int borderWidth() const;
     QRect innerRect() const; // in widget coordinates
+    // The surface is allocated when first drawn into; until then the box shows its back colour.
+    // ensureSurface() makes it exist at the box's size, followSize() only keeps an existing one
+    // in step with the box.
     void ensureSurface();
+    void followSize();
     void fillSurface();
     void reallocateStore(QSize size, QSize kept);
     QFont surfaceFont() const;
@@ -107,6 +111,7 @@ private:
     // forth reuses its memory instead of allocating and copying a new surface every time.
     QImage m_store;
     QImage m_surface;
+    bool m_surfaceInUse = false;
     QImage m_picture;
     int m_scaleMode = Twips;
     int m_borderStyle = FixedSingle;

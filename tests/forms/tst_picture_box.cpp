@@ -304,6 +304,33 @@ private slots:
         QCOMPARE(grown.copy(0, 0, 40, 30), before); // an earlier image is not drawn over
     }
 
+    // The surface is made when first drawn into; until then, and across the resizes before,
+    // the box must look and read as if it had been there all along.
+    void surfaceMadeLateLooksTheSame()
+    {
+        Form form(QStringLiteral("frmTest"));
+        auto *plain = new PictureBox(form, QStringLiteral("picPlain"));
+        plain->setBorderStyle(PictureBox::NoBorder);
+        plain->setBackColor(rgb(255, 0, 0));
+        plain->Move(0, 0, pixelsToTwipsX(40), pixelsToTwipsY(30));
+        plain->Cls();
+        QCOMPARE(plain->Image().size(), QSize(40, 30));
+        QVERIFY(allPixels(plain->Image(), qRgb(255, 0, 0)));
+        QVERIFY(allPixels(plain->widget()->grab().toImage(), qRgb(255, 0, 0)));
+
+        QImage picture(10, 10, QImage::Format_RGB32);
+        picture.fill(qRgb(0, 0, 255));
+        auto *early = new PictureBox(form, QStringLiteral("picEarly"));
+        early->setBorderStyle(PictureBox::NoBorder);
+        early->setBackColor(rgb(0, 255, 0));
+        early->setPicture(picture); // before the box has a size
+        early->Move(0, 0, pixelsToTwipsX(30), pixelsToTwipsY(20));
+        const QImage shown = early->widget()->grab().toImage();
+        QVERIFY(allPixels(shown.copy(0, 0, 10, 10), qRgb(0, 0, 255)));
+        QVERIFY(allPixels(shown.copy(10, 0, 20, 20), qRgb(0, 255, 0)));
+        QCOMPARE(early->Image(), shown.convertToFormat(QImage::Format_RGB32));
+    }
+
     void boxLineFramesTheEdgeOfASwatch()
     {
         Form form(QStringLiteral("frmTest"));
