@@ -39,15 +39,13 @@ inline constexpr int kMaxQuestions = 32767;
 // time per text, and a record stays valid on its own for as long as it is kept.
 struct QuestionRecord
 {
+    QString text(int field) const; // field 0 is the question, 1..4 the answers
     QString questText() const { return text(0); }
     QString answer(int k) const { return text(k); } // k = 1..4
 
     QByteArray file;          // the whole file, shared
     struct Span { qsizetype offset = 0, length = 0; } texts[5]; // question, answers 1..4
     qint16 rightAnswer = 0;   // kept as written, even outside 1..4
-
-private:
-    QString text(int field) const;
 };
 
 enum class LoadError {

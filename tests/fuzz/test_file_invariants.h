@@ -66,16 +66,10 @@ inline QString checkSignature(QByteArrayView bytes)
     return {};
 }
 
-// Field 0 is the question, 1..4 the answers.
-inline QString text(const bank::QuestionRecord &r, int field)
-{
-    return field == 0 ? r.questText() : r.answer(field);
-}
-
 inline bool sameRecord(const bank::QuestionRecord &a, const bank::QuestionRecord &b)
 {
     for (int field = 0; field < 5; ++field) {
-        if (text(a, field) != text(b, field))
+        if (a.text(field) != b.text(field))
             return false;
     }
     return a.rightAnswer == b.rightAnswer;
@@ -104,7 +98,7 @@ inline QByteArray writePlain(const QList<bank::QuestionRecord> &records)
     QByteArray out;
     for (const bank::QuestionRecord &r : records) {
         for (int k = 0; k < 5; ++k) {
-            const QString field = text(r, k);
+            const QString field = r.text(k);
             if (field.contains(u'"'))
                 return {};
             out += '"';
@@ -150,7 +144,7 @@ inline QString checkReader(QByteArrayView input)
     }
     for (const bank::QuestionRecord &r : result.records) {
         for (int k = 0; k < 5; ++k) {
-            const QString field = text(r, k);
+            const QString field = r.text(k);
             if (field.contains(u'\r') || field.contains(u'\n'))
                 return QStringLiteral("a loaded text holds a line end");
         }
