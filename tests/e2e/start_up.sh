@@ -5,6 +5,25 @@ source "$(dirname "$0")/lib/e2e_common.bash"
 start_x
 
 resource=$SOURCE_DIR/resources/LVT.lvq
+
+# The box's part of the screen looks the same with the splash still up as with it taken away:
+# nothing of the splash covers the message.
+message_above_splash()
+{
+    local pid=$1 box=$2 geometry window differing
+    geometry=$(window_area "$box")
+    shoot message_over_splash
+    for window in $(xdotool search --all --onlyvisible --pid "$pid"); do
+        [ "$window" != "$box" ] && xdotool windowunmap "$window"
+    done
+    sleep 0.5
+    shoot message_alone
+    convert "$SHOTS/message_over_splash.png" -crop "$geometry" "$WORK/over.png"
+    convert "$SHOTS/message_alone.png" -crop "$geometry" "$WORK/alone.png"
+    differing=$(compare -metric AE -fuzz 10% "$WORK/over.png" "$WORK/alone.png" null: 2>&1) || true
+    [ "${differing%% *}" -le 100 ] 2>/dev/null
+}
+
 test_file=$WinDir/LVT.lvq
 
 # First start on an empty machine: splash, then the main window, and the test file in place.
@@ -53,6 +72,9 @@ launch "$WORK/broken.err"
 broken=$!
 box=$(wait_window "$broken" Lorvane 10) || box=
 check "a broken bank shows a message" test -n "$box"
+sleep 0.5
+check "the message has the keyboard" test "$(xdotool getactivewindow 2>/dev/null)" = "$box"
+check "the message is seen above the splash" message_above_splash "$broken" "$box"
 press_return "$box"
 check "a broken bank ends the program" exits_with "$broken" 5 0
 check "a broken bank names the problem" \
