@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
-    xvfb xauth xdotool x11-utils x11-apps imagemagick
+    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
     libc-bin
 )
 [ "${1:-}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)

@@ -6,9 +6,9 @@ start_x
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
-# The results area of the main window at its design size, the window at the screen's corner.
+# The results area of the main window at its design size.
 results_area="600x300+97+65"
-results_sum() { import -window root -crop "$results_area" +repage gray:- | md5sum; }
+results_sum() { import -window "$main_id" -crop "$results_area" +repage gray:- | md5sum; }
 
 # Waits until the results area has not changed for four seconds (longer than the scroll's
 # 2.5-second stops), at most the given number of seconds.
@@ -55,7 +55,7 @@ sleep 0.3
 shoot run_file_menu
 xdotool key Return
 sleep 0.5
-shoot run_question
+shoot_window "$main_id" run_question
 question_shot=$SHOTS/run_question.png
 
 # The question area now shows text where the title screen was plain.
@@ -71,7 +71,7 @@ for i in $(seq 30); do
     [ "$i" -lt 30 ] && xdotool key $(((i % 4) + 1)) && sleep 0.1
 done
 check "the results scroll comes to rest" wait_scroll_end 60
-shoot run_results
+shoot_window "$main_id" run_results
 check "the program runs on after thirty answers" kill -0 "$pid"
 
 # The bold heading in blue, centred, then the name line in black, then the right-answer count in

@@ -3,6 +3,16 @@
 
 set -euo pipefail
 
+# Each script runs in a network namespace of its own. The program's one-copy guard is an abstract
+# socket, and those live in the network namespace: so the copies started here never meet a copy
+# the user has open, nor the copies of another script running at the same time.
+if [ -z "${LORVANE_E2E_NAMESPACE:-}" ]; then
+    export LORVANE_E2E_NAMESPACE=1
+    private=(unshare --net)
+    [ "$(id -u)" -ne 0 ] && private=(unshare --user --map-root-user --net)
+    exec "${private[@]}" -- bash "$0" "$@"
+fi
+
 LORVANE=${1:?usage: $0 path/to/lorvane}
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SOURCE_DIR=$(cd "$E2E_DIR/../.." && pwd)
@@ -26,19 +36,37 @@ cleanup()
 }
 trap cleanup EXIT
 
-# A fresh X server of its own, so the scripts may run side by side. Without -noreset the server
-# starts over whenever its last client leaves, and a program started in that moment cannot connect.
+# A fresh X server of its own, so the scripts may run side by side, with a real window manager
+# (openbox) as every user has: stacking, focus and "stay on top" behave as on a desktop. Without
+# -noreset the server starts over whenever its last client leaves, and a program started in that
+# moment cannot connect. Extra arguments go to the server (a -dpi, say).
 start_x()
 {
     local fifo=$WORK/display
-    Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp -noreset 7>"$fifo" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" 7>"$fifo" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         [ -s "$fifo" ] && break
         sleep 0.05
     done
+    [ -s "$fifo" ] || { echo "Xvfb did not start" >&2; cat "$WORK/xvfb.log" >&2; return 1; }
     export DISPLAY=:$(head -n1 "$fifo")
     unset QT_QPA_PLATFORM
+    start_window_manager
+}
+
+start_window_manager()
+{
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    local wm=$!
+    for _ in $(seq 400); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$wm" 2>/dev/null || break
+        sleep 0.05
+    done
+    echo "openbox did not start" >&2
+    cat "$WORK/openbox.log" >&2
+    return 1
 }
 
 # The program sees only the directories of this run.
@@ -47,7 +75,8 @@ export XDG_CONFIG_HOME=$WORK/config
 export XDG_DATA_HOME=$WORK/data
 export XDG_RUNTIME_DIR=$WORK/runtime
 export HOME=$WORK/home
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$E2E_DIR/../lsan.supp:print_suppressions=0}
 
 pass() { echo "PASS: $*"; }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -100,6 +129,13 @@ exits_with()
     [ "$EXIT_STATUS" = "$3" ]
 }
 
+# A window's inside on the screen as WxH+X+Y (xwininfo: xdotool counts a frame's offset twice).
+window_area()
+{
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { printf "%dx%d+%d+%d\n", w, h, x, y }'
+}
+
 window_width() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'; }
 
 # The main window: titled like the message boxes, but far wider than any of them.
@@ -130,6 +166,8 @@ press_return()
 }
 
 shoot() { import -window root "$SHOTS/$1.png"; }
+# A window's inside only, wherever the window manager placed it.
+shoot_window() { import -window "$1" "$SHOTS/$2.png"; }
 
 finish()
 {
