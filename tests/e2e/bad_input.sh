@@ -83,7 +83,7 @@ run_row()
         else fail "$name: expected a running program, got window '${id}' and status $EXIT_STATUS"; fi
         ;;
     esac
-    if grep -q "ERROR: AddressSanitizer\|runtime error:" "$log"; then fail "$name: sanitizer report"; fi
+    if grep -q "ERROR: [A-Za-z]*Sanitizer\|runtime error:" "$log"; then fail "$name: sanitizer report"; fi
     [ "$file_before" = "$(md5sum "$test_file" 2>/dev/null || true)" ] || fail "$name: the test file changed"
     [ "$settings_before" = "$(md5sum "$settings" 2>/dev/null || true)" ] || fail "$name: the settings changed"
     return 0
