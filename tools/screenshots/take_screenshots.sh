@@ -1,12 +1,35 @@
 #!/usr/bin/env bash
 # Retakes the user guide's screenshots from the real program under Xvfb, with the default test
 # file and default settings, into docs/screenshots/.
-# Usage: tools/screenshots/take_screenshots.sh [path/to/lorvane]
+# Usage: tools/screenshots/take_screenshots.sh [--scale FACTOR] [--dpi DPI] [--screen WxH]
+#                                             [--out DIR] [path/to/lorvane]
+# --scale sets Qt's scale factor, --dpi the X server's and the desktop's (Xft.dpi) resolution,
+# --screen the screen's size (a scale of 2 wants a screen twice as large as the window); any of
+# them takes the splash too, to look at the program at other scales.
+# The options travel in the environment: the shared end-to-end support starts this script again
+# in a namespace of its own, with the program's path as its only argument.
+export SHOT_SCALE=${SHOT_SCALE:-} SHOT_DPI=${SHOT_DPI:-} SHOT_SCREEN=${SHOT_SCREEN:-} SHOT_OUT=${SHOT_OUT:-}
+while [ $# -gt 1 ]; do
+    case $1 in
+    --scale) SHOT_SCALE=$2 ;;
+    --dpi) SHOT_DPI=$2 ;;
+    --screen) SHOT_SCREEN=$2 ;;
+    --out) SHOT_OUT=$(realpath -m "$2") ;;
+    *) break ;;
+    esac
+    shift 2
+done
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tests/e2e/lib/e2e_common.bash" "${1:-$here/../../build/release/lorvane}"
-out=$SOURCE_DIR/docs/screenshots
+source "$here/../../tests/e2e/lib/e2e_common.bash" "$(realpath "${1:-$here/../../build/release/lorvane}")"
+scale=$SHOT_SCALE dpi=$SHOT_DPI
+out=${SHOT_OUT:-$SOURCE_DIR/docs/screenshots}
 mkdir -p "$out"
-start_x
+server=()
+[ -n "$SHOT_SCREEN" ] && server+=(-screen 0 "${SHOT_SCREEN}x24")
+[ -n "$dpi" ] && server+=(-dpi "$dpi")
+start_x "${server[@]}"
+[ -n "$dpi" ] && xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$dpi"
+[ -n "$scale" ] && export QT_SCALE_FACTOR=$scale
 
 # The main window's frame as the user sees it, without the empty screen around it.
 grab()
@@ -19,6 +42,12 @@ grab()
 
 launch "$WORK/shots.err"
 pid=$!
+if [ -n "$scale$dpi$SHOT_SCREEN" ]; then
+    # The splash is up for one second: taken as soon as it shows.
+    splash=$(wait_window "$pid" "" 5)
+    sleep 0.2
+    import -window "$splash" "$out/splash.png"
+fi
 main_id=$(wait_main_window "$pid" 20)
 xdotool windowfocus --sync "$main_id" 2>/dev/null || true
 sleep 0.5
