@@ -1,47 +1,33 @@
 #!/usr/bin/env bash
-# Faults and races: ten copies started at once, copies killed in every state of a test, quitting
-# from every state, and no files besides the test file and the settings.
+# Faults and races: ten copies started at once, quitting from every state of a test, a copy
+# killed while its results scroll, and no files besides the test file and the settings.
 source "$(dirname "$0")/lib/e2e_common.bash"
 start_x
 
 settings=$XDG_CONFIG_HOME/Lorvane/Lorvane.ini
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-start_test()
-{
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key Return
-    sleep 0.4
-}
-
-# The toolbar's Pause button, the third one from the left.
-pause_test()
-{
-    xdotool mousemove --window "$1" 55 35 click 1
-    sleep 0.4
-}
-
-# Thirty answers from the keyboard; a second later the results are scrolling.
-answer_thirty()
-{
-    for i in $(seq 30); do
-        xdotool key $(((i % 4) + 1)) Return
-        sleep 0.12
-    done
-    sleep 1
-}
-
-# Brings the program started with the given window into a state of a test.
+# Brings the program started with the given window into a state of a test: File > Start, then
+# the toolbar's Pause button (the third from the left) or thirty answers from the keyboard.
 enter_state()
 {
     local state=$1 id=$2
     [ "$state" = idle ] && return 0
-    start_test "$id"
-    [ "$state" = paused ] && pause_test "$id"
-    [ "$state" = results ] && answer_thirty
-    return 0
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key Return
+    sleep 0.4
+    if [ "$state" = paused ]; then
+        xdotool mousemove --window "$id" 55 35 click 1
+        sleep 0.4
+    elif [ "$state" = results ]; then
+        for i in $(seq 30); do
+            xdotool key $(((i % 4) + 1)) Return
+            sleep 0.12
+        done
+        sleep 1
+    fi
 }
 
 # File > Quit; prints how long the program took to end after the key, in milliseconds.
@@ -59,10 +45,7 @@ quit_time()
 
 # Every file under this run's home, data, configuration, runtime, temporary and test file
 # directories, all of which live under $WORK.
-listing()
-{
-    find "$WORK" -not -path "$WORK/shots*" -not -name '*.err' -not -name display | sort
-}
+listing() { find "$WORK" -not -path "$WORK/shots*" -not -name '*.err' -not -name display | sort; }
 
 # Ten copies at the same moment: one main window, nine running-copy messages.
 pids=()
@@ -82,29 +65,14 @@ check "ten copies at once: nine refusals ($refusals)" test "$refusals" = 9
 kill -9 "${pids[@]}" 2>/dev/null
 for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
 
-# Killed while a test runs, while it is paused and while the results scroll: the next start
-# works, the settings survive.
-mkdir -p "$(dirname "$settings")"
+# Quitting from each state ends the program within 200 ms, leaves the settings as they were
+# and, after a whole test, no files but the test file and the settings.
+mkdir -p "$(dirname "$settings")" "$WORK/tmp"
 printf '[Software\\Lorvane\\Options]\nUserName=Student\nPauseTime=180\n' >"$settings"
 settings_sum=$(md5sum <"$settings")
-for state in running paused results; do
-    launch "$WORK/kill-$state.err"
-    pid=$!
-    id=$(wait_main_window "$pid" 15) || id=
-    enter_state "$state" "$id"
-    shoot "killed_while_$state"
-    kill -9 "$pid"
-    wait "$pid" 2>/dev/null || true
-    check "killed while $state: settings unchanged" test "$(md5sum <"$settings")" = "$settings_sum"
-    launch "$WORK/after-$state.err"
-    pid=$!
-    check "killed while $state: the next start works" shows_main_window "$pid" 15
-    kill -9 "$pid"
-    wait "$pid" 2>/dev/null || true
-done
-
-# Quitting from each state ends the program within 200 ms.
+export TMPDIR=$WORK/tmp
 for state in idle running paused results; do
+    before=$(listing)
     launch "$WORK/quit-$state.err"
     pid=$!
     id=$(wait_main_window "$pid" 15) || id=
@@ -112,20 +80,22 @@ for state in idle running paused results; do
     ms=$(quit_time "$pid" "$id")
     check "quit while $state ends the program in ${ms} ms" test "$ms" -le 200
     wait "$pid" 2>/dev/null || true
+    check "quit while $state: settings unchanged" test "$(md5sum <"$settings")" = "$settings_sum"
 done
+check "a whole test creates no files" test "$before" = "$(listing)"
 
-# A whole test leaves no files behind but the test file and the settings.
-mkdir -p "$WORK/tmp"
-export TMPDIR=$WORK/tmp
-before=$(listing)
-launch "$WORK/files.err"
+# Killed while the results scroll: the next start works.
+launch "$WORK/killed.err"
 pid=$!
 id=$(wait_main_window "$pid" 15) || id=
 enter_state results "$id"
-quit_time "$pid" "$id" >/dev/null
+shoot killed_while_results
+kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
-after=$(listing)
-check "a whole test creates no files" test "$before" = "$after"
-[ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after") || true
+launch "$WORK/after-kill.err"
+pid=$!
+check "killed while the results scroll: the next start works" shows_main_window "$pid" 15
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
 
 finish

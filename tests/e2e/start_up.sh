@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up of the real program: the first start writes the test file, one copy at a time,
-# a foreign or broken test file, a test file that cannot be written.
+# Start-up of the real program: the first start writes the test file, one copy at a time, a
+# broken test file's message above the splash, a test file that cannot be written.
 source "$(dirname "$0")/lib/e2e_common.bash"
 start_x
 
@@ -57,14 +57,6 @@ third=$!
 check "a start after a killed copy shows the main window" shows_main_window "$third" 15
 kill -9 "$third"
 wait "$third" 2>/dev/null || true
-
-# A file that is not a test file ends the program with no window and no message.
-printf 'Hello, world\r\n' >"$test_file"
-launch "$WORK/foreign.err"
-foreign=$!
-check "a foreign test file ends the program with status 0" exits_with "$foreign" 10 0
-check "a foreign test file shows nothing" test ! -s "$WORK/foreign.err"
-check "a foreign test file is left as it was" test "$(cat "$test_file")" = $'Hello, world\r'
 
 # A file with the signature that cannot be read as a bank: the reinstall message, then the end.
 printf '".Broken record, "no closing quote\r\n' >"$test_file"
