@@ -342,15 +342,16 @@ void frmMain::applyAnswerColours()
 
 void frmMain::runSplashLoop()
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < SplashMilliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    const auto elapsed = m_splashClock ? m_splashClock : [&timer] { return timer.elapsed(); };
+    while (elapsed() < SplashMilliseconds) {
         if (!m_splash)
             m_splash = std::make_unique<frmSplash>();
         m_splash->setVisible(true);
         // Let the splash paint and the system breathe instead of spinning through the second,
         // without running past its end.
-        RunEventsFor(int(std::clamp<qint64>(SplashMilliseconds - clock.elapsed(), 1, 15)));
+        RunEventsFor(int(std::clamp<qint64>(SplashMilliseconds - elapsed(), 1, 15)));
         Get_Appname_Datafile();
         Load_Question();
         Count_Questions();

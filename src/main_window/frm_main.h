@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace forms {
@@ -117,6 +118,8 @@ public:
     Form_ControlPos *layoutManager() const { return m_layout.get(); }
     frmSplash *splash() const { return m_splash.get(); }
     MarkupScroller &resultsScroller() const { return *m_scroller; }
+    // Milliseconds since the splash came up; empty is the real clock. Tests hand in their own.
+    void setSplashClock(std::function<qint64()> elapsed) { m_splashClock = std::move(elapsed); }
 
 protected:
     void Form_Load() override;
@@ -150,6 +153,7 @@ private:
     std::unique_ptr<Form_ControlPos> m_layout;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<MarkupScroller> m_scroller;
+    std::function<qint64()> m_splashClock;
     // Goes before the window: it listens to focus changes, which the window's own end still causes.
     std::unique_ptr<AnswerKeys> m_answerKeys;
 };

@@ -1,17 +1,10 @@
 #include "layout/form_control_pos.h"
 
-#include "forms/command_button.h"
 #include "forms/form.h"
-#include "forms/frame.h"
 #include "forms/label.h"
-#include "forms/option_button.h"
-#include "forms/text_box.h"
 
-#include <QApplication>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
-#include <QWidget>
 
 #include <memory>
 
@@ -23,27 +16,11 @@ constexpr double DesignWidth = 11790;
 constexpr double DesignHeight = 8280;
 
 // Counts the assignments of its position or size, one per assigned property.
-class CountingControl : public Control
+struct CountingControl : Control
 {
-public:
-    explicit CountingControl(forms::Parent parent)
-        : Control(parent, new QWidget, QStringLiteral("counter")) {}
-    int geometryAssignments = 0;
-
-protected:
-    void applyGeometry() override
-    {
-        ++geometryAssignments;
-        Control::applyGeometry();
-    }
-};
-
-struct Snapshot
-{
-    double left, top, width, height, fontSize;
-    explicit Snapshot(const Control &c)
-        : left(c.Left()), top(c.Top()), width(c.Width()), height(c.Height()), fontSize(c.FontSize()) {}
-    bool operator==(const Snapshot &) const = default;
+    explicit CountingControl(forms::Parent parent) : Control(parent, new QWidget, QStringLiteral("counter")) {}
+    void applyGeometry() override { ++assignments, Control::applyGeometry(); }
+    int assignments = 0;
 };
 
 } // namespace
@@ -53,296 +30,99 @@ class TestFormControlPos : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_form = std::make_unique<forms::Form>(QStringLiteral("frmMain"));
+        m_form->setClientSize(DesignWidth, DesignHeight);
+        m_form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form->window()));
+    }
+    void cleanup() { m_form.reset(); }
 
-    void doublingTheWindowDoublesEveryControl();
-    void manyResizesBackToDesignSizeRestoreExactly();
-    void leftAndTopFollowTheirMode_data();
-    void leftAndTopFollowTheirMode();
-    void halfChangeRoundsHalvesToEven_data();
-    void halfChangeRoundsHalvesToEven();
-    void fontFollowsHeightOnlyWhenHeightMoves_data();
-    void fontFollowsHeightOnlyWhenHeightMoves();
-    void maximiseRunsOnePassRestoreRunsTwo();
-    void refusedSizeSkipsOnlyThatStep();
-    void zeroHeightKeepsTheFont();
-    void zeroWidthAtInitSkipsOnlyScaledHorizontalSteps();
-    void registrationsBeforeInitAreDropped();
+    // A label at (3000, 2000), 900 x 400 twips in a 12 point font, is registered in a window of
+    // 11790 x 8280 twips (of no width for setup 3); the window is halved, then resized to the
+    // size. The expected twips are worked out by hand from the edge modes.
+    void resizeMovesEachEdgeByItsMode_data()
+    {
+        QTest::addColumn<QList<int>>("modes"); // left, top, width, height, font flag
+        QTest::addColumn<int>("setup"); // registered after Init, before it, before a second Init; no width at Init
+        QTest::addColumn<QSizeF>("size");
+        QTest::addColumn<QList<double>>("expected"); // left, top, width, height, font size
+        auto row = [](const char *name, QList<int> modes, QSizeF size, QList<double> expected, int setup = 0) {
+            QTest::newRow(name) << modes << setup << size << expected;
+        };
+        const double w = DesignWidth, h = DesignHeight;
+        row("0 stays, font too", {0, 0, 0, 0, 1}, {2 * w, 2 * h}, {3000, 2000, 900, 400, 12});
+        row("1 follows the change", {1, 1, 1, 1, 0}, {w + 600, h + 600}, {3600, 2600, 1500, 1000, 12});
+        row("1, font follows the height", {1, 1, 1, 1, 1}, {w, 2 * h}, {3000, 10280, 900, 8680, 24});
+        row("2 scales, font too", {2, 2, 2, 2, 1}, {3 * w, 2 * h}, {9000, 4000, 2700, 800, 24});
+        row("3 half change, 22.5 and 7.5 to even", {3, 3, 3, 3, 0}, {w + 45, h + 15}, {3022, 2008, 922, 408, 12});
+        row("3 half change, -22.5 and -7.5 to even", {3, 3, 3, 3, 0}, {w - 45, h - 15}, {2978, 1992, 878, 392, 12});
+        row("other modes stay", {7, 7, 7, 7, 0}, {w + 600, h + 600}, {3000, 2000, 900, 400, 12});
+        row("refused width and height skip only their steps", {1, 1, 1, 1, 1}, {w - 1200, h - 1035},
+            {1800, 965, 900, 400, 10.5});
+        row("zero height keeps the last font", {2, 2, 2, 2, 1}, {2 * w, 0}, {6000, 0, 1800, 0, 6});
+        row("no width at Init, scaled edges stay", {2, 2, 2, 2, 1}, {600, 2 * h}, {3000, 4000, 900, 800, 24}, 3);
+        row("no width at Init, changes apply", {1, 1, 0, 0, 0}, {600, 2 * h}, {3600, 10280, 900, 400, 12}, 3);
+        row("registered before Init", {1, 1, 1, 1, 1}, {w + 600, 2 * h}, {3000, 2000, 900, 400, 12}, 1);
+        row("dropped by a second Init", {1, 1, 1, 1, 1}, {w + 600, 2 * h}, {3000, 2000, 900, 400, 12}, 2);
+    }
+    void resizeMovesEachEdgeByItsMode()
+    {
+        QFETCH(QList<int>, modes);
+        QFETCH(int, setup);
+        QFETCH(QSizeF, size);
+        QFETCH(QList<double>, expected);
+        resizeTo(setup == 3 ? 0 : DesignWidth, DesignHeight);
+        auto *label = new forms::Label(*m_form, QStringLiteral("lbl")); // the form owns it
+        label->Move(3000, 2000, 900, 400);
+        label->setFontSize(12);
+        Form_ControlPos layout;
+        auto add = [&] { layout.Add(*label, modes[0], modes[1], modes[2], modes[3], modes[4]); };
+        if (setup == 1)
+            add();
+        QCOMPARE(layout.Init(*m_form), 0);
+        if (setup != 1)
+            add();
+        if (setup == 2)
+            layout.Init(*m_form);
+        resizeTo(DesignWidth / 2, DesignHeight / 2);
+        resizeTo(size.width(), size.height());
+        QCOMPARE(QList<double>({label->Left(), label->Top(), label->Width(), label->Height(), label->FontSize()}),
+                 expected);
+    }
+
+    void maximiseRunsOnePassRestoreRunsTwo()
+    {
+        auto *counter = new CountingControl(*m_form);
+        counter->Move(3000, 2000, 900, 400);
+        Form_ControlPos layout;
+        layout.Init(*m_form);
+        layout.Add(*counter, 1); // one assignment per pass
+        QSignalSpy resized(m_form.get(), &forms::Form::Resize);
+        for (int state : {forms::Form::Maximized, forms::Form::Normal}) {
+            resized.clear();
+            const int before = counter->assignments;
+            m_form->setWindowState(state);
+            QTRY_COMPARE(m_form->WindowState(), state);
+            QTRY_VERIFY(!resized.isEmpty());
+            QTest::qWait(50);
+            QCOMPARE(counter->assignments - before, resized.count() + (state == forms::Form::Normal));
+            QCOMPARE(counter->Left(), 3000 + m_form->ScaleWidth() - DesignWidth);
+        }
+        QCOMPARE(m_form->ScaleWidth(), DesignWidth);
+    }
 
 private:
-    template<typename T, typename... Args>
-    T *make(forms::Parent parent, double left, double top, double width, double height, Args... args)
+    void resizeTo(double width, double height)
     {
-        auto *control = new T(parent, args...); // owned by its widget, which the form owns
-        control->Move(left, top, width, height);
-        return control;
+        m_form->setClientSize(width, height);
+        QTRY_COMPARE(m_form->ScaleWidth(), width);
+        QTRY_COMPARE(m_form->ScaleHeight(), height);
+        QCoreApplication::processEvents();
     }
-    void resizeTo(double width, double height);
-
     std::unique_ptr<forms::Form> m_form;
 };
-
-void TestFormControlPos::init()
-{
-    m_form = std::make_unique<forms::Form>(QStringLiteral("frmMain"));
-    m_form->setClientSize(DesignWidth, DesignHeight);
-    m_form->Show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form->window()));
-    QTRY_COMPARE(m_form->ScaleWidth(), DesignWidth);
-    QTRY_COMPARE(m_form->ScaleHeight(), DesignHeight);
-}
-
-void TestFormControlPos::cleanup()
-{
-    m_form.reset();
-}
-
-void TestFormControlPos::resizeTo(double width, double height)
-{
-    QSignalSpy resized(m_form.get(), &forms::Form::Resize);
-    m_form->setClientSize(width, height);
-    QTRY_COMPARE(m_form->ScaleWidth(), width);
-    QTRY_COMPARE(m_form->ScaleHeight(), height);
-    QCoreApplication::processEvents();
-    QVERIFY(!resized.isEmpty());
-}
-
-void TestFormControlPos::doublingTheWindowDoublesEveryControl()
-{
-    auto *frame = make<forms::Frame>(*m_form, 600, 900, 5400, 3000, QStringLiteral("Frame2"));
-    QList<Control *> controls = {
-        make<forms::Label>(*m_form, 120, 240, 11000, 1200, QStringLiteral("lblQuestion")),
-        make<forms::TextBox>(*m_form, 1500, 4500, 7000, 615, QStringLiteral("harc1"), true),
-        make<forms::CommandButton>(*m_form, 9960, 7440, 1455, 495, QStringLiteral("cmdNext")),
-        frame,
-        make<forms::OptionButton>(*frame, 120, 300, 255, 255, QStringLiteral("Option1")),
-    };
-    controls[0]->setFontSize(13.5);
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    QList<Snapshot> before;
-    for (Control *c : controls) {
-        before << Snapshot(*c);
-        layout.AddProportional(*c);
-    }
-    resizeTo(2 * DesignWidth, 2 * DesignHeight);
-    for (int i = 0; i < controls.size(); ++i) {
-        const Snapshot now(*controls[i]);
-        QCOMPARE(now.left, 2 * before[i].left);
-        QCOMPARE(now.top, 2 * before[i].top);
-        QCOMPARE(now.width, 2 * before[i].width);
-        QCOMPARE(now.height, 2 * before[i].height);
-        QCOMPARE(now.fontSize, 2 * before[i].fontSize);
-    }
-}
-
-void TestFormControlPos::manyResizesBackToDesignSizeRestoreExactly()
-{
-    QList<Control *> controls = {
-        make<forms::Label>(*m_form, 120, 240, 11000, 1200, QStringLiteral("a")),
-        make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("b")),
-        make<forms::TextBox>(*m_form, 4000, 5000, 1300, 700, QStringLiteral("c"), false),
-    };
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.AddProportional(*controls[0]);
-    layout.Add(*controls[1], 1, 1, 1, 1, true);
-    layout.Add(*controls[2], 3, 3, 3, 3, true);
-    QList<Snapshot> before;
-    for (Control *c : controls)
-        before << Snapshot(*c);
-
-    QRandomGenerator random(2004);
-    for (int i = 0; i < 30; ++i) // some far below the design size, where sizes get refused
-        resizeTo(15 * random.bounded(20, 1600), 15 * random.bounded(20, 1100));
-    resizeTo(DesignWidth, DesignHeight);
-    for (int i = 0; i < controls.size(); ++i)
-        QVERIFY2(Snapshot(*controls[i]) == before[i], qPrintable(controls[i]->Name()));
-}
-
-void TestFormControlPos::leftAndTopFollowTheirMode_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<double>("expectedLeft");
-    QTest::addColumn<double>("expectedTop");
-    QTest::newRow("0 stays") << 0 << 3000.0 << 2000.0;
-    QTest::newRow("1 full change") << 1 << 3600.0 << 2600.0;
-    QTest::newRow("2 scales") << 2 << 3000.0 * 12390 / 11790 << 2000.0 * 8880 / 8280;
-    QTest::newRow("3 half change") << 3 << 3300.0 << 2300.0;
-    QTest::newRow("other value stays") << 7 << 3000.0 << 2000.0;
-}
-
-void TestFormControlPos::leftAndTopFollowTheirMode()
-{
-    QFETCH(int, mode);
-    QFETCH(double, expectedLeft);
-    QFETCH(double, expectedTop);
-    auto *label = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("lbl"));
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.Add(*label, mode, mode);
-    resizeTo(DesignWidth + 600, DesignHeight + 600);
-    QCOMPARE(label->Left(), expectedLeft);
-    QCOMPARE(label->Top(), expectedTop);
-    QCOMPARE(label->Width(), 900.0);
-    QCOMPARE(label->Height(), 400.0);
-}
-
-void TestFormControlPos::halfChangeRoundsHalvesToEven_data()
-{
-    QTest::addColumn<double>("change");
-    QTest::addColumn<double>("move");
-    QTest::newRow("15 moves 8") << 15.0 << 8.0;
-    QTest::newRow("45 moves 22") << 45.0 << 22.0;
-    QTest::newRow("-15 moves -8") << -15.0 << -8.0;
-    QTest::newRow("-45 moves -22") << -45.0 << -22.0;
-    QTest::newRow("30 moves 15") << 30.0 << 15.0;
-}
-
-void TestFormControlPos::halfChangeRoundsHalvesToEven()
-{
-    QFETCH(double, change);
-    QFETCH(double, move);
-    auto *label = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("lbl"));
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.Add(*label, 3, 3, 3, 3);
-    resizeTo(DesignWidth + change, DesignHeight + change);
-    QCOMPARE(label->Left(), 3000 + move);
-    QCOMPARE(label->Top(), 2000 + move);
-    QCOMPARE(label->Width(), 900 + move);
-    QCOMPARE(label->Height(), 400 + move);
-    QCOMPARE(Form_ControlPos::roundHalfEven(-1.5), -2.0);
-    QCOMPARE(Form_ControlPos::roundHalfEven(2.5), 2.0);
-    QCOMPARE(Form_ControlPos::roundHalfEven(2.4999), 2.0);
-}
-
-void TestFormControlPos::fontFollowsHeightOnlyWhenHeightMoves_data()
-{
-    QTest::addColumn<int>("heightMode");
-    QTest::addColumn<bool>("scaleFont");
-    QTest::addColumn<double>("factor");
-    QTest::newRow("height stays, font flag set") << 0 << true << 1.0;
-    QTest::newRow("height follows change") << 1 << true << 2.0;
-    QTest::newRow("height follows half change") << 3 << true << 2.0;
-    QTest::newRow("height scales, no font flag") << 2 << false << 1.0;
-}
-
-void TestFormControlPos::fontFollowsHeightOnlyWhenHeightMoves()
-{
-    QFETCH(int, heightMode);
-    QFETCH(bool, scaleFont);
-    QFETCH(double, factor);
-    auto *label = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("lbl"));
-    label->setFontSize(12);
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.Add(*label, 2, 2, 2, heightMode, scaleFont);
-    resizeTo(DesignWidth * 3, DesignHeight * 2);
-    QCOMPARE(label->FontSize(), 12 * factor);
-    QCOMPARE(label->Left(), 9000.0);
-}
-
-void TestFormControlPos::maximiseRunsOnePassRestoreRunsTwo()
-{
-    auto *counter = new CountingControl(*m_form);
-    counter->Move(3000, 2000, 900, 400);
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.Add(*counter, 1); // one assignment per pass
-    QSignalSpy resized(m_form.get(), &forms::Form::Resize);
-
-    int passes = 0;
-    auto changeState = [&](int state) {
-        resized.clear();
-        const int before = counter->geometryAssignments;
-        m_form->setWindowState(state);
-        QTRY_COMPARE(m_form->WindowState(), state);
-        QTRY_VERIFY(!resized.isEmpty());
-        QTest::qWait(50);
-        passes = counter->geometryAssignments - before;
-    };
-    changeState(forms::Form::Maximized);
-    QCOMPARE(passes, resized.count());
-    QVERIFY(m_form->ScaleWidth() != DesignWidth);
-    QCOMPARE(counter->Left(), 3000 + m_form->ScaleWidth() - DesignWidth);
-
-    changeState(forms::Form::Normal);
-    QCOMPARE(passes, resized.count() + 1);
-    QCOMPARE(m_form->ScaleWidth(), DesignWidth);
-    QCOMPARE(counter->Left(), 3000.0);
-}
-
-void TestFormControlPos::refusedSizeSkipsOnlyThatStep()
-{
-    auto *narrow = make<forms::Label>(*m_form, 3000, 2000, 300, 2000, QStringLiteral("narrow"));
-    narrow->setFontSize(10);
-    auto *after = make<forms::Label>(*m_form, 1000, 1000, 1000, 1000, QStringLiteral("after"));
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.Add(*narrow, 1, 1, 1, 1, true);
-    layout.AddProportional(*after);
-
-    resizeTo(DesignWidth - 600, DesignHeight - 1035);
-    QCOMPARE(narrow->Left(), 2400.0);
-    QCOMPARE(narrow->Top(), 965.0);
-    QCOMPARE(narrow->Width(), 300.0); // 300 - 600 refused
-    QCOMPARE(narrow->Height(), 965.0);
-    QCOMPARE(narrow->FontSize(), 8.75);
-    QCOMPARE(after->Height(), 875.0);
-    QCOMPARE(after->Width(), 1000.0 * 11190 / 11790);
-}
-
-void TestFormControlPos::zeroHeightKeepsTheFont()
-{
-    auto *label = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("lbl"));
-    label->setFontSize(10);
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.AddProportional(*label);
-    resizeTo(DesignWidth * 2, 0);
-    QCOMPARE(label->FontSize(), 10.0);
-    QCOMPARE(label->Height(), 0.0);
-    QCOMPARE(label->Width(), 1800.0);
-}
-
-void TestFormControlPos::zeroWidthAtInitSkipsOnlyScaledHorizontalSteps()
-{
-    resizeTo(0, DesignHeight);
-    auto *scaled = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("scaled"));
-    auto *shifted = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("shifted"));
-    Form_ControlPos layout;
-    layout.Init(*m_form);
-    layout.AddProportional(*scaled);
-    layout.Add(*shifted, 1, 1);
-    resizeTo(600, DesignHeight * 2);
-    QCOMPARE(scaled->Left(), 3000.0);
-    QCOMPARE(scaled->Width(), 900.0);
-    QCOMPARE(scaled->Top(), 4000.0);
-    QCOMPARE(scaled->Height(), 800.0);
-    QCOMPARE(shifted->Left(), 3600.0);
-}
-
-void TestFormControlPos::registrationsBeforeInitAreDropped()
-{
-    auto *early = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("early"));
-    auto *dropped = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("dropped"));
-    auto *kept = make<forms::Label>(*m_form, 3000, 2000, 900, 400, QStringLiteral("kept"));
-    Form_ControlPos layout;
-    QCOMPARE(layout.Add(*early, 1, 1), 0);
-    resizeTo(DesignWidth + 600, DesignHeight);
-    QCOMPARE(early->Left(), 3000.0);
-
-    QCOMPARE(layout.Init(*m_form), 0);
-    layout.Add(*dropped, 1, 1);
-    layout.Init(*m_form); // at the new size
-    layout.Add(*kept, 1, 1);
-    resizeTo(DesignWidth + 1200, DesignHeight);
-    QCOMPARE(early->Left(), 3000.0);
-    QCOMPARE(dropped->Left(), 3000.0);
-    QCOMPARE(kept->Left(), 3600.0);
-}
 
 QTEST_MAIN(TestFormControlPos)
 #include "tst_form_control_pos.moc"
