@@ -2,213 +2,129 @@
 
 #include "support/test_environment.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
-#include <memory>
+#include <optional>
 
 using namespace mRegistry;
+
+namespace {
+
+QString read(const QString &name, const QString &keyPath = OptionsKey)
+{
+    return ReadRegString(HKEY_CURRENT_USER, keyPath, name, QStringLiteral("default"));
+}
+
+void write(const QString &name, const QString &text, const QString &keyPath = OptionsKey)
+{
+    WriteRegString(HKEY_CURRENT_USER, keyPath, name, text);
+}
+
+void putFile(const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(settingsFilePath()).absolutePath());
+    QFile file(settingsFilePath());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+QByteArray fileBytes() { return TestEnvironment::readFile(settingsFilePath()); }
+
+} // namespace
 
 class TestRegistry : public QObject
 {
     Q_OBJECT
+    std::optional<TestEnvironment> m_env;
 
 private slots:
-    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void init() { m_env.emplace(); }
     void cleanup() { m_env.reset(); }
 
-    void freshUserReadsEveryDefaultWithoutWriting();
-    void writtenValueReadsBack_data();
-    void writtenValueReadsBack();
-    void valueFromOneHundredTwentyEightBytesReadsAsDefault_data();
-    void valueFromOneHundredTwentyEightBytesReadsAsDefault();
-    void valueReadsUpToItsFirstNul();
-    void fileLayoutIsOneSectionPerKey();
-    void namesCompareWithoutCase();
-    void changeByAnotherWriterIsSeenAtNextRead();
-    void rewriteKeepsOtherValuesAndComments();
-    void damagedFileReadsDefaultsAndSurvivesWrites_data();
-    void damagedFileReadsDefaultsAndSurvivesWrites();
-    void unwritableStoreIsIgnored();
-    void writeLeavesNoTemporaryFile();
-
-private:
-    static QString read(const QString &name, const QString &defaultText)
+    void writtenValueReadsBack_data()
     {
-        return ReadRegString(HKEY_CURRENT_USER, OptionsKey, name, defaultText);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const auto same = [](const char *name, const QString &text) { QTest::newRow(name) << text << text; };
+        same("empty reads empty, not the default", "");
+        same("spaces and file syntax kept", "  a=b [c] ;d #e ");
+        same("backslashes and line breaks", "C:\\x\\n\\ one\ntwo\r\nthree");
+        same("127 bytes", QString(127, u'x'));
+        QTest::newRow("128 bytes") << QString(128, u'x') << "default";
+        QTest::newRow("64 two-byte letters") << QString(64, u'Ա') << "default";
+        QTest::newRow("126 bytes and a two-byte letter") << QString(126, u'x') + u'Ա' << "default";
+        QTest::newRow("up to the first NUL") << QStringLiteral("ab\0cd") << "ab";
+        QTest::newRow("NUL first") << QString(QChar(0)) << "";
     }
-    static void write(const QString &name, const QString &text)
+    void writtenValueReadsBack()
     {
-        WriteRegString(HKEY_CURRENT_USER, OptionsKey, name, text);
-    }
-    static void putFile(const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(settingsFilePath()).absolutePath());
-        QFile file(settingsFilePath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        QFETCH(QString, text);
+        write("UserName", "first");
+        write("UserName", text);
+        QTEST(read("UserName"), "expected");
     }
 
-    std::unique_ptr<TestEnvironment> m_env;
+    // One section per key path, named as written, names and values escaped. Names compare without
+    // case, and the value is everything after the "="; what is not written is kept. The file is
+    // written beside and renamed: nothing else is left in the folder.
+    void rewriteKeepsEverythingElse()
+    {
+        putFile("; kept\n[software\\LORVANE\\options]\n  pausetime = 60\n\n[Software\\Other]\nx=1\n");
+        QCOMPARE(read("PauseTime"), " 60");
+        write("UserName", "A=B\\C");
+        write("PauseTime", "120");
+        write("Name Two", "x", "Software\\Third");
+        QCOMPARE(fileBytes(), "; kept\n[software\\LORVANE\\options]\nPauseTime=120\nUserName=A=B\\\\C\n\n"
+                              "[Software\\Other]\nx=1\n\n[Software\\Third]\nName\\sTwo=x\n");
+        QCOMPARE(read("x", "Software\\Other"), "1");
+        QCOMPARE(QDir(m_env->configDir() + "/Lorvane").entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{"Lorvane.ini"});
+    }
+
+    // Reading writes nothing; there is no cache, so a file changed at the same size within the
+    // same second is read afresh.
+    void everyReadOpensTheFile()
+    {
+        QCOMPARE(settingsFilePath(), m_env->configDir() + "/Lorvane/Lorvane.ini");
+        QCOMPARE(read("ImageColor"), "default");
+        QVERIFY(!QFileInfo::exists(m_env->configDir() + "/Lorvane"));
+        for (const char *value : {"10", "11", "12"}) {
+            putFile(QByteArray("[Software\\Lorvane\\Options]\nImageColor=") + value + "\n");
+            QCOMPARE(read("ImageColor"), value);
+        }
+        QFile::remove(settingsFilePath());
+        QCOMPARE(read("ImageColor"), "default");
+    }
+
+    // A file that is not understood is never written over.
+    void damagedFileReadsDefaultsAndSurvivesWrites()
+    {
+        const QByteArray key("[Software\\Lorvane\\Options]\n");
+        // Not UTF-8, a NUL byte, a line without "=", a header without "]", a value before any header.
+        const QByteArray damaged[] = {key + "UserName=\xff\xfe\n", key + QByteArrayLiteral("UserName=a\0b\n"),
+                                      key + "UserName\n", key.chopped(2) + "\nUserName=x\n", "UserName=x\n"};
+        for (const QByteArray &bytes : damaged) {
+            putFile(bytes);
+            write("UserName", "Anna");
+            QCOMPARE(read("UserName"), "default");
+            QCOMPARE(fileBytes(), bytes);
+        }
+    }
+
+    // A plain file takes the settings folder's place, then a folder the settings file's.
+    void unwritableStoreIsIgnored()
+    {
+        QFile blocker(m_env->configDir() + "/Lorvane");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        write("UserName", "Anna");
+        QCOMPARE(read("UserName"), "default");
+        QVERIFY(blocker.remove() && QDir().mkpath(settingsFilePath()));
+        write("UserName", "Anna");
+        QCOMPARE(read("UserName"), "default");
+        QVERIFY(QFileInfo(settingsFilePath()).isDir());
+    }
 };
-
-void TestRegistry::freshUserReadsEveryDefaultWithoutWriting()
-{
-    QCOMPARE(settingsFilePath(), m_env->configDir() + "/Lorvane/Lorvane.ini");
-    const QList<std::pair<QString, QString>> defaults = {
-        {"ImageColor", "13"}, {"ImageColor1", "1"}, {"ImageColor2", "8"},
-        {"ImageColor3", "16"}, {"ImageColor4", "10"}, {"PauseTime", "180"},
-        {"UserName", "User"}, {"NameFont", "Bararan"}};
-    for (const auto &[name, fallback] : defaults)
-        QCOMPARE(read(name, fallback), fallback);
-    QVERIFY(!QFileInfo::exists(settingsFilePath()));
-    QVERIFY(!QFileInfo::exists(m_env->configDir() + "/Lorvane"));
-}
-
-void TestRegistry::writtenValueReadsBack_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("number") << "13";
-    QTest::newRow("empty reads empty, not the default") << "";
-    QTest::newRow("spaces kept") << "  1 ";
-    QTest::newRow("equals and brackets") << "a=b [c] ;d #e";
-    QTest::newRow("backslashes") << "C:\\x\\n\\";
-    QTest::newRow("line breaks") << "one\ntwo\r\nthree";
-    QTest::newRow("armenian") << QString::fromUtf8("Աննա Պետրոսյան");
-    QTest::newRow("127 bytes") << QString(127, u'x');
-    QTest::newRow("63 two-byte letters") << QString(63, QChar(0x0531));
-}
-
-void TestRegistry::writtenValueReadsBack()
-{
-    QFETCH(QString, text);
-    write("UserName", "first");
-    write("UserName", text);
-    QCOMPARE(read("UserName", "User"), text);
-}
-
-void TestRegistry::valueFromOneHundredTwentyEightBytesReadsAsDefault_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("128 bytes") << QString(128, u'x');
-    QTest::newRow("1000 bytes") << QString(1000, u'x');
-    QTest::newRow("64 two-byte letters") << QString(64, QChar(0x0531));
-    QTest::newRow("126 bytes and one two-byte letter") << QString(126, u'x') + QChar(0x0531);
-}
-
-void TestRegistry::valueFromOneHundredTwentyEightBytesReadsAsDefault()
-{
-    QFETCH(QString, text);
-    write("UserName", text);
-    QCOMPARE(read("UserName", "User"), QStringLiteral("User"));
-    // The long value is stored all the same; a shorter one replaces it.
-    write("UserName", "Anna");
-    QCOMPARE(read("UserName", "User"), QStringLiteral("Anna"));
-}
-
-void TestRegistry::valueReadsUpToItsFirstNul()
-{
-    write("UserName", QStringLiteral("ab") + QChar(0) + QStringLiteral("cd"));
-    QCOMPARE(read("UserName", "User"), QStringLiteral("ab"));
-    write("UserName", QString(QChar(0)));
-    QCOMPARE(read("UserName", "User"), QString());
-}
-
-void TestRegistry::fileLayoutIsOneSectionPerKey()
-{
-    write("ImageColor", "13");
-    write("UserName", "A=B\\C");
-    WriteRegString(HKEY_CURRENT_USER, "Software\\Other", "Name Two", "x");
-    QCOMPARE(TestEnvironment::readFile(settingsFilePath()),
-             QByteArray("[Software\\Lorvane\\Options]\n"
-                        "ImageColor=13\n"
-                        "UserName=A=B\\\\C\n"
-                        "\n"
-                        "[Software\\Other]\n"
-                        "Name\\sTwo=x\n"));
-}
-
-void TestRegistry::namesCompareWithoutCase()
-{
-    putFile("[software\\LORVANE\\options]\r\n  imagecolor = 5\r\n");
-    QCOMPARE(read("ImageColor", "13"), QStringLiteral(" 5"));
-    write("IMAGECOLOR", "6");
-    QCOMPARE(read("ImageColor", "13"), QStringLiteral("6"));
-    QCOMPARE(TestEnvironment::readFile(settingsFilePath()).count("="), 1);
-}
-
-void TestRegistry::changeByAnotherWriterIsSeenAtNextRead()
-{
-    write("ImageColor", "13");
-    QCOMPARE(read("ImageColor", "1"), QStringLiteral("13"));
-    // Same size, same moment: only a store without a cache sees it.
-    for (int i = 10; i < 20; ++i) {
-        putFile("[Software\\Lorvane\\Options]\nImageColor=" + QByteArray::number(i) + "\n");
-        QCOMPARE(read("ImageColor", "1"), QString::number(i));
-    }
-    QFile::remove(settingsFilePath());
-    QCOMPARE(read("ImageColor", "1"), QStringLiteral("1"));
-}
-
-void TestRegistry::rewriteKeepsOtherValuesAndComments()
-{
-    const QByteArray before = "; kept\n[Software\\Lorvane\\Options]\nPauseTime=60\n\n"
-                              "[Software\\Other]\nx=1\n";
-    putFile(before);
-    write("UserName", "Anna");
-    write("PauseTime", "120");
-    QCOMPARE(TestEnvironment::readFile(settingsFilePath()),
-             QByteArray("; kept\n[Software\\Lorvane\\Options]\nPauseTime=120\nUserName=Anna\n\n"
-                        "[Software\\Other]\nx=1\n"));
-    QCOMPARE(ReadRegString(HKEY_CURRENT_USER, "Software\\Other", "x", "0"), QStringLiteral("1"));
-}
-
-void TestRegistry::damagedFileReadsDefaultsAndSurvivesWrites_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("not UTF-8") << QByteArray("[Software\\Lorvane\\Options]\nUserName=\xff\xfe\n");
-    QTest::newRow("NUL byte") << QByteArray("[Software\\Lorvane\\Options]\nUserName=a\0b\n", 40);
-    QTest::newRow("line without =") << QByteArray("[Software\\Lorvane\\Options]\nUserName\n");
-    QTest::newRow("open header") << QByteArray("[Software\\Lorvane\\Options\nUserName=x\n");
-    QTest::newRow("value before any key") << QByteArray("UserName=x\n");
-}
-
-void TestRegistry::damagedFileReadsDefaultsAndSurvivesWrites()
-{
-    QFETCH(QByteArray, bytes);
-    putFile(bytes);
-    QCOMPARE(read("UserName", "User"), QStringLiteral("User"));
-    write("UserName", "Anna");
-    QCOMPARE(read("UserName", "User"), QStringLiteral("User"));
-    QCOMPARE(TestEnvironment::readFile(settingsFilePath()), bytes);
-}
-
-void TestRegistry::unwritableStoreIsIgnored()
-{
-    // The settings folder is taken by a plain file, so nothing can be created there.
-    QFile blocker(m_env->configDir() + "/Lorvane");
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    write("UserName", "Anna");
-    QCOMPARE(read("UserName", "User"), QStringLiteral("User"));
-
-    // The settings file itself is a folder: unreadable, reads give defaults.
-    QFile::remove(blocker.fileName());
-    QVERIFY(QDir().mkpath(settingsFilePath()));
-    write("UserName", "Anna");
-    QCOMPARE(read("UserName", "User"), QStringLiteral("User"));
-    QVERIFY(QFileInfo(settingsFilePath()).isDir());
-}
-
-void TestRegistry::writeLeavesNoTemporaryFile()
-{
-    for (int i = 0; i < 5; ++i)
-        write("PauseTime", QString::number(i));
-    const QDir dir(m_env->configDir() + "/Lorvane");
-    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden | QDir::System),
-             QStringList{"Lorvane.ini"});
-}
 
 QTEST_GUILESS_MAIN(TestRegistry)
 #include "tst_m_registry.moc"

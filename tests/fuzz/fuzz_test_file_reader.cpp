@@ -1,5 +1,5 @@
-// libFuzzer target: any bytes as a test file, through the signature check, loading, counting and
-// ArmSCII-8 decoding. A broken property aborts with its description, so the fuzzer keeps the input.
+// libFuzzer target: any bytes as a test file, through loading, counting and ArmSCII-8 decoding.
+// A broken property aborts with its description, so the fuzzer keeps the input.
 #include "fuzz/test_file_invariants.h"
 
 #include <cstdint>

@@ -3,26 +3,28 @@
 #include <QImage>
 #include <QString>
 
-// How far two drawings are apart, pixel by pixel, once both are decoded to ARGB. Antialiased
-// drawing is not bit-identical from one machine to the next (the blending code differs with the
-// processor), so drawn art is compared with a tolerance per channel, never by its file's bytes.
-class PixelDifference
+#include <algorithm>
+#include <cstdlib>
+
+// What tells two drawings apart, once both are decoded to ARGB: empty when they have the same
+// size and no pixel is off by more than the tolerance in any channel. Antialiased drawing is
+// not bit-identical from one machine to the next (the blending code differs with the processor),
+// so drawn art is compared this way, never by its file's bytes.
+inline QString pixelDifference(const QImage &expected, const QImage &actual, int channelTolerance)
 {
-public:
-    PixelDifference(const QImage &expected, const QImage &actual, int channelTolerance);
-
-    bool sameSize() const { return m_sameSize; }
-    int pixels() const { return m_pixels; }      // pixels of the expected image
-    int differing() const { return m_differing; } // pixels off by more than the tolerance
-    int largest() const { return m_largest; }     // the largest channel difference seen
-
-    // True when the sizes agree and no pixel is off by more than the tolerance.
-    bool within() const { return m_sameSize && m_differing == 0; }
-    QString describe() const;
-
-private:
-    bool m_sameSize = false;
-    int m_pixels = 0;
-    int m_differing = 0;
-    int m_largest = 0;
-};
+    if (expected.isNull() || expected.size() != actual.size())
+        return QStringLiteral("sizes differ");
+    const QImage a = expected.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = actual.convertToFormat(QImage::Format_ARGB32);
+    int differing = 0, largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int distance = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                           std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            largest = std::max(largest, distance);
+            differing += distance > channelTolerance;
+        }
+    return differing == 0 ? QString()
+                          : QStringLiteral("%1 pixels differ, by up to %2").arg(differing).arg(largest);
+}
