@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Faults and races: ten copies started at once, quitting from every state of a test, a copy
+# Faults and races: ten copies started at once (one runs, the others say so and end), quitting from every state of a test, a copy
 # killed while its results scroll, and no files besides the test file and the settings.
 source "$(dirname "$0")/lib/e2e_common.bash"
 start_x
@@ -13,11 +13,7 @@ enter_state()
 {
     local state=$1 id=$2
     [ "$state" = idle ] && return 0
-    xdotool windowfocus --sync "$id" 2>/dev/null || true
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key Return
-    sleep 0.4
+    menu_start "$id"
     if [ "$state" = paused ]; then
         xdotool mousemove --window "$id" 55 35 click 1
         sleep 0.4
@@ -62,6 +58,10 @@ for i in $(seq 10); do
 done
 check "ten copies at once: one main window ($mains)" test "$mains" = 1
 check "ten copies at once: nine refusals ($refusals)" test "$refusals" = 9
+refused=$(basename "$(grep -lx "Lorvane: Lorvane Already Running!" "$WORK"/copy*.err | head -n1)" .err)
+refused=${pids[$((${refused#copy} - 1))]}
+press_return "$(wait_window "$refused" Lorvane 5)"
+check "a refused copy ends with status 0 when its message is closed" exits_with "$refused" 5 0
 kill -9 "${pids[@]}" 2>/dev/null
 for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
 
@@ -89,12 +89,11 @@ launch "$WORK/killed.err"
 pid=$!
 id=$(wait_main_window "$pid" 15) || id=
 enter_state results "$id"
-shoot killed_while_results
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 launch "$WORK/after-kill.err"
 pid=$!
-check "killed while the results scroll: the next start works" shows_main_window "$pid" 15
+check "killed while the results scroll: the next start works" wait_main_window "$pid" 15
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 

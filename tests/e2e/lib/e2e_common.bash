@@ -31,7 +31,6 @@ cleanup()
     pids=$(jobs -p) || true
     [ -n "$pids" ] && kill -9 $pids 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    chmod -R u+w "$WORK" 2>/dev/null || true
     [ -n "${LORVANE_E2E_KEEP:-}" ] && echo "kept $WORK" || rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -136,8 +135,6 @@ window_area()
         /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { printf "%dx%d+%d+%d\n", w, h, x, y }'
 }
 
-window_width() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'; }
-
 # The main window: titled like the message boxes, but far wider than any of them.
 wait_main_window()
 {
@@ -145,7 +142,7 @@ wait_main_window()
     local deadline=$(($(date +%s) + timeout))
     while [ "$(date +%s)" -lt "$deadline" ]; do
         id=$(wait_window "$pid" Lorvane 1) || id=
-        if [ -n "$id" ] && [ "$(window_width "$id")" -ge 600 ]; then
+        if [ -n "$id" ] && [ "$(window_area "$id" | cut -dx -f1)" -ge 600 ]; then
             echo "$id"
             return 0
         fi
@@ -154,9 +151,23 @@ wait_main_window()
     return 1
 }
 
-shows_main_window() { wait_main_window "$@" >/dev/null; }
+# File > Start and File > Quit from the keyboard, in the given window.
+menu_start()
+{
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key Return
+    sleep 0.4
+}
 
-visible_windows_of() { xdotool search --all --onlyvisible --pid "$1" 2>/dev/null | wc -l; }
+menu_quit()
+{
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key q
+}
 
 # Presses Return in a window, as a user closing a message box would.
 press_return()
