@@ -409,7 +409,8 @@ void frmMain::Get_Appname_Datafile()
     if (!file.open(QIODevice::ReadOnly))
         failTestFile();
     const QByteArray firstLine = file.readLine(4096);
-    if (file.error() != QFileDevice::NoError)
+    // Nothing to read is an error too: an empty file has no first line.
+    if (file.error() != QFileDevice::NoError || firstLine.isEmpty())
         failTestFile();
     file.close();
     if (!bank::hasSignature(firstLine))

@@ -68,7 +68,9 @@ run_row()
 
 # Test files. The reader's table of malformed records is checked in-process; here one row for
 # each way the real program reacts.
-: >"$test_file";                                          run_row "empty file" silent
+: >"$test_file";                                          run_row "empty file" message
+ln -sf /proc/self/mem "$test_file";                       run_row "the first read fails" message
+rm -f "$test_file"
 printf '"Hello","a","b","c","d",1\r\n' >"$test_file";     run_row "wrong signature" silent
 { bank 1; printf '\r\n\x01\x02"\xff\xfe\x80,,\r\n'; } >"$test_file";  run_row "binary junk after a good line" message
 bank 32768 >"$test_file";                                 run_row "32,768 records" message
