@@ -10,6 +10,12 @@ bool isBlankOrComment(const QString &line)
     return trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#');
 }
 
+// A header, even one without its "]", ends the section before it.
+bool startsSection(const QString &line)
+{
+    return line.trimmed().startsWith(u'[');
+}
+
 QString escaped(const QString &text, QStringView alsoEscaped)
 {
     QString out;
@@ -59,34 +65,26 @@ constexpr QStringView NameSpecials = u"=[;# \t";
 
 } // namespace
 
-std::optional<IniDocument> IniDocument::parse(const QByteArray &bytes)
+IniDocument IniDocument::parse(QByteArray bytes)
 {
-    if (bytes.contains('\0'))
-        return std::nullopt;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
     IniDocument doc;
-    doc.m_lines = text.split(u'\n');
-    if (text.endsWith(u'\n') || text.isEmpty())
-        doc.m_lines.removeLast();
-    bool inSection = false;
-    for (QString &line : doc.m_lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (isBlankOrComment(line))
+    QList<QByteArray> lines = bytes.split('\n');
+    if (bytes.endsWith('\n') || bytes.isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        QString text = decoder.decode(line);
+        if (decoder.hasError() || line.contains('\0')) {
+            doc.m_lines.append(QString()); // read as a blank line, written back as it was
+            doc.m_unread.append(line);
             continue;
-        if (line.trimmed().startsWith(u'[')) {
-            if (!sectionOf(line))
-                return std::nullopt;
-            inSection = true;
-        } else if (!inSection || !entryOf(line)) {
-            return std::nullopt;
         }
+        if (text.endsWith(u'\r'))
+            text.chop(1);
+        doc.m_lines.append(text);
+        doc.m_unread.append(QByteArray());
     }
     return doc;
 }
@@ -137,7 +135,7 @@ std::optional<QString> IniDocument::value(const QString &section, const QString 
         const QString &line = m_lines[i];
         if (isBlankOrComment(line))
             continue;
-        if (sectionOf(line))
+        if (startsSection(line))
             break;
         const auto entry = entryOf(line);
         if (entry && entry->name.compare(name, Qt::CaseInsensitive) == 0)
@@ -155,6 +153,7 @@ void IniDocument::setValue(const QString &section, const QString &name, const QS
             m_lines.append(QString());
         m_lines.append(u'[' + section + u']');
         m_lines.append(newLine);
+        m_unread.resize(m_lines.size());
         return;
     }
     qsizetype insertAt = header + 1;
@@ -163,7 +162,7 @@ void IniDocument::setValue(const QString &section, const QString &name, const QS
         if (line.trimmed().isEmpty())
             continue;
         if (!isBlankOrComment(line)) {
-            if (sectionOf(line))
+            if (startsSection(line))
                 break;
             const auto entry = entryOf(line);
             if (entry && entry->name.compare(name, Qt::CaseInsensitive) == 0) {
@@ -174,12 +173,13 @@ void IniDocument::setValue(const QString &section, const QString &name, const QS
         insertAt = i + 1;
     }
     m_lines.insert(insertAt, newLine);
+    m_unread.insert(insertAt, QByteArray());
 }
 
 QByteArray IniDocument::toBytes() const
 {
     QByteArray out;
-    for (const QString &line : m_lines)
-        out += line.toUtf8() + '\n';
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        out += (m_unread.value(i).isNull() ? m_lines[i].toUtf8() : m_unread[i]) + '\n';
     return out;
 }

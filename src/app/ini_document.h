@@ -9,7 +9,9 @@
 // The settings file of systems without a registry: UTF-8 text, one "[key path]" line per key
 // followed by "name=value" lines. Section and value names compare without regard to case, as
 // registry keys and value names do. Everything the program does not touch (other sections,
-// comments, blank lines) is kept as it was.
+// comments, blank lines) is kept as it was; so is a line it cannot understand (no "=", a header
+// without "]", a value before any header, bytes that are not UTF-8 text or hold a NUL), which
+// is ignored when reading. One damaged line costs only itself, never the other settings.
 //
 // Escapes: in values a backslash, line feed, carriage return and NUL are written as "\\", "\n",
 // "\r", "\0". Names escape those too, space and tab as "\s" and "\t", and "=", "[", ";", "#" with
@@ -18,8 +20,7 @@
 class IniDocument
 {
 public:
-    // nullopt when the bytes are not a settings file this program can understand.
-    static std::optional<IniDocument> parse(const QByteArray &bytes);
+    static IniDocument parse(QByteArray bytes);
     // A key path can be a section name unless it holds a line break or a NUL.
     static bool isValidSection(const QString &section);
 
@@ -38,4 +39,5 @@ private:
     qsizetype findSection(const QString &section) const;
 
     QStringList m_lines;
+    QList<QByteArray> m_unread; // per line: its bytes when they are not text, else null
 };

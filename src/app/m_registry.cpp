@@ -84,7 +84,7 @@ void writeStored(const QString &keyPath, const QString &valueName, const QString
     if (QFileInfo::exists(path)) {
         auto existing = readDocument(path);
         if (!existing)
-            return;
+            return; // it cannot be read now: writing would lose what it holds
         document = *existing;
     }
     document.setValue(keyPath, valueName, text);

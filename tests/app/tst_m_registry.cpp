@@ -96,18 +96,19 @@ private slots:
         QCOMPARE(read("ImageColor"), "default");
     }
 
-    // A file that is not understood is never written over.
-    void damagedFileReadsDefaultsAndSurvivesWrites()
+    // A line that is not understood is kept as it was and costs only itself: every other value
+    // reads as stored, and a write succeeds. A header without "]" ends the section before it.
+    void damagedLineCostsOnlyItself()
     {
         const QByteArray key("[Software\\Lorvane\\Options]\n");
-        // Not UTF-8, a NUL byte, a line without "=", a header without "]", a value before any header.
-        const QByteArray damaged[] = {key + "UserName=\xff\xfe\n", key + QByteArrayLiteral("UserName=a\0b\n"),
-                                      key + "UserName\n", key.chopped(2) + "\nUserName=x\n", "UserName=x\n"};
-        for (const QByteArray &bytes : damaged) {
-            putFile(bytes);
+        for (const QByteArray &damaged : {QByteArray("garbage\n"), QByteArray("UserName=\xff\xfe\n"),
+                                          QByteArrayLiteral("Name=a\0b\n"), key.chopped(2) + '\n'}) {
+            const QString pauseTime = damaged.startsWith('[') ? "default" : "60";
+            putFile(damaged + key + "UserName=Ani\n" + damaged + "PauseTime=60\n");
+            QVERIFY(read("UserName") == "Ani" && read("PauseTime") == pauseTime);
             write("UserName", "Anna");
-            QCOMPARE(read("UserName"), "default");
-            QCOMPARE(fileBytes(), bytes);
+            QVERIFY(read("UserName") == "Anna" && read("PauseTime") == pauseTime);
+            QCOMPARE(fileBytes().count(damaged), 2);
         }
     }
 

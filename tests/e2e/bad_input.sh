@@ -88,15 +88,23 @@ printf '%s\n' '[Software\Lorvane\Options]' "ImageColor=" "ImageColor1=0" "ImageC
 run_row "odd settings" runs
 rm -f "$settings"
 
-# The test file deleted while the program runs: the bank is already in memory.
-launch "$WORK/deleted.err"
+# One run: a damaged line in the settings costs only itself (the name typed in Options >
+# Configure is saved beside it), and the test file deleted while the program runs changes
+# nothing, since the bank is already in memory.
+printf '%s\n' '[Software\Lorvane\Options]' garbage UserName=Ani PauseTime=60 >"$settings"
+launch "$WORK/run.err"
 pid=$!
 id=$(wait_main_window "$pid" 15) || id=
 rm -f "$test_file"
 answer_a_few "$id"
-check "a deleted test file leaves the running program as it was" kill -0 "$pid"
+xdotool key alt+o sleep 0.3 key Return
+dialog=$(wait_window "$pid" "  Configure" 10) || dialog=
+xdotool key ctrl+a type Anahit
+xdotool mousemove --window "$dialog" 326 435 click 1 sleep 0.3 # Ok
 menu_quit "$id"
-check "and it quits normally" exits_with "$pid" 5 0
+check "a deleted test file and a damaged settings line: the program quits normally" exits_with "$pid" 5 0
+check "the name typed is saved beside the damaged line" \
+    test "$(grep -c '^garbage$\|^UserName=Anahit$\|^PauseTime=60$' "$settings")" = 3
 check "nothing wrote the test file back while running" test ! -e "$test_file"
 
 finish
