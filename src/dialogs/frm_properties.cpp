@@ -242,9 +242,10 @@ void frmProperties::loadColourChoosers()
     }
     for (int i = 0; i < 5; ++i) {
         const ColourSetting &colour = colourSettings()[i];
-        const int stored = int(leadingNumber(setting(colour.valueName, colour.defaultNumber)));
-        const bool known = stored >= 1 && stored <= m_choosers[i]->ItemCount();
-        m_choosers[i]->setSelectedIndex(known ? stored : colour.defaultNumber.toInt());
+        // Compared as read: a huge stored number must not be forced into an int first.
+        const double stored = leadingNumber(setting(colour.valueName, colour.defaultNumber));
+        const bool known = stored >= 1 && stored < m_choosers[i]->ItemCount() + 1;
+        m_choosers[i]->setSelectedIndex(known ? int(stored) : colour.defaultNumber.toInt());
         m_choosers[i]->Refresh();
     }
 }
