@@ -57,7 +57,9 @@ QByteArray readWholeFile(const QString &path, bool *ok)
 {
     QFile file(path);
     *ok = !path.isEmpty() && file.open(QIODevice::ReadOnly);
-    return *ok ? file.readAll() : QByteArray();
+    const QByteArray bytes = *ok ? file.readAll() : QByteArray();
+    *ok = *ok && file.error() == QFileDevice::NoError; // a read that fails part-way is no bank
+    return bytes;
 }
 
 } // namespace
