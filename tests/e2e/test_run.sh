@@ -49,7 +49,7 @@ check "idle uses no processor time ($idle_ticks ticks in 2 s)" test "$idle_ticks
 
 # File > Start from the keyboard; the question area then shows text where the title was plain.
 menu_start "$main_id"
-shoot_window "$main_id" run_question
+import -window "$main_id" "$SHOTS/run_question.png" # its inside, wherever it was placed
 colours=$(convert "$SHOTS/run_question.png" -crop 740x70+20+65 -format %k info:)
 check "the question text is drawn ($colours colours)" test "$colours" -gt 20
 
@@ -61,7 +61,7 @@ for i in $(seq 30); do
     [ "$i" -lt 30 ] && xdotool key $(((i % 4) + 1)) && sleep 0.1
 done
 check "the results scroll comes to rest" wait_scroll_end 60
-shoot_window "$main_id" run_results
+import -window "$main_id" "$SHOTS/run_results.png"
 check "the program runs on after thirty answers" kill -0 "$pid"
 
 # The bold heading in blue, centred, then the name line in black, then the right-answer count in

@@ -177,8 +177,6 @@ press_return()
 }
 
 shoot() { import -window root "$SHOTS/$1.png"; }
-# A window's inside only, wherever the window manager placed it.
-shoot_window() { import -window "$1" "$SHOTS/$2.png"; }
 
 finish()
 {
