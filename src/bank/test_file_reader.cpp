@@ -116,7 +116,7 @@ public:
             magnitude = std::min(magnitude * 10 + (*m_pos - '0'), 100000);
             ++m_pos;
         }
-        if (m_pos != m_end && (*m_pos == '.' || *m_pos == 'e' || *m_pos == 'E'))
+        if (startsFractionOrExponent())
             return fail(LoadError::NotAnInteger);
         const int number = negative ? -magnitude : magnitude;
         if (number < -32768 || number > 32767)
@@ -125,6 +125,18 @@ public:
         m_pos = findAny(m_pos, m_end, '\r', '\n', '\n');
         skipLineEnd();
         return true;
+    }
+
+    // "2.5" or "4e0" is a number that is no integer; "3." or "3e" is 3 followed by filler.
+    bool startsFractionOrExponent() const
+    {
+        const auto digitAt = [this](qsizetype i) { return m_end - m_pos > i && isDigit(m_pos[i]); };
+        if (m_pos == m_end)
+            return false;
+        if (*m_pos == '.')
+            return digitAt(1);
+        const bool signed_ = m_end - m_pos > 1 && (m_pos[1] == '+' || m_pos[1] == '-');
+        return (*m_pos == 'e' || *m_pos == 'E') && digitAt(signed_ ? 2 : 1);
     }
 
     bool fail(LoadError error)

@@ -44,7 +44,8 @@ private slots:
         QTest::newRow("numbers outside 1..4 load as written")
             << Fields + "7\r\n" + Fields + "-32768\r\n" + Fields + "+32767\r\n" + Fields + "0004"
             << "q|a|b|c|d|7\nq|a|b|c|d|-32768\nq|a|b|c|d|32767\nq|a|b|c|d|4";
-        QTest::newRow("anything after the digits ignored") << Fields + "3x, 9.5\r\n" << "q|a|b|c|d|3";
+        QTest::newRow("anything after the digits ignored") << Fields + "3.x, 9.5\r\n" << "q|a|b|c|d|3";
+        QTest::newRow("an e that starts no exponent") << Fields + "3e+x" << "q|a|b|c|d|3";
         QTest::newRow("ArmSCII-8") << QByteArray("\"\xb2\xb3\",\"\xa3\",\"b\",\"c\",\"d\",1") << "Աա|։|b|c|d|1";
         QTest::newRow("only filler") << QByteArrayLiteral("\r\n \0\r\n") << QStringLiteral("");
 
