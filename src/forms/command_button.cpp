@@ -74,6 +74,9 @@ void CommandButtonArray::Load(int index)
     copy->setFontUnderline(first.FontUnderline());
     copy->setEnabled(first.Enabled());
     copy->setToolTipText(first.ToolTipText());
+    copy->setForeColor(first.ForeColor());
+    copy->setBackColor(first.BackColor());
+    copy->setTag(first.Tag());
     copy->setVisible(false);
     adopt(index, copy);
 }
