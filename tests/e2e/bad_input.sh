@@ -4,6 +4,7 @@
 #   silent   the program ends with no window and no message
 #   message  the reinstall message, and the program ends when it is closed
 #   runs     the main window; a few answers are given from the keyboard and File > Quit ends it
+# or, for a row that expects something else, the words that observe gives it.
 # In every row nothing crashes, and neither the test file nor the settings file changes.
 source "$(dirname "$0")/lib/e2e_common.bash"
 start_x
@@ -71,6 +72,8 @@ run_row()
 : >"$test_file";                                          run_row "empty file" message
 ln -sf /proc/self/mem "$test_file";                       run_row "the first read fails" message
 rm -f "$test_file"
+mkdir "$test_file";   run_row "a directory in its place: the default cannot be written" "a message, then status 1"
+rmdir "$test_file"
 printf '"Hello","a","b","c","d",1\r\n' >"$test_file";     run_row "wrong signature" silent
 { bank 1; printf '\r\n\x01\x02"\xff\xfe\x80,,\r\n'; } >"$test_file";  run_row "binary junk after a good line" message
 bank 32768 >"$test_file";                                 run_row "32,768 records" message
