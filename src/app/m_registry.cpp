@@ -131,4 +131,14 @@ void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &va
     writeStored(keyPath, valueName, text);
 }
 
+QString ReadSetting(const Setting &setting)
+{
+    return ReadRegString(HKEY_CURRENT_USER, OptionsKey, setting.name, setting.defaultText);
+}
+
+void WriteSetting(const Setting &setting, const QString &text)
+{
+    WriteRegString(HKEY_CURRENT_USER, OptionsKey, setting.name, text);
+}
+
 } // namespace mRegistry

@@ -20,8 +20,9 @@
 // There is no cache: every read opens the store. A read never fails towards its caller: a
 // missing key or value, a value of 128 bytes or more (UTF-8), an unreadable or damaged file all
 // give the caller's default; a stored empty value reads as "". A value reads up to its first NUL.
-// Writes ignore every error; the file is replaced atomically (written beside it, then renamed),
-// and a file that cannot be read or understood is never overwritten.
+// Writes ignore every error; the file is replaced atomically (written beside it, then renamed).
+// A line of the file that is not understood is kept and ignored; a file that cannot be read is
+// never overwritten.
 namespace mRegistry {
 
 using RegistryRoot = quint32;
@@ -32,6 +33,29 @@ inline const QString OptionsKey = QStringLiteral("Software\\Lorvane\\Options");
 
 // The size, in bytes, from which a stored value no longer fits the reader and reads as default.
 constexpr qsizetype ValueBufferBytes = 128;
+
+// A setting of the program: its value name under OptionsKey and the default a read falls back to.
+struct Setting
+{
+    QString name;
+    QString defaultText;
+};
+
+// Every setting of the program, declared once. Colours are numbers 1 to 16 of the palette.
+namespace Settings {
+inline const Setting UserName{QStringLiteral("UserName"), QStringLiteral("User")};
+inline const Setting PauseTime{QStringLiteral("PauseTime"), QStringLiteral("180")};
+inline const Setting NameFont{QStringLiteral("NameFont"), QStringLiteral("Bararan")};
+inline const Setting QuestionColor{QStringLiteral("ImageColor"), QStringLiteral("13")};
+inline const Setting AnswerForeColor{QStringLiteral("ImageColor1"), QStringLiteral("1")};
+inline const Setting AnswerBackColor{QStringLiteral("ImageColor2"), QStringLiteral("8")};
+inline const Setting SelectedForeColor{QStringLiteral("ImageColor3"), QStringLiteral("16")};
+inline const Setting SelectedBackColor{QStringLiteral("ImageColor4"), QStringLiteral("10")};
+} // namespace Settings
+
+// A setting of the current user as stored, or its default; and storing one.
+QString ReadSetting(const Setting &setting);
+void WriteSetting(const Setting &setting, const QString &text);
 
 QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &valueName,
                       const QString &defaultText);

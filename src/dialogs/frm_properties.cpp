@@ -35,34 +35,23 @@ constexpr double LabelDrop = 45; // puts a label's text level with the field bes
 
 struct ColourSetting
 {
-    QString valueName;
-    QString defaultNumber;
+    const mRegistry::Setting &setting;
     QString label;
 };
 
 const std::array<ColourSetting, 5> &colourSettings()
 {
+    namespace Settings = mRegistry::Settings;
     static const std::array<ColourSetting, 5> settings = {{
-        {QStringLiteral("ImageColor"), QStringLiteral("13"), QStringLiteral("Question Text Color:")},
-        {QStringLiteral("ImageColor1"), QStringLiteral("1"), QStringLiteral("Answer Text Color:")},
-        {QStringLiteral("ImageColor2"), QStringLiteral("8"), QStringLiteral("Answer Background Color::")},
-        {QStringLiteral("ImageColor3"), QStringLiteral("16"), QStringLiteral("Answer Selected Text Color:")},
-        {QStringLiteral("ImageColor4"), QStringLiteral("10"),
-         QStringLiteral("Answer Selected Background Color:")},
+        {Settings::QuestionColor, QStringLiteral("Question Text Color:")},
+        {Settings::AnswerForeColor, QStringLiteral("Answer Text Color:")},
+        {Settings::AnswerBackColor, QStringLiteral("Answer Background Color::")},
+        {Settings::SelectedForeColor, QStringLiteral("Answer Selected Text Color:")},
+        {Settings::SelectedBackColor, QStringLiteral("Answer Selected Background Color:")},
     }};
     return settings;
 }
 
-QString setting(const QString &name, const QString &defaultText)
-{
-    return mRegistry::ReadRegString(mRegistry::HKEY_CURRENT_USER, mRegistry::OptionsKey, name,
-                                    defaultText);
-}
-
-void store(const QString &name, const QString &text)
-{
-    mRegistry::WriteRegString(mRegistry::HKEY_CURRENT_USER, mRegistry::OptionsKey, name, text);
-}
 
 // "BLACK" -> "Black".
 QString entryText(const QString &key)
@@ -218,7 +207,7 @@ void frmProperties::Form_Load()
     loadTestList();
     loadColourChoosers();
     loadPauseTimes();
-    UserName->setText(setting(QStringLiteral("UserName"), QStringLiteral("User")));
+    UserName->setText(mRegistry::ReadSetting(mRegistry::Settings::UserName));
     loadFonts();
 }
 
@@ -243,9 +232,9 @@ void frmProperties::loadColourChoosers()
     for (int i = 0; i < 5; ++i) {
         const ColourSetting &colour = colourSettings()[i];
         // Compared as read: a huge stored number must not be forced into an int first.
-        const double stored = leadingNumber(setting(colour.valueName, colour.defaultNumber));
+        const double stored = leadingNumber(mRegistry::ReadSetting(colour.setting));
         const bool known = stored >= 1 && stored < m_choosers[i]->ItemCount() + 1;
-        m_choosers[i]->setSelectedIndex(known ? int(stored) : colour.defaultNumber.toInt());
+        m_choosers[i]->setSelectedIndex(known ? int(stored) : colour.setting.defaultText.toInt());
         m_choosers[i]->Refresh();
     }
 }
@@ -254,7 +243,7 @@ void frmProperties::loadPauseTimes()
 {
     for (int seconds = 60; seconds <= 360; seconds += 60)
         Combo1->AddItem(QString::number(seconds));
-    Combo1->setText(setting(QStringLiteral("PauseTime"), QStringLiteral("180")));
+    Combo1->setText(mRegistry::ReadSetting(mRegistry::Settings::PauseTime));
 }
 
 void frmProperties::loadFonts()
@@ -263,16 +252,16 @@ void frmProperties::loadFonts()
     for (const QString &family : families)
         nameFont->AddItem(family);
     // A name the screen lacks (a substituted one) stays as it was chosen.
-    nameFont->setText(setting(QStringLiteral("NameFont"), QStringLiteral("Bararan")));
+    nameFont->setText(mRegistry::ReadSetting(mRegistry::Settings::NameFont));
 }
 
 void frmProperties::cmdOk_Click()
 {
     for (int i = 0; i < 5; ++i)
-        store(colourSettings()[i].valueName, QString::number(m_choosers[i]->SelectedIndex()));
-    store(QStringLiteral("PauseTime"), Combo1->Text());
-    store(QStringLiteral("UserName"), UserName->Text());
-    store(QStringLiteral("NameFont"), nameFont->Text());
+        mRegistry::WriteSetting(colourSettings()[i].setting, QString::number(m_choosers[i]->SelectedIndex()));
+    mRegistry::WriteSetting(mRegistry::Settings::PauseTime, Combo1->Text());
+    mRegistry::WriteSetting(mRegistry::Settings::UserName, UserName->Text());
+    mRegistry::WriteSetting(mRegistry::Settings::NameFont, nameFont->Text());
     for (int i = 0; i < 5; ++i)
         ImageCombo_Click(i);
     Unload();
@@ -286,7 +275,7 @@ void frmProperties::Command1_Click()
 void frmProperties::Label9_Click()
 {
     for (int i = 0; i < 5; ++i) {
-        m_choosers[i]->setSelectedIndex(colourSettings()[i].defaultNumber.toInt());
+        m_choosers[i]->setSelectedIndex(colourSettings()[i].setting.defaultText.toInt());
         m_choosers[i]->Refresh();
     }
 }

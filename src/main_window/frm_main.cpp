@@ -36,9 +36,8 @@
 #include <algorithm>
 
 using namespace forms;
-using mRegistry::HKEY_CURRENT_USER;
-using mRegistry::OptionsKey;
-using mRegistry::ReadRegString;
+using mRegistry::ReadSetting;
+namespace Settings = mRegistry::Settings;
 
 namespace {
 
@@ -47,11 +46,6 @@ const QString Title = QStringLiteral("Lorvane 2004");
 constexpr double DesignWidth = 11790;
 constexpr double DesignHeight = 8280;
 constexpr int SplashMilliseconds = 1000;
-
-QString setting(const QString &name, const QString &defaultText)
-{
-    return ReadRegString(HKEY_CURRENT_USER, OptionsKey, name, defaultText);
-}
 
 QByteArray readWholeFile(const QString &path, bool *ok)
 {
@@ -312,7 +306,7 @@ void frmMain::Form_Load()
     mMain::RemoveSystemMenuItem(window());
     setVisible(false);
     Frame2->setBackColor(rgb(228, 228, 228));
-    mMain::SetForeColorByNumber(*lblQuestion, setting(QStringLiteral("ImageColor"), QStringLiteral("13")));
+    mMain::SetForeColorByNumber(*lblQuestion, ReadSetting(Settings::QuestionColor));
     applyAnswerColours();
     num = 1;
     runSplashLoop();
@@ -332,12 +326,12 @@ void frmMain::Form_Load()
 
 void frmMain::applyAnswerColours()
 {
-    mMain::SetForeColorByNumber(*harc1, setting(QStringLiteral("ImageColor1"), QStringLiteral("1")));
+    mMain::SetForeColorByNumber(*harc1, ReadSetting(Settings::AnswerForeColor));
     Control *const copies[] = {harc2, harc3, harc4, Option1, Option2, Option3, Option4,
                                Picture5, Picture6, Picture7, Picture8};
     for (Control *control : copies)
         control->setForeColor(harc1->ForeColor());
-    mMain::SetBackColorByNumber(*harc1, setting(QStringLiteral("ImageColor2"), QStringLiteral("8")));
+    mMain::SetBackColorByNumber(*harc1, ReadSetting(Settings::AnswerBackColor));
     for (Control *control : copies)
         control->setBackColor(harc1->BackColor());
 }
@@ -387,9 +381,9 @@ void frmMain::registerWithLayout()
 
 void frmMain::applyQuestionFont()
 {
-    lblQuestion->setFontName(setting(QStringLiteral("NameFont"), QStringLiteral("Bararan")));
+    lblQuestion->setFontName(ReadSetting(Settings::NameFont));
     for (int k = 1; k <= 4; ++k)
-        harc(k).setFontName(setting(QStringLiteral("NameFont"), QStringLiteral("Bararan")));
+        harc(k).setFontName(ReadSetting(Settings::NameFont));
 }
 
 void frmMain::Form_Unload()
@@ -677,7 +671,7 @@ void frmMain::cmdPouse_Click()
         splashik->setFontSize(18);
         splashik->setAutoRedraw(true);
         mMain::PrintCornerHint(*splashik, QStringLiteral("Dbl Click and Continue Test"));
-        lblpause->setCaption(setting(QStringLiteral("PauseTime"), QStringLiteral("180")));
+        lblpause->setCaption(ReadSetting(Settings::PauseTime));
         lblpause->setVisible(true);
         splashik->setVisible(true);
         mnuStart->setVisible(false);
@@ -695,7 +689,7 @@ void frmMain::mnuResume_Click()
     mnuResume->setVisible(false);
     cmdPouse->setCaption(QStringLiteral("Pouse"));
     Timer3->setEnabled(false);
-    lblpause->setCaption(setting(QStringLiteral("PauseTime"), QStringLiteral("180")));
+    lblpause->setCaption(ReadSetting(Settings::PauseTime));
     Timer2->setEnabled(true);
     lblpause->setVisible(false);
     splashik->Cls();
@@ -753,10 +747,10 @@ void frmMain::Option_Click(int k)
     TextBox &K = harc(k);
     cmdNext->setEnabled(true);
     cmdNext->SetFocus();
-    mMain::SetForeColorByNumber(R, setting(QStringLiteral("ImageColor1"), QStringLiteral("1")));
-    mMain::SetBackColorByNumber(R, setting(QStringLiteral("ImageColor2"), QStringLiteral("8")));
-    mMain::SetForeColorByNumber(K, setting(QStringLiteral("ImageColor3"), QStringLiteral("16")));
-    mMain::SetBackColorByNumber(K, setting(QStringLiteral("ImageColor4"), QStringLiteral("10")));
+    mMain::SetForeColorByNumber(R, ReadSetting(Settings::AnswerForeColor));
+    mMain::SetBackColorByNumber(R, ReadSetting(Settings::AnswerBackColor));
+    mMain::SetForeColorByNumber(K, ReadSetting(Settings::SelectedForeColor));
+    mMain::SetBackColorByNumber(K, ReadSetting(Settings::SelectedBackColor));
     for (int row = 1; row <= 4; ++row) {
         if (row == k)
             continue;
@@ -808,8 +802,8 @@ void frmMain::Clear_Answer_Highlight()
 // Gives the selected row the plain answer colours again and, for a press of Next, checks it.
 void frmMain::resetSelectedAnswer(bool checkIt)
 {
-    mMain::SetForeColorByNumber(*harc1, setting(QStringLiteral("ImageColor1"), QStringLiteral("1")));
-    mMain::SetBackColorByNumber(*harc1, setting(QStringLiteral("ImageColor2"), QStringLiteral("8")));
+    mMain::SetForeColorByNumber(*harc1, ReadSetting(Settings::AnswerForeColor));
+    mMain::SetBackColorByNumber(*harc1, ReadSetting(Settings::AnswerBackColor));
     for (int k = 1; k <= 4; ++k) {
         if (!Option(k).Value())
             continue;
@@ -977,7 +971,7 @@ void frmMain::fillInResults()
             return;
         srcTextBox->setText(text.replace(placeholder, value));
     };
-    fill(QStringLiteral("<uN>"), setting(QStringLiteral("UserName"), QStringLiteral("User")));
+    fill(QStringLiteral("<uN>"), ReadSetting(Settings::UserName));
     fill(QStringLiteral("<cor>"), QString::number(numCorrect));
     fill(QStringLiteral("<wrong>"), numberText(leadingNumber(Text1->Text()) + numWrong));
 }

@@ -102,7 +102,7 @@ rm -f "$test_file"
 answer_a_few "$id"
 xdotool key alt+o sleep 0.3 key Return
 dialog=$(wait_window "$pid" "  Configure" 10) || dialog=
-xdotool key ctrl+a type Anahit
+xdotool windowfocus --sync "$dialog" sleep 0.3 key ctrl+a type Anahit
 xdotool mousemove --window "$dialog" 326 435 click 1 sleep 0.3 # Ok
 menu_quit "$id"
 check "a deleted test file and a damaged settings line: the program quits normally" exits_with "$pid" 5 0
