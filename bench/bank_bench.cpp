@@ -3,7 +3,7 @@
 // order, set against the history scan that compares each number with every earlier draw.
 #include "bank/armscii8.h"
 #include "bank/question_draw.h"
-#include "bank/test_file_reader.h"
+#include "bank/bank_reader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

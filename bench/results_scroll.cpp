@@ -2,7 +2,7 @@
 // results through iScroll on the real clock, then scrolls a longer text without pauses. Prints
 // the steps per second and the process's CPU time against the wall time, offscreen by default.
 #include "app/font_substitution.h"
-#include "app/test_file_location.h"
+#include "app/bank_location.h"
 #include "draw/markup_scroller.h"
 #include "forms/do_events.h"
 #include "forms/picture_box.h"

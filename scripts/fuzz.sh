@@ -17,7 +17,7 @@ root=$PWD
 build=build/fuzz
 cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build "$build"
-fuzzer=$root/$build/fuzz_test_file_reader
+fuzzer=$root/$build/fuzz_bank_reader
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
 
 if [ "$1" = --replay ]; then

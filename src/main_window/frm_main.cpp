@@ -6,7 +6,7 @@
 #include "app/program_end.h"
 #include "app/system_menu.h"
 #include "app/text_number.h"
-#include "app/test_file_location.h"
+#include "app/bank_location.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_properties.h"
 #include "dialogs/frm_splash.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bank/question_draw.h"
-#include "bank/test_file_reader.h"
+#include "bank/bank_reader.h"
 #include "forms/form.h"
 
 #include <QList>

@@ -1,5 +1,5 @@
 #include "bank/armscii8.h"
-#include "bank/test_file_reader.h"
+#include "bank/bank_reader.h"
 #include "bankgen/bank_source.h"
 #include "draw/question_picture_table.h"
 #include "support/test_environment.h"

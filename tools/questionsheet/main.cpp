@@ -2,7 +2,7 @@
 // reviewer: the right answer is marked, the record number and picture id are given.
 // Usage: questionsheet <output.png> [count] [seed]
 #include "app/font_substitution.h"
-#include "bank/test_file_reader.h"
+#include "bank/bank_reader.h"
 #include "draw/question_picture_table.h"
 
 #include <QApplication>

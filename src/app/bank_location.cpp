@@ -1,4 +1,4 @@
-#include "app/test_file_location.h"
+#include "app/bank_location.h"
 
 #include <QCoreApplication>
 #include <QDir>

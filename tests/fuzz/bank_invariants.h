@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bank/armscii8.h"
-#include "bank/test_file_reader.h"
+#include "bank/bank_reader.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

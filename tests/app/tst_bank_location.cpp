@@ -1,4 +1,4 @@
-#include "app/test_file_location.h"
+#include "app/bank_location.h"
 
 #include "support/test_environment.h"
 
@@ -8,7 +8,7 @@
 
 using namespace mMain;
 
-class TestTestFileLocation : public QObject
+class TestBankLocation : public QObject
 {
     Q_OBJECT
     std::optional<TestEnvironment> m_env;
@@ -77,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTestFileLocation)
-#include "tst_test_file_location.moc"
+QTEST_GUILESS_MAIN(TestBankLocation)
+#include "tst_bank_location.moc"

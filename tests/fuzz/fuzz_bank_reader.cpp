@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as a test file, through loading, counting and ArmSCII-8 decoding.
 // A broken property aborts with its description, so the fuzzer keeps the input.
-#include "fuzz/test_file_invariants.h"
+#include "fuzz/bank_invariants.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "app/m_main.h"
 #include "app/program_end.h"
 #include "app/single_instance_guard.h"
-#include "app/test_file_location.h"
+#include "app/bank_location.h"
 #include "forms/msg_box.h"
 #include "main_window/frm_main.h"
 

@@ -1,4 +1,4 @@
-#include "bank/test_file_reader.h"
+#include "bank/bank_reader.h"
 
 #include "bank/armscii8.h"
 

@@ -1,4 +1,4 @@
-#include "fuzz/test_file_invariants.h"
+#include "fuzz/bank_invariants.h"
 #include "support/test_environment.h"
 
 #include <QRandomGenerator>
@@ -19,7 +19,7 @@ QString failure(LoadError error, int record)
 
 } // namespace
 
-class TestTestFileReader : public QObject
+class TestBankReader : public QObject
 {
     Q_OBJECT
 
@@ -130,5 +130,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTestFileReader)
-#include "tst_test_file_reader.moc"
+QTEST_MAIN(TestBankReader)
+#include "tst_bank_reader.moc"
