@@ -3,6 +3,7 @@
 #include "app/color_palette.h"
 #include "app/m_registry.h"
 #include "app/text_number.h"
+#include "dialogs/preview_target.h"
 #include "draw/color_swatch.h"
 #include "draw/text_placement.h"
 #include "forms/combo_box.h"
@@ -15,7 +16,6 @@
 #include "forms/option_button.h"
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
-#include "main_window/frm_main.h"
 
 #include <QFontDatabase>
 #include <QPixmap>
@@ -60,7 +60,7 @@ QString entryText(const QString &key)
 }
 
 // The answer whose option button alone is set, 0 when none is set, -1 when several are.
-int selectedAnswer(const frmMain &main)
+int selectedAnswer(const PreviewTarget &main)
 {
     int selected = 0;
     for (int k = 4; k >= 1; --k) {
@@ -93,7 +93,7 @@ Label *makeLabel(Parent parent, const QString &name, const QString &caption, dou
 
 } // namespace
 
-frmProperties::frmProperties(frmMain &main)
+frmProperties::frmProperties(PreviewTarget &main)
     : Form(QStringLiteral("frmProperties")), m_main(main)
 {
     setCaption(QStringLiteral("  Configure"));
@@ -103,13 +103,13 @@ frmProperties::frmProperties(frmMain &main)
     setResizable(false);
 }
 
-frmProperties *frmProperties::showProperties(frmMain &main)
+frmProperties *frmProperties::showProperties(PreviewTarget &main, QObject &owner)
 {
     static QPointer<frmProperties> open;
     if (!open || &open->m_main != &main) {
         // The main window owns the dialog; an unloaded dialog goes, so the next opening is fresh.
         open = new frmProperties(main);
-        open->setParent(&main);
+        open->setParent(&owner);
         connect(open, &Form::Unloaded, open, &QObject::deleteLater);
     }
     open->Show();
@@ -293,7 +293,7 @@ void frmProperties::Form_MouseMove()
 void frmProperties::nameFont_Click()
 {
     const QString name = nameFont->Text();
-    m_main.lblQuestion->setFontName(name);
+    m_main.questionBox().setFontName(name);
     for (int k = 1; k <= 4; ++k)
         m_main.harc(k).setFontName(name);
 }
@@ -302,7 +302,7 @@ void frmProperties::ImageCombo_Click(int index)
 {
     const ColorValue color = mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
     switch (index) {
-    case 0: m_main.lblQuestion->setForeColor(color); break;
+    case 0: m_main.questionBox().setForeColor(color); break;
     case 1: colourUnselectedAnswers(true, color); break;
     case 2: colourUnselectedAnswers(false, color); break;
     case 3: colourSelectedAnswer(true, color); break;

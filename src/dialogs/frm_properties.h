@@ -16,7 +16,7 @@ class ListView;
 class PictureBox;
 class TextBox;
 } // namespace forms
-class frmMain;
+class PreviewTarget;
 
 // The properties dialog: user name, pause time, question font and the five display colours.
 // It is modeless and starts from the settings store at every load. Picking a font or a colour
@@ -29,10 +29,13 @@ class frmProperties : public forms::Form
 {
     Q_OBJECT
 public:
-    explicit frmProperties(frmMain &main);
+    explicit frmProperties(PreviewTarget &main);
 
-    // Opens the dialog for this main window, or brings the open one to the front.
-    static frmProperties *showProperties(frmMain &main);
+    // Opens the dialog for this main window, or brings the open one to the front. The window
+    // owns the dialog.
+    static frmProperties *showProperties(PreviewTarget &main, QObject &owner);
+    template <class Window>
+    static frmProperties *showProperties(Window &main) { return showProperties(main, main); }
 
     // Chooser 0 is ImageCombo, 1 to 4 are ImageCombo1 to ImageCombo4.
     forms::ImageCombo &chooser(int index) const { return *m_choosers.at(index); }
@@ -78,6 +81,6 @@ private:
     void colourSelectedAnswer(bool text, forms::ColorValue color);
     void recolourNumber(int answer, bool text, forms::ColorValue color);
 
-    frmMain &m_main;
+    PreviewTarget &m_main;
     std::array<forms::ImageCombo *, 5> m_choosers{};
 };

@@ -2,6 +2,7 @@
 
 #include "bank/question_draw.h"
 #include "bank/bank_reader.h"
+#include "dialogs/preview_target.h"
 #include "forms/form.h"
 
 #include <QList>
@@ -30,17 +31,18 @@ class AnswerKeys;
 // The main window: every control of a test and all state of a running test, part of it in the
 // fields below and part of it in the properties of the controls (captions used as flags, tags
 // and text boxes used as counters, visibility and enabled flags).
-class frmMain : public forms::Form
+class frmMain : public forms::Form, public PreviewTarget
 {
     Q_OBJECT
 public:
     frmMain();
     ~frmMain() override;
 
-    // Answer row K (1..4): option, answer text and number picture.
-    forms::OptionButton &Option(int k) const;
-    forms::TextBox &harc(int k) const;
-    forms::PictureBox &numberPicture(int k) const; // Picture5 .. Picture8
+    // Answer row K (1..4): option, answer text and number picture; and the question box.
+    forms::OptionButton &Option(int k) const override;
+    forms::TextBox &harc(int k) const override;
+    forms::PictureBox &numberPicture(int k) const override; // Picture5 .. Picture8
+    forms::TextBox &questionBox() const override { return *lblQuestion; }
 
     // Controls
     forms::Toolbar *Toolbar1 = nullptr;
