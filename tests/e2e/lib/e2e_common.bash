@@ -10,7 +10,11 @@ if [ -z "${LORVANE_E2E_NAMESPACE:-}" ]; then
     export LORVANE_E2E_NAMESPACE=1
     private=(unshare --net)
     [ "$(id -u)" -ne 0 ] && private=(unshare --user --map-root-user --net)
-    exec "${private[@]}" -- bash "$0" "$@"
+    "${private[@]}" true 2>/dev/null && exec "${private[@]}" -- bash "$0" "$@"
+    # No namespaces allowed here (some containers): one script at a time, and no copy may be open.
+    echo "no network namespace: the scripts take turns" >&2
+    exec 9>"${TMPDIR:-/tmp}/lorvane-e2e.lock"
+    flock 9
 fi
 
 LORVANE=${1:?usage: $0 path/to/lorvane}
