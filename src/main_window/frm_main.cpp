@@ -867,17 +867,24 @@ void frmMain::cmdAns_Click(int index)
         lblAnswerStat->setBackColor(rgb(255, 0, 0));
     }
     ShowQuestionPicture();
-    const int ordinal = questionOrdinal();
-    if (ordinal == 30)
-        cmdNext->setCaption(QStringLiteral("Finish"));
-    if (ordinal == 31) {
-        finishTest();
+    if (endOfTestReached())
         return;
-    }
     Picture4->Cls();
     Picture4->Refresh();
     drawOrdinal();
     restartCountdown();
+}
+
+// The thirtieth question offers "Finish"; the one after it ends the test.
+bool frmMain::endOfTestReached()
+{
+    const int ordinal = questionOrdinal();
+    if (ordinal == 30)
+        cmdNext->setCaption(QStringLiteral("Finish"));
+    if (ordinal != 31)
+        return false;
+    finishTest();
+    return true;
 }
 
 void frmMain::restartCountdown()
@@ -904,13 +911,8 @@ void frmMain::Timer2_Timer()
     Picture4->Refresh();
     ShowQuestionPicture();
     drawOrdinal();
-    const int ordinal = questionOrdinal();
-    if (ordinal == 30)
-        cmdNext->setCaption(QStringLiteral("Finish"));
-    if (ordinal == 31) {
-        finishTest();
+    if (endOfTestReached())
         return;
-    }
     Timer2->setEnabled(true);
     Label3->setCaption(numberText(60 - 1));
 }

@@ -148,6 +148,7 @@ private:
     void drawOrdinal();
     void resetSelectedAnswer(bool checkIt);
     void restartCountdown();
+    bool endOfTestReached();
     [[noreturn]] void failTestFile();
     void fillInResults();
     void Scroll_Results();
