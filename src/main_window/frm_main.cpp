@@ -527,12 +527,7 @@ void frmMain::Form_Resize()
     if (mnuResume->Visible())
         return;
     splashik->Move(0, 500, ScaleWidth(), ScaleHeight());
-    splashik->Cls();
-    splashik->Refresh();
-    splashik->setFontBold(true);
-    splashik->setFontSize(46);
-    splashik->setAutoRedraw(true);
-    mMain::PrintTitle(*splashik, Title);
+    redrawTitleScreen();
 }
 
 void frmMain::connectEvents()
@@ -692,12 +687,7 @@ void frmMain::mnuResume_Click()
     lblpause->setCaption(ReadSetting(Settings::PauseTime));
     Timer2->setEnabled(true);
     lblpause->setVisible(false);
-    splashik->Cls();
-    splashik->Refresh();
-    splashik->setFontBold(true);
-    splashik->setFontSize(46);
-    splashik->setAutoRedraw(true);
-    mMain::PrintTitle(*splashik, Title);
+    redrawTitleScreen();
     Toolbar1->Buttons(QStringLiteral("Stop")).setVisible(true);
     Toolbar1->Buttons(QStringLiteral("Resume")).setVisible(false);
     Toolbar1->Buttons(QStringLiteral("Pause")).setVisible(true);
@@ -873,6 +863,17 @@ void frmMain::cmdAns_Click(int index)
     Picture4->Refresh();
     drawOrdinal();
     restartCountdown();
+}
+
+// The title screen afresh: cleared, then the title in large bold letters.
+void frmMain::redrawTitleScreen()
+{
+    splashik->Cls();
+    splashik->Refresh();
+    splashik->setFontBold(true);
+    splashik->setFontSize(46);
+    splashik->setAutoRedraw(true);
+    mMain::PrintTitle(*splashik, Title);
 }
 
 // The thirtieth question offers "Finish"; the one after it ends the test.

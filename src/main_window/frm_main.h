@@ -149,6 +149,7 @@ private:
     void resetSelectedAnswer(bool checkIt);
     void restartCountdown();
     bool endOfTestReached();
+    void redrawTitleScreen();
     [[noreturn]] void failTestFile();
     void fillInResults();
     void Scroll_Results();
