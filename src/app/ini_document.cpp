@@ -77,14 +77,12 @@ IniDocument IniDocument::parse(QByteArray bytes)
         QStringDecoder decoder(QStringDecoder::Utf8);
         QString text = decoder.decode(line);
         if (decoder.hasError() || line.contains('\0')) {
-            doc.m_lines.append(QString()); // read as a blank line, written back as it was
-            doc.m_unread.append(line);
+            doc.m_lines.append({QString(), line});
             continue;
         }
         if (text.endsWith(u'\r'))
             text.chop(1);
-        doc.m_lines.append(text);
-        doc.m_unread.append(QByteArray());
+        doc.m_lines.append({text, {}});
     }
     return doc;
 }
@@ -117,9 +115,9 @@ std::optional<IniDocument::Entry> IniDocument::entryOf(const QString &line)
 qsizetype IniDocument::findSection(const QString &section) const
 {
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        if (isBlankOrComment(m_lines[i]))
+        if (isBlankOrComment(m_lines[i].text))
             continue;
-        const auto name = sectionOf(m_lines[i]);
+        const auto name = sectionOf(m_lines[i].text);
         if (name && name->compare(section, Qt::CaseInsensitive) == 0)
             return i;
     }
@@ -132,7 +130,7 @@ std::optional<QString> IniDocument::value(const QString &section, const QString 
     if (header < 0)
         return std::nullopt;
     for (qsizetype i = header + 1; i < m_lines.size(); ++i) {
-        const QString &line = m_lines[i];
+        const QString &line = m_lines[i].text;
         if (isBlankOrComment(line))
             continue;
         if (startsSection(line))
@@ -149,16 +147,15 @@ void IniDocument::setValue(const QString &section, const QString &name, const QS
     const QString newLine = escaped(name, NameSpecials) + u'=' + escaped(text, {});
     const qsizetype header = findSection(section);
     if (header < 0) {
-        if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty())
-            m_lines.append(QString());
-        m_lines.append(u'[' + section + u']');
-        m_lines.append(newLine);
-        m_unread.resize(m_lines.size());
+        if (!m_lines.isEmpty() && !m_lines.last().text.trimmed().isEmpty())
+            m_lines.append(Line{});
+        m_lines.append({u'[' + section + u']', {}});
+        m_lines.append({newLine, {}});
         return;
     }
     qsizetype insertAt = header + 1;
     for (qsizetype i = header + 1; i < m_lines.size(); ++i) {
-        const QString &line = m_lines[i];
+        const QString &line = m_lines[i].text;
         if (line.trimmed().isEmpty())
             continue;
         if (!isBlankOrComment(line)) {
@@ -166,20 +163,19 @@ void IniDocument::setValue(const QString &section, const QString &name, const QS
                 break;
             const auto entry = entryOf(line);
             if (entry && entry->name.compare(name, Qt::CaseInsensitive) == 0) {
-                m_lines[i] = newLine;
+                m_lines[i] = {newLine, {}};
                 return;
             }
         }
         insertAt = i + 1;
     }
-    m_lines.insert(insertAt, newLine);
-    m_unread.insert(insertAt, QByteArray());
+    m_lines.insert(insertAt, {newLine, {}});
 }
 
 QByteArray IniDocument::toBytes() const
 {
     QByteArray out;
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        out += (m_unread.value(i).isNull() ? m_lines[i].toUtf8() : m_unread[i]) + '\n';
+    for (const Line &line : m_lines)
+        out += (line.unread.isNull() ? line.text.toUtf8() : line.unread) + '\n';
     return out;
 }

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <QList>
 
 #include <optional>
 
@@ -38,6 +38,10 @@ private:
     static std::optional<Entry> entryOf(const QString &line);
     qsizetype findSection(const QString &section) const;
 
-    QStringList m_lines;
-    QList<QByteArray> m_unread; // per line: its bytes when they are not text, else null
+    struct Line
+    {
+        QString text;     // blank for a line that is not text
+        QByteArray unread; // the bytes of a line that is not text, written back as they were
+    };
+    QList<Line> m_lines;
 };
