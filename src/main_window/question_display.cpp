@@ -1,0 +1,143 @@
+#include "main_window/question_display.h"
+
+#include "app/bank_location.h"
+#include "app/m_main.h"
+#include "app/program_end.h"
+#include "draw/question_picture_table.h"
+#include "forms/label.h"
+#include "forms/msg_box.h"
+#include "forms/picture_box.h"
+#include "forms/text_box.h"
+#include "main_window/frm_main_controls.h"
+#include "main_window/frm_main_fields.h"
+
+#include <QFile>
+
+using namespace forms;
+
+namespace {
+
+const QString Stars = QStringLiteral("**********");
+
+QByteArray readWholeFile(const QString &path, bool *ok)
+{
+    QFile file(path);
+    *ok = !path.isEmpty() && file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = *ok ? file.readAll() : QByteArray();
+    *ok = *ok && file.error() == QFileDevice::NoError; // a read that fails part-way is no bank
+    return bytes;
+}
+
+} // namespace
+
+QuestionDisplay::QuestionDisplay(frmMainControls &ui, frmMainFields &state) : ui(ui), state(state) {}
+
+void QuestionDisplay::failTestFile()
+{
+    MsgBox(mMain::TestFileMissingText, mMain::AppTitle);
+    mMain::EndProgram();
+}
+
+void QuestionDisplay::Get_Appname_Datafile()
+{
+    if (!mMain::FileExists(mMain::testFilePath()))
+        return;
+    QFile file(mMain::testFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        failTestFile();
+    const QByteArray firstLine = file.readLine(4096);
+    // Nothing to read is an error too: an empty file has no first line.
+    if (file.error() != QFileDevice::NoError || firstLine.isEmpty())
+        failTestFile();
+    file.close();
+    if (!bank::hasSignature(firstLine))
+        mMain::EndProgram();
+    mMain::dataFilePath = mMain::testFilePath();
+}
+
+void QuestionDisplay::Load_Question()
+{
+    state.numQuestions = 0;
+    bool opened = false;
+    const QByteArray bytes = readWholeFile(mMain::dataFilePath, &opened);
+    if (!opened)
+        failTestFile();
+    bank::LoadResult result = bank::loadQuestions(bytes);
+    if (!result.ok())
+        failTestFile();
+    state.records = std::move(result.records);
+    state.numQuestions = qint16(state.records.size());
+}
+
+void QuestionDisplay::Count_Questions()
+{
+    bool opened = false;
+    const QByteArray bytes = readWholeFile(mMain::dataFilePath, &opened);
+    if (!opened)
+        return;
+    state.questCount = bank::countQuestions(bytes);
+}
+
+void QuestionDisplay::randomQuestion(qint16 totquest)
+{
+    qint16 r = 0;
+    try {
+        r = state.draw.randomQuestion(totquest);
+    } catch (const bank::DrawError &) {
+        failTestFile(); // an empty bank reaches the caller's failure handling
+    }
+    if (ui.Label2->Caption() == QStringLiteral("15")) {
+        state.draw.setDrawCount(0);
+        ui.lblQuestNum->setCaption(Stars);
+        ui.Label1->setCaption(Stars);
+        ui.Label2->setCaption(QStringLiteral("16"));
+    }
+    if (state.draw.drawCount() == totquest) {
+        state.draw.setDrawCount(0);
+        ui.lblQuestNum->setCaption(Stars);
+        ui.Label1->setCaption(Stars);
+        return;
+    }
+    ui.Label1->setCaption(QString::number(r));
+    state.num = r;
+    qint16 copy = r;
+    display_question(copy);
+}
+
+void QuestionDisplay::display_question(qint16 &shown)
+{
+    if (shown == 170)
+        randomQuestion(state.questCount);
+    if (shown != state.numQuestions + 1) {
+        showRecord(shown);
+        return;
+    }
+    showRecord(3);
+    randomQuestion(state.questCount);
+}
+
+void QuestionDisplay::showRecord(qint16 record)
+{
+    if (record < 1 || record > state.numQuestions)
+        failTestFile();
+    const bank::QuestionRecord &shown = state.records.at(record - 1);
+    ui.harc1->setText(shown.answer(1));
+    ui.harc2->setText(shown.answer(2));
+    ui.harc3->setText(shown.answer(3));
+    ui.harc4->setText(shown.answer(4));
+    ui.lblQuestion->setText(shown.questText());
+    ui.lblQuestNum->setCaption(QString::number(record));
+    ui.Picture1->setBackColor(SystemColor::Window);
+    ui.lblAnswerStat->setBackColor(SystemColor::Window);
+}
+
+void QuestionDisplay::Advance_if_Wrong(qint16 record)
+{
+    qint16 copy = record;
+    display_question(copy);
+}
+
+void QuestionDisplay::ShowQuestionPicture()
+{
+    ::ShowQuestionPicture(*ui.lblQuestNum, *ui.Picture2, *ui.Picture3);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+class frmMainControls;
+struct frmMainFields;
+class MarkupScroller;
+
+// The end of a test: the title drawn low on the title screen and the results text, filled in
+// with the user's name and the counts, scrolling up through iScroll.
+class ResultsScreen
+{
+public:
+    ResultsScreen(frmMainControls &ui, frmMainFields &state);
+    ~ResultsScreen();
+
+    // Shows the results and returns when they have scrolled past (or the scroll was stopped).
+    void show();
+    MarkupScroller &scroller() const { return *m_scroller; }
+
+private:
+    void drawTitle();
+    void fillInResults();
+    void Scroll_Results();
+
+    frmMainControls &ui;
+    frmMainFields &state;
+    std::unique_ptr<MarkupScroller> m_scroller;
+};
