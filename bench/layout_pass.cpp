@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <cstdio>
 
+using main_window::frmMain;
+
 namespace {
 
 constexpr int kPasses = 400;

@@ -17,6 +17,9 @@
 #include <cstdio>
 #include <functional>
 
+using draw::MarkupScroller;
+using main_window::frmMain;
+
 namespace {
 
 double cpuSeconds()

@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lorvane"));
     mMain::installArmenianFontSubstitutes();
 
-    SingleInstanceGuard guard;
+    app::SingleInstanceGuard guard;
     if (!guard.tryAcquire()) {
         forms::MsgBox(QStringLiteral("Lorvane Already Running!"), mMain::AppTitle);
         return 0;
@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    frmMain main;
+    main_window::frmMain main;
     main.Load();
     return app.exec();
 }

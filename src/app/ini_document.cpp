@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+namespace app {
+
 namespace {
 
 bool isBlankOrComment(const QString &line)
@@ -179,3 +181,5 @@ QByteArray IniDocument::toBytes() const
         out += (line.unread.isNull() ? line.text.toUtf8() : line.unread) + '\n';
     return out;
 }
+
+} // namespace app

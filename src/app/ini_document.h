@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace app {
+
 // The settings file of systems without a registry: UTF-8 text, one "[key path]" line per key
 // followed by "name=value" lines. Section and value names compare without regard to case, as
 // registry keys and value names do. Everything the program does not touch (other sections,
@@ -45,3 +47,5 @@ private:
     };
     QList<Line> m_lines;
 };
+
+} // namespace app

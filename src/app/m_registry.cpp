@@ -49,7 +49,7 @@ void writeStored(const QString &keyPath, const QString &valueName, const QString
 
 #else
 
-std::optional<IniDocument> readDocument(const QString &path)
+std::optional<app::IniDocument> readDocument(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -57,12 +57,12 @@ std::optional<IniDocument> readDocument(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return IniDocument::parse(bytes);
+    return app::IniDocument::parse(bytes);
 }
 
 std::optional<QString> readStored(const QString &keyPath, const QString &valueName)
 {
-    if (!IniDocument::isValidSection(keyPath))
+    if (!app::IniDocument::isValidSection(keyPath))
         return std::nullopt;
     const auto document = readDocument(settingsFilePath());
     if (!document)
@@ -77,10 +77,10 @@ qsizetype storedBytes(const QString &text)
 
 void writeStored(const QString &keyPath, const QString &valueName, const QString &text)
 {
-    if (!IniDocument::isValidSection(keyPath))
+    if (!app::IniDocument::isValidSection(keyPath))
         return;
     const QString path = settingsFilePath();
-    IniDocument document;
+    app::IniDocument document;
     if (QFileInfo::exists(path)) {
         auto existing = readDocument(path);
         if (!existing)

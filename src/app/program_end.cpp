@@ -12,12 +12,12 @@
 namespace mMain {
 namespace {
 
-SingleInstanceGuard *instanceGuard = nullptr;
+app::SingleInstanceGuard *instanceGuard = nullptr;
 EndProgramHandler endHandler;
 
 } // namespace
 
-void setInstanceGuard(SingleInstanceGuard *guard) { instanceGuard = guard; }
+void setInstanceGuard(app::SingleInstanceGuard *guard) { instanceGuard = guard; }
 
 EndProgramHandler setEndProgramHandler(EndProgramHandler handler)
 {

@@ -2,12 +2,14 @@
 
 #include <functional>
 
+namespace app {
 class SingleInstanceGuard;
+}
 
 namespace mMain {
 
 // The guard that keeps a second copy out; released when the program ends.
-void setInstanceGuard(SingleInstanceGuard *guard);
+void setInstanceGuard(app::SingleInstanceGuard *guard);
 
 // Ends the program at once from anywhere, also from inside the splash loop and the results
 // scroll: releases the single-copy guard and exits without running further event procedures.

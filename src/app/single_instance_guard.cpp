@@ -13,6 +13,8 @@
 #include <QLocalSocket>
 #endif
 
+namespace app {
+
 SingleInstanceGuard::SingleInstanceGuard(const QString &name) : m_name(name) {}
 
 SingleInstanceGuard::~SingleInstanceGuard()
@@ -102,3 +104,5 @@ bool SingleInstanceGuard::isHeld() const
 }
 
 #endif
+
+} // namespace app

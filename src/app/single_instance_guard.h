@@ -6,6 +6,8 @@
 
 class QLocalServer;
 
+namespace app {
+
 // Keeps a second copy of the program from running for the same user. The first copy to
 // acquire holds a local socket under a per-user name; no file is left behind, so a copy that
 // crashed never blocks the next start. On Linux the name lives in the abstract socket
@@ -34,3 +36,5 @@ private:
     std::unique_ptr<QLocalServer> m_server;
 #endif
 };
+
+} // namespace app

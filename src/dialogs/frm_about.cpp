@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
+namespace dialogs {
+
 using namespace forms;
 
 namespace {
@@ -242,3 +244,5 @@ QString frmAbout::closingNote()
 {
     return QStringLiteral("P.S. Հարցերի և առաջարկների համար գրեք մեզ։ Մաղթում ենք հաջողություն։");
 }
+
+} // namespace dialogs

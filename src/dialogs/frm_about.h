@@ -13,6 +13,8 @@ class TabStrip;
 class TextBox;
 } // namespace forms
 
+namespace dialogs {
+
 // The about box: a product page with the web and support links, and a readme page, chosen by
 // a tab strip. Links open through the desktop's default handler; whether that works is not
 // checked. Modeless; unloaded by "Close".
@@ -57,3 +59,5 @@ private:
 
     std::array<forms::Label *, 2> m_links{};
 };
+
+} // namespace dialogs

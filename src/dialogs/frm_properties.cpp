@@ -21,6 +21,8 @@
 #include <QPixmap>
 #include <QPointer>
 
+namespace dialogs {
+
 using namespace forms;
 
 namespace {
@@ -345,3 +347,5 @@ void frmProperties::recolourNumber(int answer, bool text, ColorValue color)
     setColour(area, text, color);
     mMain::PrintCentred(area, QStringLiteral("%1.").arg(answer));
 }
+
+} // namespace dialogs

@@ -16,6 +16,8 @@ class ListView;
 class PictureBox;
 class TextBox;
 } // namespace forms
+namespace dialogs {
+
 class PreviewTarget;
 
 // The properties dialog: user name, pause time, question font and the five display colours.
@@ -84,3 +86,5 @@ private:
     PreviewTarget &m_main;
     std::array<forms::ImageCombo *, 5> m_choosers{};
 };
+
+} // namespace dialogs

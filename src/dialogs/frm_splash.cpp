@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace dialogs {
+
 using namespace forms;
 
 namespace {
@@ -102,3 +104,5 @@ void frmSplash::centreOnScreen()
     const QRect available = screen->availableGeometry();
     w->move(available.center() - QPoint(w->width() / 2, w->height() / 2));
 }
+
+} // namespace dialogs

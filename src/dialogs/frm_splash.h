@@ -8,6 +8,8 @@ class Label;
 class PictureBox;
 }
 
+namespace dialogs {
+
 // The information window shown while the question bank loads at start-up.
 class frmSplash : public forms::Form
 {
@@ -33,3 +35,5 @@ private:
     void buildControls();
     void centreOnScreen();
 };
+
+} // namespace dialogs

@@ -6,6 +6,8 @@ class PictureBox;
 class TextBox;
 } // namespace forms
 
+namespace dialogs {
+
 // What the properties dialog shows its choices on at once: the question box and the four answer
 // rows (option button, answer text, number picture) of the window that opened it.
 class PreviewTarget
@@ -20,3 +22,5 @@ public:
 protected:
     ~PreviewTarget() = default;
 };
+
+} // namespace dialogs

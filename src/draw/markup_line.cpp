@@ -1,5 +1,7 @@
 #include "draw/markup_line.h"
 
+namespace draw {
+
 namespace {
 
 // Removes every occurrence of tag from text; says whether there was one.
@@ -33,3 +35,5 @@ MarkupLine MarkupLine::parse(const QString &line)
     out.pause = takeTag(out.text, QLatin1String("<P>"));
     return out;
 }
+
+} // namespace draw

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace draw {
+
 // One line of the results markup, its tags taken out. Tags are case-sensitive and may stand
 // anywhere in the line; every attribute is decided by the line alone.
 //   <B> bold   <C> centred   <U> underlined   <S> 20 points instead of 16
@@ -24,3 +26,5 @@ struct MarkupLine
 
     static MarkupLine parse(const QString &line);
 };
+
+} // namespace draw

@@ -10,6 +10,8 @@
 #include <chrono>
 #include <memory>
 
+namespace draw {
+
 using forms::PictureBox;
 
 MarkupScroller::MarkupScroller(PictureBox &area) : m_area(area) {}
@@ -98,3 +100,5 @@ void MarkupScroller::letEventsRun()
     else
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
+
+} // namespace draw

@@ -10,6 +10,8 @@ namespace forms {
 class PictureBox;
 }
 
+namespace draw {
+
 // The results scroll. Marked-up lines (see MarkupLine) enter a picture area at its bottom edge
 // and move up one pixel per step, at most one step per 2 ms of the millisecond tick, each line
 // t + 5 pixels below the one before (t: the line height in the font of the line before). A
@@ -68,3 +70,5 @@ private:
     quint32 m_pauseStartTick = 0;
     qint64 m_steps = 0;
 };
+
+} // namespace draw

@@ -1,1 +1,5 @@
 #include "layout/form_control.h"
+
+namespace layout {
+
+} // namespace layout

@@ -9,6 +9,8 @@ namespace forms {
 class Control;
 }
 
+namespace layout {
+
 // One control registered with the layout manager: the control and what was recorded about it,
 // by key: "Left", "Top", "Width", "Height", "FontSize" (as registered, double) and the modes
 // "MoveLeft", "MoveTop", "MoveHeight", "MoveWidth" (qint32) and "MoveFontSize" (bool).
@@ -18,3 +20,5 @@ public:
     QPointer<forms::Control> Control; // becomes null when the control goes away
     QHash<QString, QVariant> Properties;
 };
+
+} // namespace layout

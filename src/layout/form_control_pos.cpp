@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace layout {
+
 namespace {
 
 std::optional<double> recorded(const Form_Control &record, const QString &key)
@@ -157,3 +159,5 @@ void Form_ControlPos::layOut(const Form_Control &record, const Axis &horizontal,
         return;
     assign(*control, *fontSize * *vertical.ratio, &Control::setFontSize);
 }
+
+} // namespace layout

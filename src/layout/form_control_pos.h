@@ -13,6 +13,8 @@ class Control;
 class Form;
 }
 
+namespace layout {
+
 // Keeps the controls of one window in proportion to the window. Each registered control
 // remembers its position, size and font size at registration; on every resize of the window
 // they are recomputed from those values, edge by edge, by the edge's mode:
@@ -57,3 +59,5 @@ private:
     std::optional<QList<Form_Control>> m_Controls; // no list before Init
     QMetaObject::Connection m_resizeConnection;
 };
+
+} // namespace layout

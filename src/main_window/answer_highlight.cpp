@@ -8,6 +8,8 @@
 #include "forms/text_box.h"
 #include "main_window/frm_main_controls.h"
 
+namespace main_window {
+
 using namespace forms;
 using mRegistry::ReadSetting;
 namespace Settings = mRegistry::Settings;
@@ -101,3 +103,5 @@ void AnswerHighlight::drawAnswerNumbers()
     for (int k = 1; k <= 4; ++k)
         mMain::PrintCentred(ui.numberPicture(k), QStringLiteral("%1.").arg(k));
 }
+
+} // namespace main_window

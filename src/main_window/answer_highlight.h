@@ -1,5 +1,7 @@
 #pragma once
 
+namespace main_window {
+
 class frmMainControls;
 
 // The colours of the answer rows: the chosen row in the selected colours, the others plain,
@@ -22,3 +24,5 @@ public:
 private:
     frmMainControls &ui;
 };
+
+} // namespace main_window

@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+namespace main_window {
+
 AnswerKeys::AnswerKeys(frmMain &main)
     : QObject(&main)
     , m_main(main)
@@ -107,3 +109,5 @@ void AnswerKeys::onFocusChanged(QWidget *old, QWidget *now)
         && now->window() == m_main.window() && answerRowOf(now) == 0 && testOnScreen())
         m_main.Option(1).SetFocus();
 }
+
+} // namespace main_window

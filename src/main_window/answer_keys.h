@@ -3,9 +3,13 @@
 #include <QObject>
 #include <QPointer>
 
+namespace main_window {
 class frmMain;
+}
 class QKeyEvent;
 class QWidget;
+
+namespace main_window {
 
 // The keyboard way through a test, next to the mouse: digits 1 to 4 choose an answer, Up and
 // Down walk the answers, Space or Enter on an answer text chooses it, Enter presses the focused
@@ -31,3 +35,5 @@ private:
 
     frmMain &m_main;
 };
+
+} // namespace main_window

@@ -26,6 +26,8 @@
 
 #include <QIcon>
 
+namespace main_window {
+
 using namespace forms;
 using mRegistry::ReadSetting;
 namespace Settings = mRegistry::Settings;
@@ -42,7 +44,7 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain")), m_questions(*this, *this),
 
 frmMain::~frmMain() = default;
 
-MarkupScroller &frmMain::resultsScroller() const { return m_results->scroller(); }
+draw::MarkupScroller &frmMain::resultsScroller() const { return m_results->scroller(); }
 
 void frmMain::Form_Load()
 {
@@ -66,7 +68,7 @@ void frmMain::Form_Load()
         randomQuestion(questCount);
     if (mMain::advanceIfWrongValue == QStringLiteral("True"))
         Advance_if_Wrong(num);
-    m_layout = std::make_unique<Form_ControlPos>();
+    m_layout = std::make_unique<layout::Form_ControlPos>();
     m_layout->Init(*this);
     registerWithLayout(*m_layout);
     applyQuestionFont();
@@ -274,8 +276,8 @@ void frmMain::mnuExit_Click()
 
 void frmMain::cmdQuit_Click() { Unload(); }
 
-void frmMain::mnuConfigure_Click() { frmProperties::showProperties(*this); }
-void frmMain::mnuAbout_Click() { frmAbout::showAbout(*this); }
+void frmMain::mnuConfigure_Click() { dialogs::frmProperties::showProperties(*this); }
+void frmMain::mnuAbout_Click() { dialogs::frmAbout::showAbout(*this); }
 
 void frmMain::Toolbar1_ButtonClick(const QString &key)
 {
@@ -442,3 +444,5 @@ void frmMain::finishTest()
     mnuStart->setCaption(QStringLiteral("Start"));
     m_results->show();
 }
+
+} // namespace main_window

@@ -10,8 +10,14 @@
 #include <functional>
 #include <memory>
 
+namespace layout {
 class Form_ControlPos;
+}
+namespace draw {
 class MarkupScroller;
+}
+namespace main_window {
+
 class AnswerKeys;
 class ResultsScreen;
 
@@ -62,9 +68,9 @@ public:
     int questionOrdinal() const;
     void finishTest();
 
-    Form_ControlPos *layoutManager() const { return m_layout.get(); }
-    frmSplash *splash() const { return m_splashLoop.splash(); }
-    MarkupScroller &resultsScroller() const;
+    layout::Form_ControlPos *layoutManager() const { return m_layout.get(); }
+    dialogs::frmSplash *splash() const { return m_splashLoop.splash(); }
+    draw::MarkupScroller &resultsScroller() const;
     // Milliseconds since the splash came up; empty is the real clock. Tests hand in their own.
     void setSplashClock(std::function<qint64()> elapsed) { m_splashLoop.setClock(std::move(elapsed)); }
 
@@ -85,8 +91,10 @@ private:
     QuestionDisplay m_questions;
     AnswerHighlight m_highlight;
     std::unique_ptr<ResultsScreen> m_results;
-    std::unique_ptr<Form_ControlPos> m_layout;
+    std::unique_ptr<layout::Form_ControlPos> m_layout;
     SplashLoop m_splashLoop;
     // Goes before the window: it listens to focus changes, which the window's own end still causes.
     std::unique_ptr<AnswerKeys> m_answerKeys;
 };
+
+} // namespace main_window

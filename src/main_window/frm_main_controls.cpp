@@ -18,6 +18,8 @@
 
 #include <QPixmap>
 
+namespace main_window {
+
 using namespace forms;
 
 namespace {
@@ -271,7 +273,7 @@ void frmMainControls::createAnswerButtons()
     }
 }
 
-void frmMainControls::registerWithLayout(Form_ControlPos &layout) const
+void frmMainControls::registerWithLayout(layout::Form_ControlPos &layout) const
 {
     Control *const registered[] = {
         lblQuestion, Picture4, Picture5, Picture6, Picture7, Picture8, Option1, Option2, Option3,
@@ -280,3 +282,5 @@ void frmMainControls::registerWithLayout(Form_ControlPos &layout) const
     for (Control *control : registered)
         layout.AddProportional(*control);
 }
+
+} // namespace main_window

@@ -16,11 +16,15 @@ class TextBox;
 class Timer;
 class Toolbar;
 } // namespace forms
+namespace layout {
 class Form_ControlPos;
+}
+
+namespace main_window {
 
 // Every control of the main window and how it is built, apart from what the window does with
 // them, in the manner of a generated Ui class: the controls are plain members of the window.
-class frmMainControls : public PreviewTarget
+class frmMainControls : public dialogs::PreviewTarget
 {
 public:
     // Answer row K (1..4): option, answer text and number picture; and the question box.
@@ -59,7 +63,7 @@ protected:
     // The answer buttons 2 to 4 below the first one, all hidden.
     void createAnswerButtons();
     // The controls that grow and shrink with the window.
-    void registerWithLayout(Form_ControlPos &layout) const;
+    void registerWithLayout(layout::Form_ControlPos &layout) const;
 
 private:
     void buildMenus(forms::Form &form);
@@ -71,3 +75,5 @@ private:
     void buildTitleScreen(forms::Form &form);
     void buildTimers(forms::Form &form);
 };
+
+} // namespace main_window

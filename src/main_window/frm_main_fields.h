@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace main_window {
+
 // The main window's own fields: the state of a test that is not kept in its controls.
 struct frmMainFields
 {
@@ -22,3 +24,5 @@ struct frmMainFields
     QList<bank::QuestionRecord> records; // record n at index n - 1
     bank::QuestionDraw draw;             // drawnQuestions and drawCount
 };
+
+} // namespace main_window

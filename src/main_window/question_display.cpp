@@ -13,6 +13,8 @@
 
 #include <QFile>
 
+namespace main_window {
+
 using namespace forms;
 
 namespace {
@@ -141,3 +143,5 @@ void QuestionDisplay::ShowQuestionPicture()
 {
     ::ShowQuestionPicture(*ui.lblQuestNum, *ui.Picture2, *ui.Picture3);
 }
+
+} // namespace main_window

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace main_window {
+
 class frmMainControls;
 struct frmMainFields;
 
@@ -29,3 +31,5 @@ private:
     frmMainControls &ui;
     frmMainFields &state;
 };
+
+} // namespace main_window

@@ -12,11 +12,13 @@
 #include "main_window/results_template.h"
 #include "main_window/test_look.h"
 
+namespace main_window {
+
 using mRegistry::ReadSetting;
 namespace Settings = mRegistry::Settings;
 
 ResultsScreen::ResultsScreen(frmMainControls &ui, frmMainFields &state)
-    : ui(ui), state(state), m_scroller(std::make_unique<MarkupScroller>(*ui.iScroll))
+    : ui(ui), state(state), m_scroller(std::make_unique<draw::MarkupScroller>(*ui.iScroll))
 {
 }
 
@@ -77,3 +79,5 @@ void ResultsScreen::Scroll_Results()
     ui.srcTextBox->setText(state.resultsTemplate);
     state.resultsTemplate.clear();
 }
+
+} // namespace main_window

@@ -2,9 +2,15 @@
 
 #include <memory>
 
+namespace main_window {
 class frmMainControls;
 struct frmMainFields;
+}
+namespace draw {
 class MarkupScroller;
+}
+
+namespace main_window {
 
 // The end of a test: the title drawn low on the title screen and the results text, filled in
 // with the user's name and the counts, scrolling up through iScroll.
@@ -16,7 +22,7 @@ public:
 
     // Shows the results and returns when they have scrolled past (or the scroll was stopped).
     void show();
-    MarkupScroller &scroller() const { return *m_scroller; }
+    draw::MarkupScroller &scroller() const { return *m_scroller; }
 
 private:
     void drawTitle();
@@ -25,5 +31,7 @@ private:
 
     frmMainControls &ui;
     frmMainFields &state;
-    std::unique_ptr<MarkupScroller> m_scroller;
+    std::unique_ptr<draw::MarkupScroller> m_scroller;
 };
+
+} // namespace main_window

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace main_window {
+
 namespace {
 
 constexpr int SplashMilliseconds = 1000;
@@ -23,7 +25,7 @@ void SplashLoop::run(const std::function<void()> &eachPass)
     const auto elapsed = m_clock ? m_clock : [&timer] { return timer.elapsed(); };
     while (elapsed() < SplashMilliseconds) {
         if (!m_splash)
-            m_splash = std::make_unique<frmSplash>();
+            m_splash = std::make_unique<dialogs::frmSplash>();
         m_splash->setVisible(true);
         // Let the splash paint and the system breathe instead of spinning through the second,
         // without running past its end.
@@ -39,3 +41,5 @@ void SplashLoop::close()
     m_splash->Unload();
     m_splash.reset();
 }
+
+} // namespace main_window

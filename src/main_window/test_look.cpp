@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace main_window {
+
 namespace {
 
 struct Offer
@@ -50,3 +52,5 @@ void applyTestLook(frmMainControls &ui, TestLook look)
     ui.mnuStart->setEnabled(row.startMenuEnabled);
     ui.mnuResume->setVisible(!row.startMenu);
 }
+
+} // namespace main_window

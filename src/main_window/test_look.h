@@ -1,5 +1,7 @@
 #pragma once
 
+namespace main_window {
+
 class frmMainControls;
 
 // What the toolbar and the File menu offer in each state of a test. Captions are not part of
@@ -13,3 +15,5 @@ enum class TestLook {
 };
 
 void applyTestLook(frmMainControls &ui, TestLook look);
+
+} // namespace main_window

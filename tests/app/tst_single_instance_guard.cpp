@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTest>
 
+using app::SingleInstanceGuard;
+
 // One holder per name at a time; a released or destroyed guard frees the name at once. (A second
 // copy of the program and a start after a killed copy are run for real by tests/e2e/start_up.sh.)
 class TestSingleInstanceGuard : public QObject

@@ -16,6 +16,9 @@
 #include <QDesktopServices>
 #include <QTabBar>
 
+using dialogs::frmAbout;
+using dialogs::frmProperties;
+
 using namespace forms;
 
 namespace {

@@ -5,6 +5,9 @@
 
 #include <QTest>
 
+using draw::MarkupLine;
+using draw::MarkupScroller;
+
 using namespace forms;
 
 namespace {

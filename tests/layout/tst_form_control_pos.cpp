@@ -8,6 +8,8 @@
 
 #include <memory>
 
+using layout::Form_ControlPos;
+
 using forms::Control;
 
 namespace {

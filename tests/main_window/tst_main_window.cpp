@@ -17,6 +17,11 @@
 #include <QStyleOptionButton>
 #include <QToolButton>
 
+using dialogs::frmAbout;
+using dialogs::frmProperties;
+using dialogs::frmSplash;
+using draw::MarkupScroller;
+
 using namespace forms;
 
 namespace {

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <memory>
 
+using main_window::frmMain;
+
 // Thrown in place of ending the program, so a test can see that the program would end.
 struct ProgramEnded
 {
