@@ -28,9 +28,9 @@ MenuItem::MenuItem(MenuItem &menu, const QString &name, const QString &caption)
 {
     setObjectName(name);
     QMenu *parentMenu = menu.ensureMenu();
-    m_action = parentMenu->addAction(caption);
+    m_action = parentMenu->addAction(QString());
     m_action->setObjectName(name);
-    m_action->setSeparator(caption == separatorCaption);
+    setCaption(caption);
     setParent(m_action);
     connect(m_action, &QAction::triggered, this, &MenuItem::chosen);
 }
@@ -47,15 +47,22 @@ QMenu *MenuItem::ensureMenu()
     return m_menu;
 }
 
-QString MenuItem::Caption() const { return m_action ? m_action->text() : QString(); }
+QString MenuItem::Caption() const
+{
+    if (!m_action)
+        return QString();
+    return m_action->isSeparator() ? separatorCaption : m_action->text();
+}
 
+// An item captioned "-" is a separator line. Its action keeps no text, which some styles would
+// otherwise draw beside the line.
 void MenuItem::setCaption(const QString &caption)
 {
     if (!m_action)
         return;
-    m_action->setText(caption);
-    if (!m_menu)
-        m_action->setSeparator(caption == separatorCaption);
+    const bool separator = !m_menu && caption == separatorCaption;
+    m_action->setSeparator(separator);
+    m_action->setText(separator ? QString() : caption);
 }
 
 bool MenuItem::Visible() const { return m_action && m_action->isVisible(); }

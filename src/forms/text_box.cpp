@@ -68,6 +68,12 @@ void TextBox::setLocked(bool locked)
     }
 }
 
+bool TextBox::handleMouseDoubleClick()
+{
+    Control::handleMouseDoubleClick();
+    return Locked();
+}
+
 void TextBox::setBorder(bool border)
 {
     if (auto *edit = qobject_cast<QPlainTextEdit *>(widget()))

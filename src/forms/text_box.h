@@ -5,7 +5,8 @@
 namespace forms {
 
 // A text box, single-line or multi-line (word-wrapped, no scroll bars). Text is plain.
-// A locked box can be read, selected and clicked but not edited.
+// A locked box can be read, selected and clicked but not edited; a double-click on it belongs to
+// the program (DblClick) and selects no word.
 class TextBox : public Control
 {
     Q_OBJECT
@@ -21,6 +22,9 @@ public:
 
 signals:
     void Change();
+
+protected:
+    bool handleMouseDoubleClick() override;
 
 private:
     bool m_multiLine;

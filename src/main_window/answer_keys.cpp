@@ -28,12 +28,35 @@ AnswerKeys::~AnswerKeys()
 
 bool AnswerKeys::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_main.splashik->widget() && event->type() == QEvent::Show)
+        leaveCoveredControl(QApplication::focusWidget());
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto *target = static_cast<QWidget *>(watched);
     if (target->window() != m_main.window())
         return false;
+    if (leaveCoveredControl(target))
+        return true;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (target == m_main.splashik->widget() && (key == Qt::Key_Tab || key == Qt::Key_Backtab))
+        return true; // nothing on the screen on top to move to
     return handleKey(target, *static_cast<QKeyEvent *>(event));
+}
+
+// The title, pause and results screens cover the test's controls: a covered control must not
+// take a key, or a Space on a hidden Start would run a test behind the title. The keyboard goes
+// to the screen on top, which takes no key but the menus' and the toolbar's.
+bool AnswerKeys::leaveCoveredControl(QWidget *widget)
+{
+    QWidget *screen = m_main.splashik->widget();
+    if (!widget || !screen->isVisible() || widget == screen || screen->isAncestorOf(widget))
+        return false;
+    QWidget *window = m_main.window();
+    const QRect area(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    if (widget->window() != window || !QRect(screen->mapTo(window, QPoint(0, 0)), screen->size()).contains(area))
+        return false;
+    screen->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 bool AnswerKeys::handleKey(QWidget *target, const QKeyEvent &key)

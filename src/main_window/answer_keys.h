@@ -26,6 +26,7 @@ protected:
 
 private:
     bool handleKey(QWidget *target, const QKeyEvent &key);
+    bool leaveCoveredControl(QWidget *widget);
     bool chooseAnswer(int k);
     bool focusAnswer(int k);
     int answerRowOf(const QWidget *widget) const; // 1..4, or 0

@@ -69,6 +69,7 @@ private slots:
             bars.mnuConfigure->trigger();
             QCOMPARE(spy.count(), clicks ? 1 : 0);
             QVERIFY(bars.mnuseparate->isSeparator()); // by its caption
+            QVERIFY(bars.mnuseparate->action()->text().isEmpty()); // a bare line, no "-" beside it
         }
     }
 

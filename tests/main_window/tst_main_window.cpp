@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -315,9 +316,10 @@ private slots:
             for (int n = 1; n <= 4; ++n)
                 QCOMPARE(main.Option(n).Value(), n == k);
             QCOMPARE(QApplication::focusWidget(), main.cmdNext->widget());
-            if (way == DoubleClickText)
+            if (way == DoubleClickText) {
                 QTest::mouseDClick(textOf(k), Qt::LeftButton, {}, QPoint(10, 10));
-            else if (way == ClickText)
+                QVERIFY(!static_cast<QPlainTextEdit *>(main.harc(k).widget())->textCursor().hasSelection());
+            } else if (way == ClickText)
                 QTest::mouseClick(main.cmdNext->widget(), Qt::LeftButton);
             else
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key(confirm),
@@ -343,6 +345,25 @@ private slots:
         QVERIFY(main.srcTextBox->Text() == unfilled && main.resultsTemplate.isEmpty()); // ready to refill
         for (QRgb colour : {0x00FF00u, 0xFF0000u, 0x0000FFu}) // right, wrong, the heading
             QVERIFY(shows(main.iScroll->Image(), colour));
+    }
+
+    // The title screen covers the buttons after a Stop: no key reaches them, and the keyboard
+    // moves up to the screen, from which Tab leads nowhere.
+    void coveredControlsTakeNoKeys()
+    {
+        frmMain &main = *m_main;
+        main.window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.window()));
+        main.mnuStart_Click();
+        main.cmdStart->SetFocus();
+        main.mnuStart_Click();
+        QCOMPARE(QApplication::focusWidget(), main.splashik->widget());
+        for (QWidget *covered : {main.cmdStart->widget(), main.cmdPouse->widget(), main.splashik->widget()})
+            for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab})
+                QTest::keyClick(covered, key);
+        QCOMPARE(QApplication::focusWidget(), main.splashik->widget());
+        QCOMPARE(main.cmdStart->Caption() + main.cmdPouse->Caption(), QStringLiteral("StartPouse"));
+        QVERIFY(!main.Timer2->Enabled() && !main.lblpause->Visible());
     }
 
     void aTestCanBePausedOnce_data()
