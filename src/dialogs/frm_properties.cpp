@@ -83,10 +83,13 @@ void setColour(Control &control, bool text, ColorValue color)
         control.setBackColor(color);
 }
 
-Label *makeLabel(Parent parent, const QString &name, const QString &caption, double left,
-                 double fieldTop, double width)
+// A label left of its field, naming it for a screen reader too.
+Label *makeLabel(Parent parent, const QString &name, const QString &caption, Control &field,
+                 double left, double width)
 {
+    const double fieldTop = field.Top();
     auto *label = new Label(parent, name, caption);
+    label->setBuddy(field);
     label->setWordWrap(false);
     label->setTransparent(true);
     label->Move(left, fieldTop + LabelDrop, width, LabelHeight);
@@ -124,17 +127,17 @@ void frmProperties::buildControls()
     double top = Margin;
     UserName = new TextBox(*this, QStringLiteral("UserName"), false);
     UserName->Move(FieldLeft, top, 2760, RowHeight);
-    Label1 = makeLabel(*this, QStringLiteral("Label1"), QStringLiteral("User Name:"), Margin, top, 1500);
+    Label1 = makeLabel(*this, QStringLiteral("Label1"), QStringLiteral("User Name:"), *UserName, Margin, 1500);
 
     top += 420;
     Combo1 = new ComboBox(*this, QStringLiteral("Combo1"));
     Combo1->Move(FieldLeft, top, 1200, RowHeight);
-    Label2 = makeLabel(*this, QStringLiteral("Label2"), QStringLiteral("Pause Time (S)"), Margin, top, 1500);
+    Label2 = makeLabel(*this, QStringLiteral("Label2"), QStringLiteral("Pause Time (S)"), *Combo1, Margin, 1500);
 
     top += 420;
     nameFont = new ComboBox(*this, QStringLiteral("nameFont"));
     nameFont->Move(FieldLeft, top, 2760, RowHeight);
-    Label3 = makeLabel(*this, QStringLiteral("Label3"), QStringLiteral("Font:"), Margin, top, 1500);
+    Label3 = makeLabel(*this, QStringLiteral("Label3"), QStringLiteral("Font:"), *nameFont, Margin, 1500);
 
     buildColourFrame();
 
@@ -156,6 +159,7 @@ void frmProperties::buildControls()
     Label10->Move(Margin, listTop, 3000, LabelHeight);
     ListView1 = new ListView(*this, QStringLiteral("ListView1"));
     ListView1->Move(Margin, listTop + 300, WindowWidth - 2 * Margin, 900);
+    Label10->setBuddy(*ListView1);
 
     const double buttonTop = WindowHeight - Margin - 375;
     cmdOk = new CommandButton(*this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
@@ -188,7 +192,7 @@ void frmProperties::buildColourFrame()
         *choosers[i] = chooser;
         m_choosers[i] = chooser;
         *labels[i] = makeLabel(*Frame2, QStringLiteral("Label%1").arg(4 + i), colourSettings()[i].label,
-                               240, top, chooserLeft - 300);
+                               *chooser, 240, chooserLeft - 300);
     }
 }
 

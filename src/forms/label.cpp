@@ -1,6 +1,8 @@
 #include "forms/label.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace forms {
 
@@ -16,6 +18,18 @@ Label::Label(Parent parent, const QString &name, const QString &caption)
 }
 
 QLabel *Label::label() const { return static_cast<QLabel *>(widget()); }
+
+// Qt names only some widgets by their buddy label; lists and the text field of an editable
+// combo box get the label's text as their name here.
+void Label::setBuddy(Control &control)
+{
+    QWidget *field = control.widget();
+    label()->setBuddy(field);
+    const QString name = QString(Caption()).remove(QLatin1Char('&'));
+    field->setAccessibleName(name);
+    if (auto *combo = qobject_cast<QComboBox *>(field); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
+}
 
 void Label::setCaption(const QString &caption)
 {

@@ -23,6 +23,8 @@ public:
     // No background of its own: the container shows through.
     void setTransparent(bool transparent);
     void setLinkCursor(bool link);
+    // The control this label names, for a screen reader.
+    void setBuddy(Control &control);
 
 protected:
     void applyColors() override;

@@ -1,5 +1,6 @@
 #include "forms/option_button.h"
 
+#include <QAccessibleWidget>
 #include <QRadioButton>
 
 namespace forms {
@@ -15,11 +16,40 @@ protected:
     void nextCheckState() override { setChecked(true); }
 };
 
+// Qt reads a radio button that is not auto-exclusive as a check box; to a screen reader an
+// option is one choice of its group, checked or not.
+class OptionAccessible : public QAccessibleWidget
+{
+public:
+    explicit OptionAccessible(OptionWidget *option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = static_cast<QRadioButton *>(widget())->isChecked();
+        return state;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? static_cast<QRadioButton *>(widget())->text() : text;
+    }
+};
+
+QAccessibleInterface *accessibleOption(const QString &, QObject *object)
+{
+    auto *option = dynamic_cast<OptionWidget *>(object);
+    return option ? new OptionAccessible(option) : nullptr;
+}
+
 } // namespace
 
 OptionButton::OptionButton(Parent parent, const QString &name, const QString &caption)
     : Control(parent, new OptionWidget, name)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleOption), true);
+    Q_UNUSED(factoryInstalled);
     setCaption(caption);
     connect(static_cast<QRadioButton *>(widget()), &QRadioButton::clicked, this,
             &OptionButton::onUserClick);

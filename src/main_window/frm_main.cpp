@@ -22,6 +22,7 @@
 #include "layout/form_control_pos.h"
 #include "main_window/answer_keys.h"
 #include "main_window/results_screen.h"
+#include "main_window/screen_reader_names.h"
 #include "main_window/test_look.h"
 
 #include <QIcon>
@@ -40,6 +41,7 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain")), m_questions(*this, *this),
     m_results = std::make_unique<ResultsScreen>(*this, *this);
     connectEvents();
     m_answerKeys = std::make_unique<AnswerKeys>(*this);
+    new ScreenReaderNames(*this); // owned by the window
 }
 
 frmMain::~frmMain() = default;

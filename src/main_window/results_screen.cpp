@@ -3,6 +3,7 @@
 #include "app/m_main.h"
 #include "app/m_registry.h"
 #include "app/text_number.h"
+#include "draw/markup_line.h"
 #include "draw/markup_scroller.h"
 #include "draw/text_placement.h"
 #include "forms/picture_box.h"
@@ -11,6 +12,8 @@
 #include "main_window/frm_main_fields.h"
 #include "main_window/results_template.h"
 #include "main_window/test_look.h"
+
+#include <QWidget>
 
 namespace main_window {
 
@@ -37,6 +40,7 @@ void ResultsScreen::show()
     state.lineIndex = 0;
     ui.iScroll->Cls();
     state.resultLines = ResultsTemplate::splitLines(ui.srcTextBox->Text());
+    describeResults();
     const int w = qRound(ui.iScroll->ScaleWidth());
     const int h = qRound(ui.iScroll->ScaleHeight());
     const int t = qRound(ui.iScroll->TextHeight(QStringLiteral("A")));
@@ -45,6 +49,17 @@ void ResultsScreen::show()
     ui.iScroll->Cls();
     state.Scrolling = true;
     Scroll_Results();
+}
+
+// For a screen reader: the results as plain lines, without the markup that colours them.
+void ResultsScreen::describeResults()
+{
+    QStringList lines;
+    for (const QString &line : std::as_const(state.resultLines)) {
+        if (const QString text = draw::MarkupLine::parse(line).text.trimmed(); !text.isEmpty())
+            lines << text;
+    }
+    ui.iScroll->widget()->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 void ResultsScreen::drawTitle()

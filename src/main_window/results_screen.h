@@ -26,6 +26,7 @@ public:
 
 private:
     void drawTitle();
+    void describeResults();
     void fillInResults();
     void Scroll_Results();
 

@@ -4,6 +4,7 @@
 #include "app/shell_execute.h"
 #include "bank/armscii8.h"
 #include "dialogs/frm_about.h"
+#include "support/accessible_tree.h"
 #include "dialogs/frm_properties.h"
 #include "forms/combo_box.h"
 #include "forms/frame.h"
@@ -205,6 +206,18 @@ private slots:
     void readmeIsShownInTheQuestionFont()
     {
         QVERIFY(m_about->Text1->Text() == frmAbout::readmeText() && m_about->Text1->FontName() == "Bararan");
+    }
+
+    // A screen reader finds a name for every control of both dialogs.
+    void everyDialogControlHasAName()
+    {
+        frmProperties *properties = frmProperties::showProperties(*m_main);
+        m_about->Show();
+        QCoreApplication::processEvents();
+        for (QWidget *window : {properties->window(), m_about->window()}) {
+            const AccessibleTree tree(window);
+            QVERIFY2(tree.nameless.isEmpty(), qPrintable(tree.nameless.join(QStringLiteral(", "))));
+        }
     }
 
     void eachDialogOpensOnceAndEscapeClosesIt()

@@ -1,3 +1,4 @@
+#include "support/accessible_tree.h"
 #include "support/main_window_fixture.h"
 
 #include "dialogs/frm_about.h"
@@ -364,6 +365,32 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), main.splashik->widget());
         QCOMPARE(main.cmdStart->Caption() + main.cmdPouse->Caption(), QStringLiteral("StartPouse"));
         QVERIFY(!main.Timer2->Enabled() && !main.lblpause->Visible());
+    }
+
+    // What a screen reader reaches during a question: each answer row as a radio button that
+    // reads its number and text, named boxes and countdowns, and nothing nameless to read.
+    void aScreenReaderFindsTheQuestionAndItsAnswers()
+    {
+        frmMain &main = *m_main;
+        main.mnuStart_Click();
+        main.harc_Click(2);
+        QCoreApplication::processEvents(); // the toolbar shows the running test's buttons
+        const AccessibleTree tree(main.window());
+        const auto &named = tree.named;
+        QVERIFY2(tree.nameless.isEmpty(), qPrintable(tree.nameless.join(QStringLiteral(", "))));
+        for (int k = 1; k <= 4; ++k) {
+            QAccessibleInterface *row = named.value(QStringLiteral("%1. %2").arg(k).arg(main.harc(k).Text()));
+            QVERIFY(row && row->role() == QAccessible::RadioButton && row->state().checked == (k == 2));
+            QVERIFY(named.value(QStringLiteral("%1.").arg(k))); // the number picture
+        }
+        QAccessibleTextInterface *question = named.value(QStringLiteral("Question"))->textInterface();
+        QCOMPARE(question->text(0, question->characterCount()), main.lblQuestion->Text());
+        for (const char *name : {"Seconds left", "Question 1 of 30", "Stop the test", "Pause the test"})
+            QVERIFY2(named.contains(QString::fromLatin1(name)), name);
+        QAccessibleInterface *countdown = named.value(QStringLiteral("Seconds left"));
+        for (int t = 0; t < 50; ++t, emit main.Timer2->Tick())
+            QVERIFY(countdown->text(QAccessible::Description).isEmpty()); // quiet until ten are left
+        QCOMPARE(countdown->text(QAccessible::Description), QStringLiteral("10 seconds left"));
     }
 
     void aTestCanBePausedOnce_data()

@@ -1,0 +1,80 @@
+#include "main_window/screen_reader_names.h"
+
+#include "forms/label.h"
+#include "forms/option_button.h"
+#include "forms/picture_box.h"
+#include "forms/text_box.h"
+#include "forms/timer.h"
+#include "main_window/frm_main.h"
+
+#include <QWidget>
+
+using namespace forms;
+
+namespace main_window {
+namespace {
+
+void name(Control &control, const QString &text, const QString &description = QString())
+{
+    control.widget()->setAccessibleName(text);
+    control.widget()->setAccessibleDescription(description);
+}
+
+} // namespace
+
+ScreenReaderNames::ScreenReaderNames(frmMain &main) : QObject(&main), m_main(main)
+{
+    nameFixedParts();
+    for (int k = 1; k <= 4; ++k) {
+        nameAnswer(k);
+        connect(&main.harc(k), &TextBox::Change, this, [this, k] { nameAnswer(k); });
+    }
+    connect(main.lblQuestion, &TextBox::Change, this, &ScreenReaderNames::nameQuestionShown);
+    // Connected after the window's own procedures, so these see the captions they have set.
+    connect(main.Timer2, &Timer::Tick, this, &ScreenReaderNames::nameCountdown);
+    connect(main.Timer3, &Timer::Tick, this, &ScreenReaderNames::namePause);
+}
+
+void ScreenReaderNames::nameFixedParts()
+{
+    name(*m_main.lblQuestion, QStringLiteral("Question"));
+    for (int k = 1; k <= 4; ++k) {
+        name(m_main.harc(k), QStringLiteral("Answer %1").arg(k),
+             QStringLiteral("Space or %1 chooses this answer").arg(k));
+        name(m_main.numberPicture(k), QStringLiteral("%1.").arg(k));
+    }
+    name(*m_main.Label3, QStringLiteral("Seconds left"));
+    name(*m_main.Picture4, QStringLiteral("Question number"));
+    name(*m_main.lblpause, QStringLiteral("Pause seconds left"));
+    name(*m_main.splashik, QStringLiteral("Lorvane 2004"),
+         QStringLiteral("File, Start begins a test of thirty questions"));
+    name(*m_main.iScroll, QStringLiteral("Results"));
+}
+
+void ScreenReaderNames::nameAnswer(int k)
+{
+    name(m_main.Option(k), QStringLiteral("%1. %2").arg(k).arg(m_main.harc(k).Text()),
+         QStringLiteral("Answer %1").arg(k));
+}
+
+// A new question: its number of the thirty, and a full minute again.
+void ScreenReaderNames::nameQuestionShown()
+{
+    name(*m_main.Picture4, QStringLiteral("Question %1 of 30").arg(m_main.questionOrdinal()));
+    name(*m_main.Label3, QStringLiteral("Seconds left"));
+}
+
+void ScreenReaderNames::nameCountdown()
+{
+    const QString left = m_main.Label3->Caption();
+    if (left == QStringLiteral("10") || left == QStringLiteral("0"))
+        name(*m_main.Label3, QStringLiteral("Seconds left"), QStringLiteral("%1 seconds left").arg(left));
+}
+
+void ScreenReaderNames::namePause()
+{
+    name(*m_main.lblpause, QStringLiteral("Pause seconds left"),
+         QStringLiteral("%1 seconds of pause left").arg(m_main.lblpause->Caption()));
+}
+
+} // namespace main_window
