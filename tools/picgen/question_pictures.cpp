@@ -15,30 +15,29 @@ namespace {
 
 using Item = ScreenFragments::MenuItem;
 
-Item entry(const char *text, const char *shortcut = "", bool submenu = false)
+// The menus show no shortcut keys: other questions ask for them.
+Item entry(const char *text, bool submenu = false)
 {
-    return {QString::fromLatin1(text), QString::fromLatin1(shortcut), submenu, false};
+    return {QString::fromLatin1(text), submenu, false};
 }
 
 Item separator()
 {
-    return {QString(), QString(), false, true};
+    return {QString(), false, true};
 }
 
 QList<Item> fileMenu()
 {
-    return {entry("New...", "Ctrl+N"), entry("Open...", "Ctrl+O"), entry("Close"), separator(),
-            entry("Save", "Ctrl+S"), entry("Save As..."), separator(), entry("Page Setup..."),
-            entry("Print Preview"), entry("Print...", "Ctrl+P"), separator(), entry("Exit")};
+    return {entry("New..."), entry("Open..."), entry("Close"), separator(), entry("Save"), entry("Save As..."),
+            separator(), entry("Page Setup..."), entry("Print Preview"), entry("Print..."), separator(),
+            entry("Exit")};
 }
 
 QList<Item> editMenu()
 {
-    return {entry("Undo Typing", "Ctrl+Z"), entry("Repeat Typing", "Ctrl+Y"), separator(),
-            entry("Cut", "Ctrl+X"), entry("Copy", "Ctrl+C"), entry("Paste", "Ctrl+V"),
-            entry("Paste Special..."), entry("Clear", "Delete"), entry("Select All", "Ctrl+A"),
-            separator(), entry("Find...", "Ctrl+F"), entry("Replace...", "Ctrl+H"),
-            entry("Go To...", "Ctrl+G")};
+    return {entry("Undo Typing"), entry("Repeat Typing"), separator(), entry("Cut"), entry("Copy"),
+            entry("Paste"), entry("Paste Special..."), entry("Clear"), entry("Select All"), separator(),
+            entry("Find..."), entry("Replace..."), entry("Go To...")};
 }
 
 QList<Item> formatMenu()
@@ -52,8 +51,8 @@ QList<Item> insertMenu()
 {
     return {entry("Break..."), entry("Page Numbers..."), entry("Date and Time..."), entry("Symbol..."),
             separator(), entry("Comment"), entry("Footnote..."), separator(),
-            entry("Picture", "", true), entry("Text Box"), entry("File..."), separator(),
-            entry("Hyperlink...", "Ctrl+K")};
+            entry("Picture", true), entry("Text Box"), entry("File..."), separator(),
+            entry("Hyperlink...")};
 }
 
 using Painter = std::function<QImage()>;

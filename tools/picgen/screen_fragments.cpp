@@ -173,14 +173,13 @@ QImage ScreenFragments::menu(const QList<MenuItem> &items)
     const int separatorHeight = 4;
     const int itemHeight = menuItemHeight(items, separatorHeight);
     const QFontMetrics metrics(S::font(11));
-    int textWidth = 0, shortcutWidth = 0, height = 4;
+    int textWidth = 0, height = 4;
     for (const auto &item : items) {
         textWidth = qMax(textWidth, metrics.horizontalAdvance(item.text));
-        shortcutWidth = qMax(shortcutWidth, metrics.horizontalAdvance(item.shortcut));
         height += item.separator ? separatorHeight : itemHeight;
     }
     const int gutter = 22;
-    const int width = gutter + textWidth + 28 + shortcutWidth + 18;
+    const int width = gutter + textWidth + 28 + 18;
     QImage image = S::canvas(width, height, S::Face);
     QPainter p(&image);
     S::raised(p, image.rect());
@@ -194,8 +193,6 @@ QImage ScreenFragments::menu(const QList<MenuItem> &items)
         }
         const QRect row(gutter, y, width - gutter - 18, itemHeight);
         S::label(p, row, item.text);
-        if (!item.shortcut.isEmpty())
-            S::label(p, row, item.shortcut, 11, Qt::AlignRight | Qt::AlignVCenter);
         if (item.submenu)
             menuArrow(p, QPoint(width - 10, y + itemHeight / 2));
         y += itemHeight;
@@ -229,8 +226,8 @@ QImage ScreenFragments::viewButtons(int pressed)
     for (int i = 0; i < 4; ++i) {
         const QRect button(Margin + i * side, Margin, side, side);
         if (i == pressed) {
-            p.fillRect(button, S::Pressed);
-            S::thinSunken(p, button);
+            p.fillRect(button, S::Light);
+            S::sunken(p, button);
         }
         const int inset = ButtonScale;
         ToolbarGlyphs::draw(p, glyphs[i], QRectF(button.adjusted(inset, inset, -inset, -inset)).translated(i == pressed ? 1 : 0, i == pressed ? 1 : 0));
@@ -318,9 +315,10 @@ QImage ScreenFragments::tabRuler()
     ruler.top = 2;
     drawRuler(p, ruler, 0);
     const int x = qRound(ruler.at(4));
-    p.fillRect(QRect(x, ruler.bandBottom() - 5, 2, 7), S::Text);
-    p.fillRect(QRect(x, ruler.bandBottom(), 6, 2), S::Text);
-    redArrow(p, QPointF(x + 40, 44), QPointF(x + 3, ruler.bandBottom() + 3));
+    // The stop sits on the lower edge of the band, clear of the digit above it.
+    p.fillRect(QRect(x, ruler.bandBottom() - 1, 2, 7), S::Text);
+    p.fillRect(QRect(x, ruler.bandBottom() + 4, 6, 2), S::Text);
+    redArrow(p, QPointF(x + 40, 44), QPointF(x + 5, ruler.bandBottom() + 7));
     return image;
 }
 

@@ -14,7 +14,6 @@ class ScreenFragments
 public:
     struct MenuItem {
         QString text;
-        QString shortcut;
         bool submenu = false;
         bool separator = false;
     };

@@ -194,9 +194,18 @@ void insertTable(QPainter &p)
     grid(p, QRectF(2, 2, 12, 12), 4, 4, QColor(0x3a, 0x6e, 0xc5), QColor());
 }
 
+// A spreadsheet with grey row and column headings, and the green badge of the spreadsheet program
+// in its corner, so that it does not pass for the table button.
 void insertWorksheet(QPainter &p)
 {
-    grid(p, QRectF(1, 2, 14, 12), 4, 4, QColor(0x20, 0x90, 0x30), QColor(0xb8, 0xe0, 0xb8));
+    const QColor headings(0xc0, 0xc0, 0xc0);
+    grid(p, QRectF(1, 1, 13, 12), 4, 4, headings, headings);
+    p.setPen(G::outline());
+    p.setBrush(QColor(0x20, 0x80, 0x30));
+    p.drawRect(QRectF(8.5, 8.5, 6.5, 6.5));
+    p.setPen(G::outline(1.2, Qt::white));
+    p.drawLine(QPointF(10, 10), QPointF(13.5, 13.5));
+    p.drawLine(QPointF(13.5, 10), QPointF(10, 13.5));
 }
 
 void columns(QPainter &p)
