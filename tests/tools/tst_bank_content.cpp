@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using dialogs::frmAbout;
+
 // What a teacher would notice in the carried test: an answer key that follows a pattern, a right
 // answer given away by its length, terms that drift, letters of another script inside a word.
 class TestBankContent : public QObject
