@@ -64,6 +64,17 @@ private slots:
             QVERIFY2(difference.isEmpty(), qPrintable(name + ": " + difference + " (picgen --icons)"));
         }
     }
+
+    // The icon theme's copies: the program's icon drawn at each size, not an enlarged 48.
+    void regeneratedApplicationIconsMatchCommittedFiles()
+    {
+        for (const int size : AppIcons::applicationIconSizes()) {
+            const QString name = QStringLiteral("lorvane-%1.png").arg(size);
+            const QImage committed(QStringLiteral(LORVANE_SOURCE_DIR "/packaging/icons/") + name);
+            const QString difference = pixelDifference(committed, AppIcons::renderApplicationIcon(size), 8);
+            QVERIFY2(difference.isEmpty(), qPrintable(name + ": " + difference + " (picgen --app-icons)"));
+        }
+    }
 };
 
 QTEST_MAIN(TestQuestionPictures)
