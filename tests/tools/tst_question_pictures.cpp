@@ -63,11 +63,7 @@ private slots:
             const QString difference = pixelDifference(icon, QImage(QDir(dir.path()).filePath(name)), 8);
             QVERIFY2(difference.isEmpty(), qPrintable(name + ": " + difference + " (picgen --icons)"));
         }
-    }
-
-    // The icon theme's copies: the program's icon drawn at each size, not an enlarged 48.
-    void regeneratedApplicationIconsMatchCommittedFiles()
-    {
+        // The icon theme's copies: the application icon drawn at each size, not an enlarged 48.
         for (const int size : AppIcons::applicationIconSizes()) {
             const QString name = QStringLiteral("lorvane-%1.png").arg(size);
             const QImage committed(QStringLiteral(LORVANE_SOURCE_DIR "/packaging/icons/") + name);
