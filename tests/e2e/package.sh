@@ -32,10 +32,10 @@ check "the manual page tells where the settings and the test file are" grep -qz 
     "~/.config/Lorvane/Lorvane.ini.*~/.local/share/Lorvane/LVT.lvq" <(MANWIDTH=200 man --manpath="$share/man" lorvane)
 
 # In the root as a student: a home of their own, and of this machine only /proc and /dev. The
-# program's process id stays the same through env, unshare, sh and chroot.
-cp "$E2E_DIR/../lsan.supp" "$root/tmp/"
+# program's process id stays the same through env, unshare, sh and chroot. Leaks are the other
+# scripts' business: the system libraries' list of them is not in the root.
 in_root=(env -i PATH=/usr/bin:/bin:/usr/sbin:/sbin HOME=/home/student DISPLAY="$DISPLAY"
-    ASAN_OPTIONS="$ASAN_OPTIONS" LSAN_OPTIONS=suppressions=/tmp/lsan.supp unshare --mount --
+    ASAN_OPTIONS=detect_leaks=0 unshare --mount --
     sh -c 'mount --rbind /proc "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" "$@"' "$root")
 "${in_root[@]}" $(sed -n 's/^Exec=//p' "$desktop") &
 pid=$!
@@ -43,6 +43,6 @@ check "the installed program shows its main window" wait_main_window "$pid" 20
 check "the first start writes the test file into the student's home" test -s "$root/home/student/.local/share/Lorvane/LVT.lvq"
 kill -9 "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
 check "nothing is written under the installation prefix" test -z "$(find "$root/usr" -newer "$WORK/installed")"
-check "the installed lorvane-bank answers --help" grep -q lorvane-bank <("${in_root[@]}" lorvane-bank --help || true)
+check "the installed lorvane-bank answers --help" grep -q "^Usage: lorvane-bank" <("${in_root[@]}" lorvane-bank --help || true)
 
 finish
