@@ -42,10 +42,25 @@ constexpr std::array<char16_t, 256> makeDecodeTable()
 
 constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
 
+// The byte of each Armenian character U+0530..U+058F (0 for none); the few others are searched.
+constexpr std::array<quint8, 0x60> makeArmenianTable()
+{
+    std::array<quint8, 0x60> table{};
+    for (int b = 0xA0; b < 0x100; ++b) {
+        if (kDecode[b] >= 0x530 && kDecode[b] < 0x590)
+            table[kDecode[b] - 0x530] = quint8(b);
+    }
+    return table;
+}
+
+constexpr std::array<quint8, 0x60> kArmenian = makeArmenianTable();
+
 int byteFor(char16_t ch)
 {
     if (ch < 0x80)
         return ch;
+    if (ch >= 0x530 && ch < 0x590)
+        return kArmenian[ch - 0x530] ? kArmenian[ch - 0x530] : -1;
     if (ch == kArmscii8Replacement)
         return -1;
     for (int b = 0xA0; b < 0x100; ++b) {
