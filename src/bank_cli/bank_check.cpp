@@ -61,7 +61,11 @@ private:
         bank::LoadResult result = m_check.load;
         while (!result.ok()) {
             const qsizetype offset = start + result.errorOffset;
-            error(offset, QLatin1StringView(bank::loadErrorText(result.error)));
+            QString message = QLatin1StringView(bank::loadErrorText(result.error));
+            // A line end ends a text like a comma, so a record short of a field reads on into the next line.
+            if (m_lines.at(offset).column == 1 && offset > 0 && result.error != bank::LoadError::TooManyRecords)
+                message += QStringLiteral(" (a record above is short of a field or has a stray quote)");
+            error(offset, message);
             start = m_lines.nextLineStart(offset);
             if (result.error == bank::LoadError::TooManyRecords || start >= m_bytes.size())
                 return;
@@ -139,11 +143,6 @@ QString ranges(const QList<int> &numbers)
 }
 
 } // namespace
-
-bool BankCheck::hasErrors() const
-{
-    return std::any_of(problems.cbegin(), problems.cend(), [](const bank::SourceError &e) { return !e.warning; });
-}
 
 QString BankCheck::summary(const QString &fileName) const
 {
