@@ -4,6 +4,7 @@
 #include "bank/line_index.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -101,8 +102,6 @@ private:
                 return fail(m_error, at(index, 1), QStringLiteral("expected \"%1\"").arg(kPrefixes[field].trimmed()));
             const QStringView value = line.mid(kPrefixes[field].size());
             const SourcePosition where = at(index, kPrefixes[field].size() + 1);
-            if (value.trimmed().isEmpty())
-                return fail(m_error, where, QStringLiteral("empty text"));
             if (field < 5) {
                 record.texts[field] = value.toString();
                 record.positions[field] = where;
@@ -126,10 +125,14 @@ private:
 // The bytes of one text, or an error at the offending character.
 bool encodeText(const QString &text, const SourcePosition &where, QByteArray &out, SourceError &error)
 {
-    qsizetype bad = text.indexOf(u'"');
+    if (text.trimmed().isEmpty())
+        return fail(error, where, QStringLiteral("empty text"));
+    static const QRegularExpression breaking(QStringLiteral("[\"\r\n]"));
+    qsizetype bad = text.indexOf(breaking);
     if (bad >= 0)
         return fail(error, {where.file, where.line, where.column + int(bad)},
-                    QStringLiteral("a text cannot hold a double quote"));
+                    text.at(bad) == u'"' ? QStringLiteral("a text cannot hold a double quote")
+                                         : QStringLiteral("a text cannot hold a line break"));
     const QByteArray bytes = encodeArmscii8(text, &bad);
     if (bad >= 0)
         return fail(error, {where.file, where.line, where.column + int(bad)},
