@@ -4,7 +4,7 @@
 #include "bank/line_index.h"
 
 #include <QFile>
-#include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -112,7 +112,7 @@ private:
             if (!ok || record.rightAnswer < 1 || record.rightAnswer > 4)
                 return fail(m_error, where, QStringLiteral("the right answer must be 1, 2, 3 or 4"));
         }
-        m_source.records.append(record);
+        m_source.records.append(std::move(record));
         return true;
     }
 
@@ -125,23 +125,59 @@ private:
 // The bytes of one text, or an error at the offending character.
 bool encodeText(const QString &text, const SourcePosition &where, QByteArray &out, SourceError &error)
 {
-    if (text.trimmed().isEmpty())
+    if (QStringView(text).trimmed().isEmpty())
         return fail(error, where, QStringLiteral("empty text"));
-    static const QRegularExpression breaking(QStringLiteral("[\"\r\n]"));
-    qsizetype bad = text.indexOf(breaking);
+    const auto at = [&](qsizetype i) { return SourcePosition{where.file, where.line, where.column + int(i)}; };
+    const qsizetype start = out.size();
+    out.resize(start + text.size() + 3);
+    char *bytes = out.data() + start;
+    *bytes++ = '"';
+    const qsizetype bad = encodeArmscii8Into(text, bytes);
     if (bad >= 0)
-        return fail(error, {where.file, where.line, where.column + int(bad)},
-                    text.at(bad) == u'"' ? QStringLiteral("a text cannot hold a double quote")
-                                         : QStringLiteral("a text cannot hold a line break"));
-    const QByteArray bytes = encodeArmscii8(text, &bad);
-    if (bad >= 0)
-        return fail(error, {where.file, where.line, where.column + int(bad)},
-                    QStringLiteral("character U+%1 cannot be written in ArmSCII-8")
-                        .arg(QString::number(text.at(bad).unicode(), 16).toUpper().rightJustified(4, u'0')));
-    out += '"';
-    out += bytes;
-    out += "\",";
+        return fail(error, at(bad), QStringLiteral("character U+%1 cannot be written in ArmSCII-8")
+                                        .arg(QString::number(text.at(bad).unicode(), 16).toUpper().rightJustified(4, u'0')));
+    // Only these characters have these bytes.
+    char *const end = bytes + text.size();
+    const char *breaking = std::find_if(bytes, end, [](char b) { return b == '"' || b == '\r' || b == '\n'; });
+    if (breaking != end)
+        return fail(error, at(breaking - bytes), *breaking == '"' ? QStringLiteral("a text cannot hold a double quote")
+                                                                  : QStringLiteral("a text cannot hold a line break"));
+    bytes += text.size();
+    *bytes++ = '"';
+    *bytes = ',';
     return true;
+}
+
+// UTF-8 to UTF-16: ASCII and two-byte sequences (the Armenian letters among them) here, longer
+// ones through Qt's decoder. The offset of the first byte that is no UTF-8, or -1.
+qsizetype decodeUtf8(QByteArrayView bytes, QString &text)
+{
+    text.resize(bytes.size());
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const uchar lead = in[i];
+        if (lead < 0x80) {
+            *out++ = lead;
+            ++i;
+        } else if (lead >= 0xC2 && lead < 0xE0 && i + 1 < size && (in[i + 1] & 0xC0) == 0x80) {
+            *out++ = char16_t(((lead & 0x1F) << 6) | (in[i + 1] & 0x3F));
+            i += 2;
+        } else {
+            const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 1;
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString chars = decoder(bytes.sliced(i, std::min(length, size - i)));
+            if (length == 1 || i + length > size || decoder.hasError())
+                return i;
+            for (const QChar c : chars)
+                *out++ = c.unicode();
+            i += length;
+        }
+    }
+    text.truncate(out - reinterpret_cast<const char16_t *>(text.constData()));
+    return -1;
 }
 
 } // namespace
@@ -197,21 +233,10 @@ bool readUtf8File(const QString &path, QString &text, SourceError &error)
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, {path, 0, 0}, file.errorString());
     const QByteArray bytes = file.readAll();
-    text = QString::fromUtf8(bytes);
-    if (text.toUtf8() == bytes)
-        return true;
-    // The first line that does not come back the same holds the fault.
-    qsizetype start = 0;
-    for (const QByteArray &line : bytes.split('\n')) {
-        const QByteArray again = QString::fromUtf8(line).toUtf8();
-        if (again != line) {
-            const auto differ = std::mismatch(line.begin(), line.end(), again.begin(), again.end());
-            return fail(error, LineIndex(bytes, path).at(start + (differ.first - line.begin())),
-                        QStringLiteral("the file is not valid UTF-8"));
-        }
-        start += line.size() + 1;
-    }
-    return fail(error, {path, 1, 1}, QStringLiteral("the file is not valid UTF-8"));
+    const qsizetype bad = decodeUtf8(bytes, text);
+    if (bad >= 0)
+        return fail(error, LineIndex(bytes, path).at(bad), QStringLiteral("the file is not valid UTF-8"));
+    return true;
 }
 
 QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, SourceError &error)
