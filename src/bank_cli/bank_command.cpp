@@ -123,11 +123,9 @@ int BankCommand::check(const QString &file)
 int BankCommand::decode(const QString &file, const QString &output)
 {
     QByteArray bytes;
-    if (!readTestFile(file, bytes))
+    bank::LoadResult load;
+    if (!loadTestFile(file, bytes, load))
         return BadInput;
-    const bank::LoadResult load = bank::loadQuestions(bytes);
-    if (!load.ok())
-        return fail({LineIndex(bytes, file).at(load.errorOffset), QLatin1StringView(bank::loadErrorText(load.error))});
     bank::SourceError error;
     const QString source = bank::writeBankSource(bytes, load.records, file, error);
     if (source.isEmpty())
@@ -217,11 +215,9 @@ int BankCommand::sheet(const QString &file, const QString &output, int sample, q
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return usage(QStringLiteral("the sheet needs the graphics library"));
     QByteArray bytes;
-    if (!readTestFile(file, bytes))
+    bank::LoadResult load;
+    if (!loadTestFile(file, bytes, load))
         return BadInput;
-    const bank::LoadResult load = bank::loadQuestions(bytes);
-    if (!load.ok())
-        return fail({LineIndex(bytes, file).at(load.errorOffset), QLatin1StringView(bank::loadErrorText(load.error))});
     QList<int> numbers(load.records.size());
     std::iota(numbers.begin(), numbers.end(), 1);
     if (sample > 0 && sample < numbers.size()) {
@@ -247,6 +243,16 @@ bool BankCommand::readTestFile(const QString &path, QByteArray &bytes)
     }
     bytes = file.readAll();
     return true;
+}
+
+bool BankCommand::loadTestFile(const QString &path, QByteArray &bytes, bank::LoadResult &load)
+{
+    if (!readTestFile(path, bytes))
+        return false;
+    load = bank::loadQuestions(bytes);
+    if (!load.ok())
+        fail({LineIndex(bytes, path).at(load.errorOffset), QLatin1StringView(bank::loadErrorText(load.error))});
+    return load.ok();
 }
 
 int BankCommand::writeTestFile(const QString &path, const bank::BankSource &source, bool addSignature)

@@ -29,6 +29,8 @@ private:
     int sheet(const QString &file, const QString &output, int sample, quint32 seed);
 
     bool readTestFile(const QString &path, QByteArray &bytes);
+    // Read and loaded as the program loads it; false after reporting the first failure.
+    bool loadTestFile(const QString &path, QByteArray &bytes, bank::LoadResult &load);
     int writeTestFile(const QString &path, const bank::BankSource &source, bool addSignature);
     bool save(const QString &path, const QByteArray &bytes);
     int usage(const QString &message);
