@@ -1,9 +1,12 @@
-// The question bank at its largest: loading and counting a test file of 32,767 records, set
-// against merely reading the file and counting its line ends; and drawing a whole question
+// The question bank at its largest: loading and counting a test file of 32,767 records, and
+// lorvane-bank's check of it and encode of its source, set against merely reading the file and
+// counting its line ends; and drawing a whole question
 // order, set against the history scan that compares each number with every earlier draw.
 #include "bank/armscii8.h"
 #include "bank/question_draw.h"
 #include "bank/bank_reader.h"
+#include "bank/bank_source.h"
+#include "bank_cli/bank_check.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -181,6 +184,22 @@ int main(int argc, char **argv)
                                    &decoded);
     const double countMs = bestMs([&] { return qint64(countQuestions(readFile(path))); }, &counted);
 
+    qint64 checked = 0, encoded = 0;
+    const double checkMs = bestMs([&] { return qint64(checkTestFile(readFile(path), path).recordCount); }, &checked);
+    const QString sourcePath = dir.filePath(QStringLiteral("source.txt"));
+    {
+        const QByteArray bytes = readFile(path);
+        SourceError error;
+        QFile file(sourcePath);
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(writeBankSource(bytes, loadQuestions(bytes).records, path, error).toUtf8()) <= 0)
+            qFatal("cannot write %s", qPrintable(sourcePath));
+    }
+    const double encodeMs = bestMs([&] {
+        SourceError error;
+        return qint64(buildTestFile({sourcePath}, false, error).size());
+    }, &encoded);
+
     std::printf("Test file: %d records, %lld bytes, %lld line ends (best of %d runs)\n",
                 kMaxQuestions, fileSize, lines, kRuns);
     row("read the file and count its line ends (floor)", floorMs);
@@ -192,6 +211,11 @@ int main(int argc, char **argv)
     std::snprintf(note, sizeof note, "%+.2f ms over the floor", decodeMs - floorMs);
     row("read and decode the whole file as one text", decodeMs, note);
     row("release the loaded records (32,767 records)", releaseMs);
+    std::snprintf(note, sizeof note, "%lld records, %+.2f ms over the floor", checked, checkMs - floorMs);
+    row("lorvane-bank check: read, load and inspect", checkMs, note);
+    std::snprintf(note, sizeof note, "%lld bytes written, %s", encoded,
+                  encoded == fileSize ? "the same file" : "NOT the same file");
+    row("lorvane-bank encode: read the source and encode", encodeMs, note);
 
     const qint16 big = kMaxQuestions;
     const qint16 small = 2000, smaller = 1000;

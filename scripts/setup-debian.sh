@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages needed to build, run and test Lorvane 2004.
+# Installs the Debian/Ubuntu packages needed to build, run, package and test Lorvane 2004.
 # Runs as root, or through sudo when started by another user. Installs only what is missing.
 # With the argument "fuzz" it also installs the clang toolchain the fuzzer is built with.
 set -euo pipefail
@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
     libc-bin
+    dpkg-dev desktop-file-utils appstream man-db
 )
 [ "${1:-}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 

@@ -1,6 +1,8 @@
 #include "bank/armscii8.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -42,10 +44,25 @@ constexpr std::array<char16_t, 256> makeDecodeTable()
 
 constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
 
+// The byte of each Armenian character U+0530..U+058F (0 for none); the few others are searched.
+constexpr std::array<quint8, 0x60> makeArmenianTable()
+{
+    std::array<quint8, 0x60> table{};
+    for (int b = 0xA0; b < 0x100; ++b) {
+        if (kDecode[b] >= 0x530 && kDecode[b] < 0x590)
+            table[kDecode[b] - 0x530] = quint8(b);
+    }
+    return table;
+}
+
+constexpr std::array<quint8, 0x60> kArmenian = makeArmenianTable();
+
 int byteFor(char16_t ch)
 {
     if (ch < 0x80)
         return ch;
+    if (ch >= 0x530 && ch < 0x590)
+        return kArmenian[ch - 0x530] ? kArmenian[ch - 0x530] : -1;
     if (ch == kArmscii8Replacement)
         return -1;
     for (int b = 0xA0; b < 0x100; ++b) {
@@ -107,23 +124,65 @@ QString decodeArmscii8(QByteArrayView bytes)
 QByteArray encodeArmscii8(QStringView text, qsizetype *firstBadIndex)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = byteFor(text[i].unicode());
-        if (b < 0) {
-            if (firstBadIndex)
-                *firstBadIndex = i;
-            return {};
-        }
-        bytes[i] = static_cast<char>(b);
-    }
+    const qsizetype bad = encodeArmscii8Into(text, bytes.data());
     if (firstBadIndex)
-        *firstBadIndex = -1;
-    return bytes;
+        *firstBadIndex = bad;
+    return bad < 0 ? bytes : QByteArray();
 }
 
 bool armscii8CanEncode(char16_t ch)
 {
     return byteFor(ch) >= 0;
+}
+
+#if defined(__SSE2__)
+namespace {
+
+// Encodes eight characters when each is ASCII or an Armenian letter; false leaves them to the table.
+bool encodeLettersAndAscii(const char16_t *in, char *out)
+{
+    const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+    const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(chars, _mm_set1_epi16(short(0xFF80))), _mm_setzero_si128());
+    const auto letter = [&](short first) {
+        const __m128i k = _mm_sub_epi16(chars, _mm_set1_epi16(first));
+        return std::pair{k, _mm_and_si128(_mm_cmpgt_epi16(k, _mm_set1_epi16(-1)), _mm_cmplt_epi16(k, _mm_set1_epi16(38)))};
+    };
+    const auto [capitalIndex, capital] = letter(0x531);
+    const auto [smallIndex, small] = letter(0x561);
+    if (_mm_movemask_epi8(_mm_or_si128(ascii, _mm_or_si128(capital, small))) != 0xFFFF)
+        return false;
+    const __m128i capitalByte = _mm_add_epi16(_mm_set1_epi16(0xB2), _mm_add_epi16(capitalIndex, capitalIndex));
+    const __m128i smallByte = _mm_add_epi16(_mm_set1_epi16(0xB3), _mm_add_epi16(smallIndex, smallIndex));
+    const __m128i bytes = _mm_or_si128(_mm_and_si128(ascii, chars),
+                                       _mm_or_si128(_mm_and_si128(capital, capitalByte), _mm_and_si128(small, smallByte)));
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(bytes, bytes));
+    return true;
+}
+
+} // namespace
+#endif
+
+// Eight characters at a time where they are ASCII and Armenian letters, the rest through the table.
+qsizetype encodeArmscii8Into(QStringView text, char *out)
+{
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+#if defined(__SSE2__)
+        if (size - i >= 8 && encodeLettersAndAscii(in + i, out + i)) {
+            i += 8;
+            continue;
+        }
+#endif
+        for (const qsizetype blockEnd = std::min(i + 8, size); i < blockEnd; ++i) {
+            const char16_t ch = in[i];
+            const int b = ch < 0x80 ? int(ch) : ch >= 0x530 && ch < 0x590 ? kArmenian[ch - 0x530] : byteFor(ch);
+            if (b <= 0 && ch != 0)
+                return i;
+            out[i] = static_cast<char>(b);
+        }
+    }
+    return -1;
 }
 
 } // namespace bank

@@ -22,4 +22,8 @@ QByteArray encodeArmscii8(QStringView text, qsizetype *firstBadIndex = nullptr);
 
 bool armscii8CanEncode(char16_t ch);
 
+// Writes text.size() bytes to out, as encodeArmscii8 does; the index of the first character
+// without a byte, or -1 when all have one.
+qsizetype encodeArmscii8Into(QStringView text, char *out);
+
 } // namespace bank

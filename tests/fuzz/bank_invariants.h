@@ -2,6 +2,8 @@
 
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
+#include "bank_cli/aiken_import.h"
+#include "bank_cli/gift_import.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -10,7 +12,7 @@
 
 #include <algorithm>
 
-// What must hold for any bytes given to the test-file reader and the ArmSCII-8 codec, whatever
+// What must hold for any bytes given to the test-file reader, the ArmSCII-8 codec and the importers, whatever
 // they are. Shared by the fuzzer and the reader's tests. Each check returns a description of the
 // first property that does not hold, or an empty string when all hold.
 namespace fuzzcheck {
@@ -111,12 +113,47 @@ inline QString checkReader(QByteArrayView input)
     return {};
 }
 
+// Every report lies inside the question file, and the records made of it read back from their
+// test file as they are, or the encoder refuses them with a reason.
+inline QString checkImport(const ImportResult &result, qsizetype lineCount)
+{
+    QList<bank::SourceError> reports = result.unsupported;
+    reports.append(result.ok() ? bank::SourceError{{QString(), 1, 1}, QString()} : result.error);
+    for (const bank::SourceRecord &record : result.source.records)
+        reports.append({record.positions[0], QString()});
+    for (const bank::SourceError &report : reports) {
+        if (report.where.line < 1 || report.where.line > lineCount || report.where.column < 1)
+            return QStringLiteral("a report outside the file: ") + report.toString();
+    }
+    bank::SourceError error;
+    const QByteArray file = result.ok() ? bank::encodeTestFile(result.source, error) : QByteArray();
+    if (file.isEmpty())
+        return {};
+    const bank::LoadResult loaded = bank::loadQuestions(file);
+    bool same = loaded.records.size() == result.source.records.size();
+    for (qsizetype r = 0; same && r < loaded.records.size(); ++r) {
+        const bank::SourceRecord &made = result.source.records.at(r);
+        same = loaded.records.at(r).rightAnswer == made.rightAnswer;
+        for (int field = 0; same && field < 5; ++field)
+            same = loaded.records.at(r).text(field) == made.texts[field];
+    }
+    return same ? QString() : QStringLiteral("the imported records do not read back");
+}
+
 } // namespace detail
 
 inline QString checkTestFileBytes(QByteArrayView bytes)
 {
-    const QString broken = detail::checkDecoder(bytes);
-    return broken.isEmpty() ? detail::checkReader(bytes) : broken;
+    QString broken = detail::checkDecoder(bytes);
+    if (broken.isEmpty())
+        broken = detail::checkReader(bytes);
+    const QString text = QString::fromUtf8(bytes);
+    const qsizetype lines = text.count(u'\n') + 1;
+    if (broken.isEmpty())
+        broken = detail::checkImport(importAiken(text, QStringLiteral("f")), lines);
+    if (broken.isEmpty())
+        broken = detail::checkImport(importGift(text, QStringLiteral("f")), lines);
+    return broken;
 }
 
 } // namespace fuzzcheck

@@ -1,4 +1,5 @@
-// libFuzzer target: any bytes as a test file, through loading, counting and ArmSCII-8 decoding.
+// libFuzzer target: any bytes as a test file, through loading, counting and ArmSCII-8 decoding,
+// and as an Aiken and a GIFT question file through the importers.
 // A broken property aborts with its description, so the fuzzer keeps the input.
 #include "fuzz/bank_invariants.h"
 

@@ -1,13 +1,13 @@
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
-#include "bankgen/bank_source.h"
+#include "bank/bank_source.h"
 #include "draw/question_picture_table.h"
 #include "support/test_environment.h"
 
 #include <QSet>
 #include <QTest>
 
-using namespace bankgen;
+using namespace bank;
 
 namespace {
 
@@ -28,7 +28,7 @@ private slots:
     void carriedTestFileIsBuiltFromItsSource()
     {
         SourceError error;
-        const QByteArray built = buildTestFile(defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), error);
+        const QByteArray built = buildTestFile(defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), false, error);
         QVERIFY2(!built.isEmpty(), qPrintable(error.toString()));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(LORVANE_SOURCE_DIR "/resources/LVT.lvq")));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(":/LVT.lvq")));
@@ -69,7 +69,7 @@ private slots:
 
     void writesRecordsInTheTestFileFormat()
     {
-        QList<SourceRecord> records;
+        BankSource records;
         SourceError error;
         const QString text = "# comment\n\n" + record(1, QStringLiteral(".doc, «Ա»")) + record(2, "F1?");
         QVERIFY2(parseBankSource(text, QStringLiteral("a.txt"), records, error), qPrintable(error.toString()));
@@ -88,7 +88,7 @@ private slots:
             {record(1, QStringLiteral("Ո՞ր։"), QStringLiteral("5")), "a.txt:7:4:"},
             {QStringLiteral("[1]\nQ: x\n1: a\n2: b\n4: d\nR: 1\n"), "a.txt:5:1:"}}; // answer 3 missing
         for (const auto &[text, where] : rows) {
-            QList<SourceRecord> records;
+            BankSource records;
             SourceError error;
             const bool parsed = parseBankSource(text, QStringLiteral("a.txt"), records, error);
             QVERIFY(!parsed || encodeTestFile(records, error).isEmpty());

@@ -62,6 +62,13 @@ private slots:
             const QString difference = pixelDifference(icon, QImage(QDir(drawn.path()).filePath(name)), 8);
             QVERIFY2(difference.isEmpty(), qPrintable(name + ": " + difference + " (picgen --icons)"));
         }
+        // The icon theme's copies: the application icon drawn at each size, not an enlarged 48.
+        for (const int size : AppIcons::applicationIconSizes()) {
+            const QString name = QStringLiteral("lorvane-%1.png").arg(size);
+            const QImage committed(QStringLiteral(LORVANE_SOURCE_DIR "/packaging/icons/") + name);
+            const QString difference = pixelDifference(committed, AppIcons::renderApplicationIcon(size), 8);
+            QVERIFY2(difference.isEmpty(), qPrintable(name + ": " + difference + " (picgen --app-icons)"));
+        }
     }
 };
 

@@ -1,6 +1,7 @@
-// bankgen: turns the readable source of the default test bank into the 8-bit test file.
+// bankgen: turns the readable source of the default test bank into the 8-bit test file, through
+// the same code as `lorvane-bank encode`.
 // Usage: bankgen <source-folder> <output-file>
-#include "bank_source.h"
+#include "bank/bank_source.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -14,8 +15,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bankgen <source-folder> <output-file>\n");
         return 2;
     }
-    bankgen::SourceError error;
-    const QByteArray bytes = bankgen::buildTestFile(bankgen::defaultSourceFiles(args.at(1)), error);
+    bank::SourceError error;
+    const QByteArray bytes = bank::buildTestFile(bank::defaultSourceFiles(args.at(1)), false, error);
     if (bytes.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
         return 1;

@@ -27,12 +27,14 @@ struct Icon {
     Drawing draw;
 };
 
-QImage paint(const Icon &icon)
+// Drawings are made for their table size; another size scales the whole drawing.
+QImage paint(const Icon &icon, qreal scale = 1)
 {
-    QImage image(icon.width, icon.height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(icon.width * scale), qRound(icon.height * scale), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     icon.draw(painter);
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
@@ -154,6 +156,8 @@ void aboutArtwork(QPainter &p)
     G::pencil(p, QPointF(44, 61), -60, 30, 5, QColor(0x20, 0x50, 0xc0));
 }
 
+const QString ApplicationIcon = QStringLiteral("lorvane.png");
+
 const QMap<QString, Icon> &icons()
 {
     static const QMap<QString, Icon> table = {
@@ -164,12 +168,22 @@ const QMap<QString, Icon> &icons()
         {QStringLiteral("toolbar_quit.png"), {24, 24, quit}},
         {QStringLiteral("toolbar_properties.png"), {24, 24, properties}},
         {QStringLiteral("toolbar_about.png"), {24, 24, about}},
-        {QStringLiteral("lorvane.png"), {48, 48, applicationIcon}},
+        {ApplicationIcon, {48, 48, applicationIcon}},
         {QStringLiteral("test.png"), {16, 16, testListIcon}},
         {QStringLiteral("splash_left.png"), {120, 180, splash}},
         {QStringLiteral("about.png"), {64, 64, aboutArtwork}},
     };
     return table;
+}
+
+bool save(const QImage &image, const QString &path, QString *errorString)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit())
+        return true;
+    if (errorString)
+        *errorString = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    return false;
 }
 
 } // namespace
@@ -189,12 +203,30 @@ bool AppIcons::writeAll(const QString &directory, QString *errorString)
 {
     const QDir dir(directory);
     for (const QString &name : names()) {
-        QSaveFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || !render(name).save(&file, "PNG") || !file.commit()) {
-            if (errorString)
-                *errorString = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        if (!save(render(name), dir.filePath(name), errorString))
             return false;
-        }
+    }
+    return true;
+}
+
+QList<int> AppIcons::applicationIconSizes()
+{
+    return {16, 22, 24, 32, 48, 64, 128, 256};
+}
+
+QImage AppIcons::renderApplicationIcon(int size)
+{
+    const Icon icon = icons().value(ApplicationIcon);
+    return paint(icon, qreal(size) / icon.width);
+}
+
+bool AppIcons::writeApplicationIcons(const QString &directory, QString *errorString)
+{
+    const QDir dir(directory);
+    for (const int size : applicationIconSizes()) {
+        const QString name = QStringLiteral("lorvane-%1.png").arg(size);
+        if (!save(renderApplicationIcon(size), dir.filePath(name), errorString))
+            return false;
     }
     return true;
 }

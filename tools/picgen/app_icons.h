@@ -12,4 +12,10 @@ public:
     static QStringList names(); // file names, e.g. "toolbar_start.png"
     static QImage render(const QString &name); // null for an unknown name
     static bool writeAll(const QString &directory, QString *errorString = nullptr);
+
+    // The application icon again at the sizes desktops look up in the icon theme, each file
+    // named "lorvane-<size>.png"; the 48-pixel one is the program's own lorvane.png.
+    static QList<int> applicationIconSizes();
+    static QImage renderApplicationIcon(int size);
+    static bool writeApplicationIcons(const QString &directory, QString *errorString = nullptr);
 };

@@ -1,4 +1,5 @@
-// picgen: draws the question bitmaps (or, with --icons, the program's icons) into a directory.
+// picgen: draws the question bitmaps (or, with --icons, the program's icons, or with
+// --app-icons, the application icon at the icon theme's sizes) into a directory.
 #include "app_icons.h"
 #include "question_pictures.h"
 
@@ -15,8 +16,9 @@ int main(int argc, char *argv[])
 
     QStringList args = app.arguments().mid(1);
     const bool icons = args.removeAll(QStringLiteral("--icons")) > 0;
-    if (args.size() != 1) {
-        err << "usage: picgen [--icons] <output-dir>\n";
+    const bool appIcons = args.removeAll(QStringLiteral("--app-icons")) > 0;
+    if (args.size() != 1 || (icons && appIcons)) {
+        err << "usage: picgen [--icons | --app-icons] <output-dir>\n";
         return 2;
     }
     const QString directory = args.first();
@@ -25,8 +27,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     QString error;
-    const bool ok = icons ? AppIcons::writeAll(directory, &error)
-                          : QuestionPictures::writeAll(directory, &error);
+    const bool ok = icons      ? AppIcons::writeAll(directory, &error)
+                    : appIcons ? AppIcons::writeApplicationIcons(directory, &error)
+                               : QuestionPictures::writeAll(directory, &error);
     if (!ok) {
         err << "picgen: " << error << "\n";
         return 1;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "bank/bank_source.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// Line and column of a byte of a file, found by a binary search over the line starts, so a
+// report of thousands of places costs little. Lines end with CR LF, LF or CR, as the test-file
+// reader has them; columns count bytes from 1.
+class LineIndex
+{
+public:
+    LineIndex(QByteArrayView bytes, const QString &fileName);
+
+    bank::SourcePosition at(qsizetype offset) const;
+    // The offset where the line after the one holding offset begins, or the size at the end.
+    qsizetype nextLineStart(qsizetype offset) const;
+
+private:
+    QList<qsizetype> m_lineStarts;
+    qsizetype m_size = 0;
+    QString m_fileName;
+};

@@ -1,0 +1,102 @@
+#include "bank_cli/aiken_import.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct AikenOption
+{
+    QChar letter;
+    QString text;
+    bank::SourcePosition where;
+};
+
+class AikenReader
+{
+public:
+    AikenReader(const QString &fileName) : m_file(fileName) {}
+
+    ImportResult read(const QString &text)
+    {
+        const QList<QStringView> lines = QStringView(text).split(u'\n');
+        for (qsizetype i = 0; i < lines.size() && m_result.ok(); ++i)
+            readLine(lines.at(i), int(i + 1));
+        if (m_result.ok() && m_started)
+            fail(m_question.where, QStringLiteral("the question has no \"ANSWER:\" line"));
+        return m_result;
+    }
+
+private:
+    void readLine(QStringView line, int number)
+    {
+        static const QRegularExpression option(QStringLiteral("^([A-Z])[.)][ \\t]+(.*)$"));
+        static const QRegularExpression answer(QStringLiteral("^ANSWER:?[ \\t]*(.*)$"));
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            return;
+        const bank::SourcePosition where{m_file, number, int(line.indexOf(trimmed.front())) + 1};
+        const QString content = trimmed.toString();
+        if (m_started) {
+            if (const auto match = answer.match(content); match.hasMatch())
+                return finish(match.captured(1).trimmed(), where);
+            if (const auto match = option.match(content); match.hasMatch()) {
+                const bank::SourcePosition at{m_file, number, where.column + int(match.capturedStart(2))};
+                m_options.append({match.captured(1).at(0), match.captured(2).trimmed(), at});
+                return;
+            }
+            if (!m_options.isEmpty())
+                return fail(where, QStringLiteral("expected an answer like \"C) text\" or the line \"ANSWER: C\""));
+            m_question.text += u' ' + content;
+            return;
+        }
+        m_started = true;
+        m_question = {QChar(), content, where};
+    }
+
+    void finish(const QString &letters, const bank::SourcePosition &where)
+    {
+        m_started = false;
+        const QList<AikenOption> options = std::exchange(m_options, {});
+        if (letters.size() != 1 || !letters.at(0).isUpper()) {
+            if (letters.count(QRegularExpression(QStringLiteral("[A-Z]"))) > 1)
+                return unsupported(QStringLiteral("several right answers"));
+            return fail(where, QStringLiteral("\"ANSWER:\" must name the letter of one answer"));
+        }
+        const auto right = std::find_if(options.cbegin(), options.cend(),
+                                        [&](const AikenOption &o) { return o.letter == letters.at(0); });
+        if (right == options.cend())
+            return fail(where, QStringLiteral("no answer has the letter %1").arg(letters));
+        if (options.size() != 4)
+            return unsupported(QStringLiteral("%1 answers, where a record has four").arg(options.size()));
+        bank::SourceRecord record;
+        record.number = int(m_result.source.records.size()) + 1;
+        record.texts[0] = m_question.text;
+        record.positions[0] = m_question.where;
+        for (int k = 0; k < 4; ++k) {
+            record.texts[k + 1] = options.at(k).text;
+            record.positions[k + 1] = options.at(k).where;
+        }
+        record.rightAnswer = int(right - options.cbegin()) + 1;
+        m_result.source.records.append(record);
+    }
+
+    void unsupported(const QString &what)
+    {
+        m_result.unsupported.append({m_question.where, QStringLiteral("this question cannot become a record: ") + what});
+    }
+
+    void fail(const bank::SourcePosition &where, const QString &message) { m_result.error = {where, message}; }
+
+    QString m_file;
+    ImportResult m_result;
+    bool m_started = false;
+    AikenOption m_question;
+    QList<AikenOption> m_options;
+};
+
+} // namespace
+
+ImportResult importAiken(const QString &text, const QString &fileName)
+{
+    return AikenReader(fileName).read(text);
+}

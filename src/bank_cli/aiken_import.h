@@ -1,0 +1,10 @@
+#pragma once
+
+#include "bank_cli/import_result.h"
+
+#include <QString>
+
+// Moodle's Aiken format: the question on one line (or several, before the first answer), then
+// one answer a line, each a capital letter, ")" or "." and a space before its text, then
+// "ANSWER: C". Blank lines may separate the questions.
+ImportResult importAiken(const QString &text, const QString &fileName);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "bank/bank_source.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// A test file read exactly as the program reads it: what the program would do with it, every
+// problem and remark with its line and column, and the figures a teacher wants to see.
+enum class ProgramOutcome { StartsNormally, EndsSilently, ReinstallMessage };
+
+// Lengths the question box and an answer box show whole at the window's design size.
+inline constexpr int kQuestionBoxChars = 250;
+inline constexpr int kAnswerBoxChars = 120;
+// A test draws thirty different questions; the question order needs one record more.
+inline constexpr int kFewestRecords = 31;
+
+struct BankCheck
+{
+    ProgramOutcome outcome = ProgramOutcome::StartsNormally;
+    QList<bank::SourceError> problems; // errors first, in file order, then the warnings
+    int recordCount = 0;               // records read before any failure
+    int rightAnswers[4] = {};          // how many records have answer 1, 2, 3, 4 right
+    QList<int> pictureRecords;         // records the picture table gives a picture
+    bank::LoadResult load;
+
+    bool hasErrors() const;
+    QString summary(const QString &fileName) const;
+};
+
+BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName);

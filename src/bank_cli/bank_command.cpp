@@ -1,0 +1,292 @@
+#include "bank_cli/bank_command.h"
+
+#include "app/bank_location.h"
+#include "bank/line_index.h"
+#include "bank_cli/aiken_import.h"
+#include "bank_cli/bank_check.h"
+#include "bank_cli/gift_import.h"
+#include "bank_cli/review_sheet.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "Checks, converts, imports and installs Lorvane test files.\n\n"
+    "Commands:\n"
+    "  check FILE.lvq               report every problem and what the program would do\n"
+    "  decode FILE.lvq OUT.txt      write the readable UTF-8 source of a test file\n"
+    "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
+    "  import --from aiken|gift IN OUT.lvq\n"
+    "                               write a test file from Moodle's Aiken or GIFT format\n"
+    "  install FILE.lvq             check the file, then put it where the program reads it\n"
+    "  where                        print where the program reads its test file\n"
+    "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked");
+
+struct CommandShape
+{
+    const char *name;
+    int files;
+};
+constexpr CommandShape kCommands[] = {{"check", 1}, {"decode", 2}, {"encode", 2}, {"import", 2},
+                                      {"install", 1}, {"where", 0}, {"sheet", 2}};
+
+} // namespace
+
+BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+
+int BankCommand::run(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(kDescription);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("import: the format, aiken or gift."),
+                                  QStringLiteral("format"));
+    const QCommandLineOption skip(QStringLiteral("skip-unsupported"),
+                                  QStringLiteral("import: leave out the questions that cannot become a record."));
+    const QCommandLineOption signature(QStringLiteral("add-signature"),
+                                       QStringLiteral("encode, import: put a full stop in front of the first question."));
+    const QCommandLineOption sample(QStringLiteral("sample"), QStringLiteral("sheet: only N random records."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("sheet: the seed of the sample."),
+                                  QStringLiteral("number"));
+    parser.addOptions({help, version, from, skip, signature, sample, seed});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, decode, encode, import, "
+                                                                           "install, where or sheet"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the files the command reads and writes"),
+                                 QStringLiteral("[files...]"));
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(help)) {
+        m_out << parser.helpText();
+        return Success;
+    }
+    if (parser.isSet(version)) {
+        m_out << "lorvane-bank " << QCoreApplication::applicationVersion() << '\n';
+        return Success;
+    }
+    QStringList files = parser.positionalArguments();
+    const QString command = files.isEmpty() ? QString() : files.takeFirst();
+    const auto shape = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const CommandShape &c) { return command == QLatin1StringView(c.name); });
+    if (shape == std::end(kCommands))
+        return usage(command.isEmpty() ? QStringLiteral("no command given")
+                                       : QStringLiteral("unknown command \"%1\"").arg(command));
+    if (files.size() != shape->files)
+        return usage(QStringLiteral("%1 takes %2 file names").arg(command).arg(shape->files));
+    if ((command == QLatin1String("import")) != parser.isSet(from))
+        return usage(QStringLiteral("--from goes with import, and import needs it"));
+
+    if (command == QLatin1String("check"))
+        return check(files.at(0));
+    if (command == QLatin1String("decode"))
+        return decode(files.at(0), files.at(1));
+    if (command == QLatin1String("encode"))
+        return encode(files.at(0), files.at(1), parser.isSet(signature));
+    if (command == QLatin1String("import"))
+        return import(parser.value(from), files.at(0), files.at(1), parser.isSet(skip), parser.isSet(signature));
+    if (command == QLatin1String("install"))
+        return install(files.at(0));
+    if (command == QLatin1String("where"))
+        return where();
+    bool countOk = true, seedOk = true;
+    const int count = parser.isSet(sample) ? parser.value(sample).toInt(&countOk) : 0;
+    const quint32 seedValue = parser.isSet(seed) ? parser.value(seed).toUInt(&seedOk)
+                                                 : QRandomGenerator::global()->generate();
+    if (!countOk || count < 0 || !seedOk)
+        return usage(QStringLiteral("--sample takes a number of records, --seed a whole number"));
+    return sheet(files.at(0), files.at(1), count, seedValue);
+}
+
+int BankCommand::check(const QString &file)
+{
+    QByteArray bytes;
+    if (!readTestFile(file, bytes))
+        return BadInput;
+    const BankCheck report = checkTestFile(bytes, file);
+    for (const bank::SourceError &problem : report.problems)
+        m_err << problem.toString() << '\n';
+    m_out << report.summary(file);
+    return report.outcome == ProgramOutcome::StartsNormally ? Success : BadInput;
+}
+
+int BankCommand::decode(const QString &file, const QString &output)
+{
+    QByteArray bytes;
+    bank::LoadResult load;
+    if (!loadTestFile(file, bytes, load))
+        return BadInput;
+    bank::SourceError error;
+    const QString source = bank::writeBankSource(bytes, load.records, file, error);
+    if (source.isEmpty())
+        return fail(error);
+    // A file in another layout than encode's (LF line ends, texts without quotes ...) still decodes.
+    bank::BankSource again;
+    bank::parseBankSource(source, output, again, error);
+    const QByteArray encoded = bank::encodeTestFile(again, error);
+    if (encoded != bytes) {
+        const auto differ = std::mismatch(bytes.cbegin(), bytes.cend(), encoded.cbegin(), encoded.cend());
+        m_err << bank::SourceError{LineIndex(bytes, file).at(differ.first - bytes.cbegin()),
+                                   QStringLiteral("encode writes the file differently from here on"), true}
+                     .toString()
+              << '\n';
+    }
+    return save(output, source.toUtf8()) ? Success : BadInput;
+}
+
+int BankCommand::encode(const QString &source, const QString &output, bool addSignature)
+{
+    bank::SourceError error;
+    const QByteArray bytes = bank::buildTestFile({source}, addSignature, error);
+    if (bytes.isEmpty())
+        return fail(error);
+    return save(output, bytes) ? Success : BadInput;
+}
+
+int BankCommand::import(const QString &format, const QString &input, const QString &output, bool skipUnsupported,
+                        bool addSignature)
+{
+    if (format != QLatin1String("aiken") && format != QLatin1String("gift"))
+        return usage(QStringLiteral("--from takes aiken or gift"));
+    QString text;
+    bank::SourceError error;
+    if (!bank::readUtf8File(input, text, error))
+        return fail(error);
+    const ImportResult result = format == QLatin1String("aiken") ? importAiken(text, input) : importGift(text, input);
+    if (!result.ok())
+        return fail(result.error);
+    for (bank::SourceError problem : result.unsupported) {
+        problem.warning = skipUnsupported;
+        m_err << problem.toString() << (skipUnsupported ? " (skipped)" : "") << '\n';
+    }
+    if (!result.unsupported.isEmpty() && !skipUnsupported) {
+        m_err << output << ": nothing written; --skip-unsupported leaves those questions out\n";
+        return BadInput;
+    }
+    if (result.source.records.isEmpty()) {
+        m_err << input << ": no question to make a record of\n";
+        return BadInput;
+    }
+    return writeTestFile(output, result.source, addSignature);
+}
+
+int BankCommand::install(const QString &file)
+{
+    QByteArray bytes;
+    if (!readTestFile(file, bytes))
+        return BadInput;
+    if (check(file) != Success) {
+        m_err << file << ": not installed: the program would not start normally with it\n";
+        return BadInput;
+    }
+    const QString target = mMain::testFilePath();
+    if (mMain::FileExists(target)) {
+        QByteArray previous;
+        if (!readTestFile(target, previous) || !save(target + QStringLiteral(".bak"), previous))
+            return BadInput;
+    }
+    if (!save(target, bytes))
+        return BadInput;
+    m_out << "installed as " << QDir::toNativeSeparators(target) << '\n';
+    return Success;
+}
+
+int BankCommand::where()
+{
+    m_out << QDir::toNativeSeparators(mMain::testFilePath()) << '\n';
+    return Success;
+}
+
+int BankCommand::sheet(const QString &file, const QString &output, int sample, quint32 seed)
+{
+    if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+        && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return usage(QStringLiteral("the sheet is written as .pdf or .png"));
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return usage(QStringLiteral("the sheet needs the graphics library"));
+    QByteArray bytes;
+    bank::LoadResult load;
+    if (!loadTestFile(file, bytes, load))
+        return BadInput;
+    QList<int> numbers(load.records.size());
+    std::iota(numbers.begin(), numbers.end(), 1);
+    if (sample > 0 && sample < numbers.size()) {
+        QRandomGenerator random(seed);
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        numbers.resize(sample);
+        std::sort(numbers.begin(), numbers.end());
+    }
+    QString error;
+    if (!ReviewSheet(load.records, numbers).write(output, &error)) {
+        m_err << output << ": " << error << '\n';
+        return BadInput;
+    }
+    return Success;
+}
+
+bool BankCommand::readTestFile(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_err << path << ": " << file.errorString() << '\n';
+        return false;
+    }
+    bytes = file.readAll();
+    return true;
+}
+
+bool BankCommand::loadTestFile(const QString &path, QByteArray &bytes, bank::LoadResult &load)
+{
+    if (!readTestFile(path, bytes))
+        return false;
+    load = bank::loadQuestions(bytes);
+    if (!load.ok())
+        fail({LineIndex(bytes, path).at(load.errorOffset), QLatin1StringView(bank::loadErrorText(load.error))});
+    return load.ok();
+}
+
+int BankCommand::writeTestFile(const QString &path, const bank::BankSource &source, bool addSignature)
+{
+    bank::BankSource signed_ = source;
+    bank::SourceError error;
+    if (!bank::ensureSignature(signed_, addSignature, error))
+        return fail(error);
+    const QByteArray bytes = bank::encodeTestFile(signed_, error);
+    if (bytes.isEmpty())
+        return fail(error);
+    if (!save(path, bytes))
+        return BadInput;
+    m_out << path << ": " << signed_.records.size() << " records\n";
+    return Success;
+}
+
+bool BankCommand::save(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    m_err << path << ": " << file.errorString() << '\n';
+    return false;
+}
+
+int BankCommand::usage(const QString &message)
+{
+    m_err << "lorvane-bank: " << message << " (see lorvane-bank --help)\n";
+    return BadUsage;
+}
+
+int BankCommand::fail(const bank::SourceError &error)
+{
+    m_err << error.toString() << '\n';
+    return BadInput;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "bank/bank_source.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+// lorvane-bank, the teachers' command: check, decode, encode, import, install, where and sheet.
+// Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
+// through a temporary one, so a failed run leaves what was there untouched.
+class BankCommand
+{
+public:
+    enum Status { Success = 0, BadInput = 1, BadUsage = 2 };
+
+    BankCommand(QTextStream &out, QTextStream &err);
+
+    // arguments as main() gets them, the program's name first.
+    int run(const QStringList &arguments);
+
+private:
+    int check(const QString &file);
+    int decode(const QString &file, const QString &output);
+    int encode(const QString &source, const QString &output, bool addSignature);
+    int import(const QString &format, const QString &input, const QString &output, bool skipUnsupported,
+               bool addSignature);
+    int install(const QString &file);
+    int where();
+    int sheet(const QString &file, const QString &output, int sample, quint32 seed);
+
+    bool readTestFile(const QString &path, QByteArray &bytes);
+    // Read and loaded as the program loads it; false after reporting the first failure.
+    bool loadTestFile(const QString &path, QByteArray &bytes, bank::LoadResult &load);
+    int writeTestFile(const QString &path, const bank::BankSource &source, bool addSignature);
+    bool save(const QString &path, const QByteArray &bytes);
+    int usage(const QString &message);
+    int fail(const bank::SourceError &error);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "bank/bank_source.h"
+
+#include <QList>
+
+// What an importer makes of a question file: the records, the questions that cannot become one
+// (another number of answers, several right answers, another question type), each at its first
+// line, and the first fault that stops the reading altogether.
+struct ImportResult
+{
+    bool ok() const { return error.message.isEmpty(); }
+
+    bank::BankSource source;
+    QList<bank::SourceError> unsupported;
+    bank::SourceError error;
+};

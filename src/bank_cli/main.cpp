@@ -1,0 +1,29 @@
+// lorvane-bank: the teachers' command for test files. Only the review sheet draws, and it needs
+// no display: it runs on the offscreen platform unless another is asked for.
+#include "app/font_substitution.h"
+#include "bank_cli/bank_command.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <algorithm>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    std::unique_ptr<QCoreApplication> app;
+    if (std::any_of(argv + 1, argv + argc, [](const char *arg) { return qstrcmp(arg, "sheet") == 0; })) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        mMain::installArmenianFontSubstitutes();
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("lorvane-bank"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LORVANE_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return BankCommand(out, err).run(QCoreApplication::arguments());
+}

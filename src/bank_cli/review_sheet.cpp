@@ -1,0 +1,165 @@
+#include "bank_cli/review_sheet.h"
+
+#include "draw/question_picture_table.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kWidth = 1000;  // pixels at 96 dpi; a PDF page holds the same
+constexpr int kMargin = 24;
+constexpr int kLargestPng = 16000;
+
+QFont sheetFont(int pointSize, bool bold = false)
+{
+    QFont font(QStringLiteral("Bararan"));
+    font.setPixelSize(pointSize * 4 / 3);
+    font.setBold(bold);
+    return font;
+}
+
+bool save(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *error = file.errorString();
+    return false;
+}
+
+} // namespace
+
+// Where each part of one record's entry goes, relative to its top.
+struct ReviewSheet::Block
+{
+    int number = 0;
+    QString heading;
+    QImage picture;
+    QString texts[5];
+    QRect rects[5];
+    int height = 0;
+};
+
+ReviewSheet::ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers)
+    : m_records(records), m_numbers(numbers)
+{
+}
+
+ReviewSheet::Block ReviewSheet::layout(int number) const
+{
+    const bank::QuestionRecord &record = m_records.at(number - 1);
+    Block block;
+    block.number = number;
+    const std::optional<int> pictureId = mMain::questionPictureId(number);
+    block.heading = QStringLiteral("Record %1").arg(number);
+    if (pictureId) {
+        block.picture = QImage(QStringLiteral(":/pictures/%1.bmp").arg(*pictureId));
+        block.heading += QStringLiteral(", picture %1").arg(*pictureId);
+    }
+    const int textWidth = kWidth - 2 * kMargin - (block.picture.isNull() ? 0 : block.picture.width() + kMargin);
+    int top = 22;
+    for (int field = 0; field < 5; ++field) {
+        const bool right = field == record.rightAnswer;
+        block.texts[field] = field == 0 ? record.questText()
+                                        : QStringLiteral("%1%2. %3").arg(right ? QStringLiteral("\u2714 ") : QString())
+                                              .arg(field).arg(record.answer(field));
+        const int indent = field == 0 ? 0 : 20;
+        const QFontMetrics metrics(sheetFont(field == 0 ? 13 : 12, field == 0 || right));
+        block.rects[field] = metrics.boundingRect(QRect(kMargin + indent, top, textWidth - indent, 10000),
+                                                  Qt::TextWordWrap, block.texts[field]);
+        top = block.rects[field].bottom() + (field == 0 ? 8 : 4);
+    }
+    block.height = std::max(top, 22 + block.picture.height()) + 20;
+    return block;
+}
+
+void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
+{
+    painter.save();
+    painter.translate(0, top);
+    painter.setFont(sheetFont(10));
+    painter.setPen(Qt::darkGray);
+    painter.drawText(kMargin, 14, block.heading);
+    const int right = m_records.at(block.number - 1).rightAnswer;
+    for (int field = 0; field < 5; ++field) {
+        painter.setFont(sheetFont(field == 0 ? 13 : 12, field == 0 || field == right));
+        painter.setPen(field > 0 && field == right ? QColor(0, 110, 0) : QColor(Qt::black));
+        painter.drawText(block.rects[field], Qt::TextWordWrap, block.texts[field]);
+    }
+    if (!block.picture.isNull())
+        painter.drawImage(kWidth - kMargin - block.picture.width(), 22, block.picture);
+    painter.setPen(QColor(200, 200, 200));
+    painter.drawLine(kMargin, block.height - 10, kWidth - kMargin, block.height - 10);
+    painter.restore();
+}
+
+bool ReviewSheet::write(const QString &path, QString *error) const
+{
+    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return writePdf(path, error);
+    return writePng(path, error);
+}
+
+bool ReviewSheet::writePdf(const QString &path, QString *error) const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(kWidth * 254 / 2100); // the sheet's width fills the page's
+        QPainter painter(&pdf);
+        const int pageHeight = pdf.height();
+        int y = kMargin;
+        for (const int number : m_numbers) {
+            const Block block = layout(number);
+            if (y + block.height > pageHeight && y > kMargin) {
+                pdf.newPage();
+                y = kMargin;
+            }
+            paint(painter, block, y);
+            y += block.height;
+        }
+    }
+    return save(path, buffer.data(), error);
+}
+
+bool ReviewSheet::writePng(const QString &path, QString *error) const
+{
+    QList<Block> blocks;
+    int height = 2 * kMargin;
+    for (const int number : m_numbers) {
+        blocks.append(layout(number));
+        height += blocks.last().height;
+        if (height > kLargestPng) {
+            *error = QStringLiteral("too many records for one image; write a .pdf or take a --sample");
+            return false;
+        }
+    }
+    QImage sheet(kWidth, height, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    {
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        int y = kMargin;
+        for (const Block &block : blocks) {
+            paint(painter, block, y);
+            y += block.height;
+        }
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!sheet.save(&buffer, "PNG")) {
+        *error = QStringLiteral("the image cannot be encoded");
+        return false;
+    }
+    return save(path, buffer.data(), error);
+}

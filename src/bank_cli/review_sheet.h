@@ -1,0 +1,30 @@
+#pragma once
+
+#include "bank/bank_reader.h"
+
+#include <QList>
+#include <QString>
+
+// A review sheet of records: each with its number, its picture from the picture table, the
+// question and the four answers, the right one marked, in the program's question font. A path
+// ending in ".pdf" gets A4 pages, one ending in ".png" one long image. Needs a QGuiApplication
+// (the offscreen platform will do).
+class ReviewSheet
+{
+public:
+    // numbers are 1-based record numbers into records.
+    ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers);
+
+    // Written through a temporary file; false with a reason when it cannot be.
+    bool write(const QString &path, QString *error) const;
+
+private:
+    struct Block;
+    Block layout(int number) const;
+    void paint(class QPainter &painter, const Block &block, int top) const;
+    bool writePdf(const QString &path, QString *error) const;
+    bool writePng(const QString &path, QString *error) const;
+
+    const QList<bank::QuestionRecord> &m_records;
+    QList<int> m_numbers;
+};
