@@ -57,4 +57,8 @@ forms::ColorValue ColorFromName(const QString &name);
 // The names in palette order, as the properties dialog lists them.
 QStringList colorNames();
 
+// How well text in one colour reads on the other, as the ratio of their relative luminances
+// (1 for equal colours, 21 for black on white); 4.5 or more reads well for normal text.
+double ContrastRatio(forms::ColorValue text, forms::ColorValue background);
+
 } // namespace mMain

@@ -149,6 +149,10 @@ void frmProperties::buildControls()
     // The pointer over the link must not count as over the background as well.
     Label9->widget()->setAttribute(Qt::WA_NoMousePropagation);
     Label9->Move(Margin, Frame2->Top() + Frame2->Height() + 120, 3600, LabelHeight);
+    lblContrast = new Label(*this, QStringLiteral("lblContrast"));
+    lblContrast->Move(Margin + 3720, Label9->Top() - 60, WindowWidth - 2 * Margin - 3720, 3 * LabelHeight);
+    lblContrast->setTransparent(true);
+    lblContrast->setVisible(false);
 
     ImageList1 = new forms::ImageList(this, QStringLiteral("ImageList1"));
     ImageList1->Add(QStringLiteral("test"), QPixmap(QStringLiteral(":/icons/test.png")));
@@ -215,6 +219,7 @@ void frmProperties::Form_Load()
     loadPauseTimes();
     UserName->setText(mRegistry::ReadSetting(mRegistry::Settings::UserName));
     loadFonts();
+    updateContrastHint();
 }
 
 void frmProperties::loadTestList()
@@ -315,6 +320,23 @@ void frmProperties::ImageCombo_Click(int index)
     case 4: colourSelectedAnswer(false, color); break;
     default: break;
     }
+    updateContrastHint();
+}
+
+// Every choice stays as made; the hint only says which texts would be hard to read. The chosen
+// answer's highlight is left out: it marks a choice rather than being read at length, and its
+// default, white on red, is itself below the mark.
+void frmProperties::updateContrastHint()
+{
+    constexpr double ReadsWell = 4.5;
+    const auto colour = [this](int index) { return mMain::ColorFromName(m_choosers.at(index)->SelectedKey()); };
+    QStringList hardToRead;
+    if (mMain::ContrastRatio(colour(0), m_main.questionBox().BackColor()) < ReadsWell)
+        hardToRead << QStringLiteral("the question");
+    if (mMain::ContrastRatio(colour(1), colour(2)) < ReadsWell)
+        hardToRead << QStringLiteral("the answers");
+    lblContrast->setCaption(QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
+    lblContrast->setVisible(!hardToRead.isEmpty());
 }
 
 void frmProperties::colourUnselectedAnswers(bool text, ColorValue color)

@@ -47,6 +47,7 @@ public:
                  *Label8 = nullptr; // the five colour choosers
     forms::Label *Label9 = nullptr;  // the reset link
     forms::Label *Label10 = nullptr; // above the test list
+    forms::Label *lblContrast = nullptr; // shown while chosen colours are hard to read
     forms::TextBox *UserName = nullptr;
     forms::ComboBox *Combo1 = nullptr;
     forms::ComboBox *nameFont = nullptr;
@@ -74,6 +75,7 @@ protected:
 private:
     void buildControls();
     void buildColourFrame();
+    void updateContrastHint();
     void connectEvents();
     void loadTestList();
     void loadColourChoosers();

@@ -133,12 +133,13 @@ private slots:
         QTest::addColumn<int>("selected"); // answer set on the main window, 0 for none
         QTest::addColumn<int>("chooser");
         QTest::addColumn<int>("entry");
-        QTest::newRow("answer 2, Lime answer text") << 2 << 1 << 11;
-        QTest::newRow("answer 2, Yellow selected background") << 2 << 4 << 12;
-        QTest::newRow("answer 1, Aqua answer background") << 1 << 2 << 15;
-        QTest::newRow("answer 4, Maroon selected text") << 4 << 3 << 2;
-        QTest::newRow("none, Yellow selected text") << 0 << 3 << 12;
-        QTest::newRow("none, Teal selected background") << 0 << 4 << 7;
+        QTest::addColumn<bool>("hint"); // the low-contrast hint shows: Lime reads badly on Gray
+        QTest::newRow("answer 2, Lime answer text") << 2 << 1 << 11 << true;
+        QTest::newRow("answer 2, Yellow selected background") << 2 << 4 << 12 << false;
+        QTest::newRow("answer 1, Aqua answer background") << 1 << 2 << 15 << false;
+        QTest::newRow("answer 4, Maroon selected text") << 4 << 3 << 2 << false;
+        QTest::newRow("none, Yellow selected text") << 0 << 3 << 12 << false;
+        QTest::newRow("none, Teal selected background") << 0 << 4 << 7 << false;
     }
 
     void colourPreviewFollowsSelectedAnswer()
@@ -146,11 +147,14 @@ private slots:
         QFETCH(int, selected);
         QFETCH(int, chooser);
         QFETCH(int, entry);
+        QFETCH(bool, hint);
         if (selected)
             m_main->Option(selected).setValue(true);
         auto dialog = loadedDialog();
         const bool text = chooser == 1 || chooser == 3;
+        QVERIFY(!dialog->lblContrast->Visible()); // the default colours read well
         pick(dialog->chooser(chooser), entry - 1);
+        QCOMPARE(dialog->lblContrast->Visible(), hint);
         const ColorValue c = mMain::Palette[entry - 1].value;
         const auto of = [text](const Control &part) { return text ? part.ForeColor() : part.BackColor(); };
         for (int k = 1; k <= 4; ++k) { // no row had the entry's colour before
