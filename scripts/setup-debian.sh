@@ -11,6 +11,7 @@ packages=(
     xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
     libc-bin
     dpkg-dev desktop-file-utils appstream man-db
+    dbus-x11 at-spi2-core python3-pyatspi
 )
 [ "${1:-}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 

@@ -61,14 +61,20 @@ void ScreenReaderNames::nameAnswer(int k)
 void ScreenReaderNames::nameQuestionShown()
 {
     name(*m_main.Picture4, QStringLiteral("Question %1 of 30").arg(m_main.questionOrdinal()));
-    name(*m_main.Label3, QStringLiteral("Seconds left"));
+    name(*m_main.Label3, QStringLiteral("Seconds left"), QStringLiteral("60 seconds left"));
 }
 
+// The count is read on request every second (the description); the name, which a reader
+// announces when it changes, changes only when ten seconds are left and when the time is up.
 void ScreenReaderNames::nameCountdown()
 {
     const QString left = m_main.Label3->Caption();
-    if (left == QStringLiteral("10") || left == QStringLiteral("0"))
-        name(*m_main.Label3, QStringLiteral("Seconds left"), QStringLiteral("%1 seconds left").arg(left));
+    QString heading = m_main.Label3->widget()->accessibleName();
+    if (left == QStringLiteral("10"))
+        heading = QStringLiteral("10 seconds left");
+    else if (left == QStringLiteral("0"))
+        heading = QStringLiteral("Time is up");
+    name(*m_main.Label3, heading, QStringLiteral("%1 seconds left").arg(left));
 }
 
 void ScreenReaderNames::namePause()

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The program as a blind keyboard user meets it: what a screen reader reads over AT-SPI, a test
+# paused, resumed, stopped and taken to the end with keys alone, and no key reaching the buttons
+# that the title, pause and results screens cover.
+source "$(dirname "$0")/lib/e2e_common.bash"
+start_x
+eval "$(dbus-launch --sh-syntax)"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+reads() { /usr/bin/python3 "$E2E_DIR/lib/reader.py" 2>/dev/null; }
+reads_line() { grep -qxF "$1" <<<"$(reads)"; }
+line_of() { sed -n "s/^$1: //p" <<<"$(reads)" | head -n1; }
+
+# Tab, Space and Return on a screen that covers the test's buttons: after each, the screen keeps
+# the keyboard and the state of the test is what it was.
+keys_change_nothing()
+{
+    local screen=$1 before after
+    before=$(reads | grep -v '^focus:' | grep -v '^label: .*seconds' | sort)
+    for key in Tab space Return; do
+        xdotool key "$key"
+        sleep 0.3
+        after=$(reads | grep -v '^label: .*seconds' | sort)
+        check "$key on the $screen screen reaches no covered button" \
+            test "$(grep -v '^focus:' <<<"$after")" = "$before" -a "$(sed -n 's/^focus: //p' <<<"$after")" = "Lorvane 2004"
+    done
+}
+
+launch "$WORK/reader.err"
+pid=$!
+main_id=$(wait_main_window "$pid" 20) || main_id=
+check "the main window appears" test -n "$main_id"
+sleep 1
+xdotool windowfocus --sync "$main_id" 2>/dev/null || true
+keys_change_nothing title
+
+menu_start "$main_id"
+question=$(line_of question)
+"$(dirname "$LORVANE")/lorvane-bank" decode "$WinDir/LVT.lvq" "$WORK/bank.txt" >/dev/null
+check "the reader reads the question of the test file" grep -qxF "Q: $question" "$WORK/bank.txt"
+for k in 1 2 3 4; do
+    answer=$(reads | sed -n "s/^answer: $k\. //p")
+    check "the reader reads answer $k by its number and text" grep -qxF "$k: $answer" "$WORK/bank.txt"
+done
+
+for _ in $(seq 12); do # Tab along the answers and buttons to Pouse; Space pauses
+    [ "$(line_of focus)" = Pouse ] && break
+    xdotool key Tab
+    sleep 0.2
+done
+xdotool key space
+sleep 0.5
+check "Space on Pouse pauses the test" reads_line "button: Resume"
+keys_change_nothing pause
+xdotool key alt+f Return
+sleep 0.5
+check "File > Resume goes on" reads_line "button: Stop"
+menu_start "$main_id"
+check "File > Stop ends the test" reads_line "button: Start"
+keys_change_nothing title
+
+menu_start "$main_id"
+for _ in $(seq 30); do
+    xdotool key 2 Return
+    sleep 0.15
+done
+sleep 1
+keys_change_nothing results
+menu_quit "$main_id"
+check "File > Quit ends the program" exits_with "$pid" 5 0
+kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
+finish
