@@ -62,38 +62,33 @@ void AnswerHighlight::Clear_Answer_Highlight()
 {
     for (int k = 1; k <= 4; ++k)
         ui.numberPicture(k).Cls();
-    for (int k = 1; k <= 4; ++k) {
-        if (!ui.Option(k).Value())
-            continue;
-        ui.Option(k).setValue(false);
-        Control *const row[] = {&ui.numberPicture(k), &ui.Option(k), &ui.harc(k)};
-        for (Control *control : row) {
-            control->setBackColor(SystemColor::ButtonFace);
-            control->setForeColor(SystemColor::ButtonText);
-        }
-        ui.Option(k).setFontBold(false);
-        ui.harc(k).setFontBold(false);
-        drawAnswerNumbers();
-    }
+    unchoose(SystemColor::ButtonFace, SystemColor::ButtonText);
 }
 
 int AnswerHighlight::resetSelected()
 {
     mMain::SetForeColorByNumber(*ui.harc1, ReadSetting(Settings::AnswerForeColor));
     mMain::SetBackColorByNumber(*ui.harc1, ReadSetting(Settings::AnswerBackColor));
+    return unchoose(ui.harc1->BackColor(), ui.harc1->ForeColor());
+}
+
+// The chosen row, if any, chosen no more and plain in the given colours; returns it, or 0. The
+// rows form one group, so there is at most one.
+int AnswerHighlight::unchoose(ColorValue back, ColorValue fore)
+{
     for (int k = 1; k <= 4; ++k) {
         if (!ui.Option(k).Value())
             continue;
         ui.Option(k).setValue(false);
         Control *const row[] = {&ui.numberPicture(k), &ui.Option(k), &ui.harc(k)};
         for (Control *control : row) {
-            control->setBackColor(ui.harc1->BackColor());
-            control->setForeColor(ui.harc1->ForeColor());
+            control->setBackColor(back);
+            control->setForeColor(fore);
         }
         ui.Option(k).setFontBold(false);
         ui.harc(k).setFontBold(false);
         drawAnswerNumbers();
-        return k; // the rows form one group, so no other row is chosen
+        return k;
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/color_value.h"
+
 namespace main_window {
 
 class frmMainControls;
@@ -22,6 +24,8 @@ public:
     void drawAnswerNumbers();
 
 private:
+    int unchoose(forms::ColorValue back, forms::ColorValue fore);
+
     frmMainControls &ui;
 };
 
