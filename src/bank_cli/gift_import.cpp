@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace {
 
 const QString kSpecial = QStringLiteral("~=#{}:\\n");
@@ -37,7 +39,7 @@ QString unescape(QStringView raw)
 struct GiftAnswer
 {
     bool right = false;
-    int weight = -1; // none given
+    std::optional<double> weight; // percent
     QString text;
     qsizetype offset = 0;
 };
@@ -131,7 +133,7 @@ private:
             return unsupported(result, rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
         for (int k = 0; k < 4; ++k) {
             const GiftAnswer &answer = answers.at(k);
-            if (answer.right && answer.weight >= 0 && answer.weight != 100)
+            if (answer.right && answer.weight && *answer.weight != 100)
                 return unsupported(result, QStringLiteral("partial credit for the only right answer"));
             record.texts[k + 1] = answer.text;
             record.positions[k + 1] = at(answer.offset);
@@ -162,10 +164,10 @@ private:
             const QString part = body.mid(start, next - start).toString();
             const auto match = weight.match(part);
             if (match.hasMatch()) {
-                answer.weight = int(match.captured(1).toDouble());
+                answer.weight = match.captured(1).toDouble();
                 start += match.capturedLength();
             }
-            answer.right = marker == u'=' || answer.weight > 0;
+            answer.right = marker == u'=' || answer.weight.value_or(0) > 0;
             QStringView text = body.mid(start, next - start);
             const qsizetype feedback = findUnescaped(text, u"#", 0);
             if (feedback >= 0)
