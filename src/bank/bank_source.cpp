@@ -210,6 +210,11 @@ bool ensureSignature(BankSource &source, bool add, SourceError &error)
 
 QByteArray encodeTestFile(const BankSource &source, SourceError &error)
 {
+    if (source.records.size() > kMaxQuestions) {
+        fail(error, source.records.at(kMaxQuestions).positions[0],
+             QStringLiteral("the program reads at most %1 questions").arg(kMaxQuestions));
+        return {};
+    }
     QByteArray out;
     out.reserve(source.records.size() * 320);
     for (qsizetype r = 0; r < source.records.size(); ++r) {
