@@ -196,8 +196,8 @@ private slots:
                "in.txt:17:1: this question cannot become a record: partial credit for the only right answer\n"
                "in.txt:19:1: this question cannot become a record: 3 answers, where a record has four\n"
                "out.lvq: nothing written; --skip-unsupported leaves those questions out";
-        QTest::newRow("gift quote") << gift << QByteArray(".Q {=a ~b ~\"c\" ~d}") << QByteArray()
-            << "in.txt:1:12: a text cannot hold a double quote";
+        QTest::newRow("gift quote") << gift << QByteArray(".Q {=a ~b\n ~c ~d \\= \"e\"}") << QByteArray()
+            << "in.txt:2:11: a text cannot hold a double quote";
         QTest::newRow("gift no closing brace") << gift << QByteArray("Q\n {=a ~b") << QByteArray()
             << "in.txt:2:2: the answers have no closing \"}\"";
         QTest::newRow("unsigned") << gift << QByteArray("\n\nQ {=a ~b ~c ~d}") << QByteArray()
