@@ -33,6 +33,10 @@ row "Load 32,767 records (Load_Question)" "$(figure 'read and load' 'Load_Questi
     "$(figure 'count its line ends' '(floor)') ms: read the file, count line ends"
 row "Count 32,767 records (Count_Questions)" "$(figure 'read and count' 'Count_Questions)') ms" \
     "$(figure 'count its line ends' '(floor)') ms: read the file, count line ends"
+row "lorvane-bank check of 32,767 records" "$(figure 'lorvane-bank check' 'inspect') ms" \
+    "$(figure 'count its line ends' '(floor)') ms: read the file, count line ends"
+row "lorvane-bank encode of 32,767 records" "$(figure 'lorvane-bank encode' 'and encode') ms" \
+    "$(figure 'count its line ends' '(floor)') ms: read the file, count line ends"
 row "Full draw order of 32,767 records" "$(figure 'generator reseeded per call' 'per call') ms" \
     "$(figure 'history scan, 32,767' 'extrapolated') ms: literal history scan"
 row "One layout pass over the 28 controls" "$(figure 'with the layout pass' 'layout pass') us" \

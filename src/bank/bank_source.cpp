@@ -133,15 +133,13 @@ bool encodeText(const QString &text, const SourcePosition &where, QByteArray &ou
     char *bytes = out.data() + start;
     *bytes++ = '"';
     const qsizetype bad = encodeArmscii8Into(text, bytes);
-    if (bad >= 0)
-        return fail(error, at(bad), QStringLiteral("character U+%1 cannot be written in ArmSCII-8")
-                                        .arg(QString::number(text.at(bad).unicode(), 16).toUpper().rightJustified(4, u'0')));
     // Only these characters have these bytes.
-    char *const end = bytes + text.size();
-    const char *breaking = std::find_if(bytes, end, [](char b) { return b == '"' || b == '\r' || b == '\n'; });
-    if (breaking != end)
-        return fail(error, at(breaking - bytes), *breaking == '"' ? QStringLiteral("a text cannot hold a double quote")
-                                                                  : QStringLiteral("a text cannot hold a line break"));
+    const auto breaking = [](char b) { return b == '"' || b == '\r' || b == '\n'; };
+    if (bad >= 0 || std::any_of(bytes, bytes + text.size(), breaking)) {
+        QString reason;
+        const qsizetype index = findUnwritable(text, &reason);
+        return fail(error, at(index), reason);
+    }
     bytes += text.size();
     *bytes++ = '"';
     *bytes = ',';
@@ -182,6 +180,24 @@ qsizetype decodeUtf8(QByteArrayView bytes, QString &text)
 
 } // namespace
 
+qsizetype findUnwritable(QStringView text, QString *reason)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == u'"')
+            *reason = QStringLiteral("a text cannot hold a double quote");
+        else if (c == u'\r' || c == u'\n')
+            *reason = QStringLiteral("a text cannot hold a line break");
+        else if (!armscii8CanEncode(c))
+            *reason = QStringLiteral("character U+%1 cannot be written in ArmSCII-8")
+                          .arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'));
+        else
+            continue;
+        return i;
+    }
+    return -1;
+}
+
 QString SourceError::toString() const
 {
     return QStringLiteral("%1:%2:%3: %4%5").arg(where.file).arg(where.line).arg(where.column)
@@ -210,6 +226,11 @@ bool ensureSignature(BankSource &source, bool add, SourceError &error)
 
 QByteArray encodeTestFile(const BankSource &source, SourceError &error)
 {
+    if (source.records.size() > kMaxQuestions) {
+        fail(error, source.records.at(kMaxQuestions).positions[0],
+             QStringLiteral("the program reads at most %1 questions").arg(kMaxQuestions));
+        return {};
+    }
     QByteArray out;
     out.reserve(source.records.size() * 320);
     for (qsizetype r = 0; r < source.records.size(); ++r) {

@@ -62,6 +62,10 @@ bool ensureSignature(BankSource &source, bool add, SourceError &error);
 // ending. Empty with an error when a text holds a double quote or a character ArmSCII-8 lacks.
 QByteArray encodeTestFile(const BankSource &source, SourceError &error);
 
+// The index of the first character of text that the test file cannot hold (a double quote, a
+// line break, a character ArmSCII-8 lacks), with what is wrong with it; -1 when there is none.
+qsizetype findUnwritable(QStringView text, QString *reason);
+
 // Reads the files in order, checks the signature and builds the test file; empty with an error
 // on any fault.
 QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, SourceError &error);

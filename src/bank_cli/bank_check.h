@@ -25,7 +25,6 @@ struct BankCheck
     QList<int> pictureRecords;         // records the picture table gives a picture
     bank::LoadResult load;
 
-    bool hasErrors() const;
     QString summary(const QString &fileName) const;
 };
 

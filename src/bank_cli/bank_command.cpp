@@ -150,7 +150,10 @@ int BankCommand::encode(const QString &source, const QString &output, bool addSi
     const QByteArray bytes = bank::buildTestFile({source}, addSignature, error);
     if (bytes.isEmpty())
         return fail(error);
-    return save(output, bytes) ? Success : BadInput;
+    if (!save(output, bytes))
+        return BadInput;
+    m_out << output << ": " << bank::countQuestions(bytes) << " records\n";
+    return Success;
 }
 
 int BankCommand::import(const QString &format, const QString &input, const QString &output, bool skipUnsupported,

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace {
 
 const QString kSpecial = QStringLiteral("~=#{}:\\n");
@@ -18,27 +20,45 @@ qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from)
     return -1;
 }
 
-// The text as shown: escapes resolved, lines joined by spaces, outer spaces removed.
-QString unescape(QStringView raw)
+// A text as shown, and where each of its characters stands in the question's lines.
+struct GiftText
 {
     QString text;
+    QList<qsizetype> offsets;
+
+    void append(QChar c, qsizetype offset)
+    {
+        text += c;
+        offsets.append(offset);
+    }
+};
+
+// Escapes resolved, line ends as spaces, outer spaces removed; raw starts at base.
+GiftText unescape(QStringView raw, qsizetype base)
+{
+    GiftText shown;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw.at(i);
         if (c == u'\\' && i + 1 < raw.size() && kSpecial.contains(raw.at(i + 1))) {
             ++i;
-            text += raw.at(i) == u'n' ? u' ' : raw.at(i);
+            shown.append(raw.at(i) == u'n' ? u' ' : raw.at(i), base + i - 1);
         } else {
-            text += c == u'\n' ? u' ' : c;
+            shown.append(c == u'\n' ? u' ' : c, base + i);
         }
     }
-    return text.trimmed();
+    qsizetype first = 0, last = shown.text.size();
+    while (first < last && shown.text.at(first).isSpace())
+        ++first;
+    while (last > first && shown.text.at(last - 1).isSpace())
+        --last;
+    return {shown.text.mid(first, last - first), shown.offsets.mid(first, last - first)};
 }
 
 struct GiftAnswer
 {
     bool right = false;
-    int weight = -1; // none given
-    QString text;
+    std::optional<double> weight; // percent
+    GiftText text;
     qsizetype offset = 0;
 };
 
@@ -86,13 +106,17 @@ public:
         const qsizetype close = findUnescaped(m_raw, u"}", open + 1);
         if (close < 0)
             return fail(result, open, QStringLiteral("the answers have no closing \"}\""));
+        GiftText question = unescape(QStringView(m_raw).mid(pos, open - pos), pos);
+        const GiftText after = unescape(QStringView(m_raw).mid(close + 1), close + 1);
+        if (!after.text.isEmpty()) {
+            for (const QChar c : QStringLiteral(" _____ "))
+                question.append(c, open);
+            question.text += after.text;
+            question.offsets += after.offsets;
+        }
         bank::SourceRecord record;
-        record.texts[0] = unescape(QStringView(m_raw).mid(pos, open - pos));
-        const QString after = unescape(QStringView(m_raw).mid(close + 1));
-        if (!after.isEmpty())
-            record.texts[0] += QStringLiteral(" _____ ") + after;
         record.positions[0] = at(skipSpaces(pos));
-        readAnswers(open + 1, close, record, result);
+        readAnswers(open + 1, close, question, record, result);
     }
 
 private:
@@ -103,7 +127,8 @@ private:
         return pos;
     }
 
-    void readAnswers(qsizetype begin, qsizetype end, bank::SourceRecord &record, ImportResult &result) const
+    void readAnswers(qsizetype begin, qsizetype end, const GiftText &question, bank::SourceRecord &record,
+                     ImportResult &result) const
     {
         const qsizetype general = findUnescaped(QStringView(m_raw).first(end), u"####", begin);
         const QStringView body = QStringView(m_raw).mid(begin, (general < 0 ? end : general) - begin);
@@ -129,11 +154,16 @@ private:
             return unsupported(result, QStringLiteral("%1 answers, where a record has four").arg(answers.size()));
         if (rights != 1)
             return unsupported(result, rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
+        if (!writable(question, result))
+            return;
+        record.texts[0] = question.text;
         for (int k = 0; k < 4; ++k) {
             const GiftAnswer &answer = answers.at(k);
-            if (answer.right && answer.weight >= 0 && answer.weight != 100)
+            if (answer.right && answer.weight && *answer.weight != 100)
                 return unsupported(result, QStringLiteral("partial credit for the only right answer"));
-            record.texts[k + 1] = answer.text;
+            if (!writable(answer.text, result))
+                return;
+            record.texts[k + 1] = answer.text.text;
             record.positions[k + 1] = at(answer.offset);
             if (answer.right)
                 record.rightAnswer = k + 1;
@@ -162,10 +192,10 @@ private:
             const QString part = body.mid(start, next - start).toString();
             const auto match = weight.match(part);
             if (match.hasMatch()) {
-                answer.weight = int(match.captured(1).toDouble());
+                answer.weight = match.captured(1).toDouble();
                 start += match.capturedLength();
             }
-            answer.right = marker == u'=' || answer.weight > 0;
+            answer.right = marker == u'=' || answer.weight.value_or(0) > 0;
             QStringView text = body.mid(start, next - start);
             const qsizetype feedback = findUnescaped(text, u"#", 0);
             if (feedback >= 0)
@@ -174,12 +204,22 @@ private:
                 text = text.mid(1);
                 ++start;
             }
-            answer.text = unescape(text);
+            answer.text = unescape(text, base + start);
             answer.offset = base + start;
             answers.append(answer);
             i = next;
         }
         return true;
+    }
+
+    // A text the test file cannot hold is refused at the place of its character in the file.
+    bool writable(const GiftText &shown, ImportResult &result) const
+    {
+        QString reason;
+        const qsizetype bad = bank::findUnwritable(shown.text, &reason);
+        if (bad >= 0)
+            fail(result, shown.offsets.at(bad), reason);
+        return bad < 0;
     }
 
     void unsupported(ImportResult &result, const QString &what) const

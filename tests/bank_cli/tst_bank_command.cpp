@@ -28,6 +28,15 @@ QByteArray testFile(int n, const QByteArray &end = QByteArray(1, '\0'))
     return bytes;
 }
 
+// n records in the readable source format.
+QByteArray sourceOf(int n)
+{
+    QByteArray text;
+    for (int i = 1; i <= n; ++i)
+        text += "[" + QByteArray::number(i) + "]\nQ: .q\n1: a\n2: b\n3: c\n4: d\nR: 1\n\n";
+    return text;
+}
+
 QByteArray aikenQuestion(const QByteArray &q, int options, const QByteArray &answer = "B")
 {
     QByteArray text = q + '\n';
@@ -187,8 +196,8 @@ private slots:
                "in.txt:17:1: this question cannot become a record: partial credit for the only right answer\n"
                "in.txt:19:1: this question cannot become a record: 3 answers, where a record has four\n"
                "out.lvq: nothing written; --skip-unsupported leaves those questions out";
-        QTest::newRow("gift quote") << gift << QByteArray(".Q {=a ~b ~\"c\" ~d}") << QByteArray()
-            << "in.txt:1:12: a text cannot hold a double quote";
+        QTest::newRow("gift quote") << gift << QByteArray(".Q {=a ~b\n ~c ~d \\= \"e\"}") << QByteArray()
+            << "in.txt:2:11: a text cannot hold a double quote";
         QTest::newRow("gift no closing brace") << gift << QByteArray("Q\n {=a ~b") << QByteArray()
             << "in.txt:2:2: the answers have no closing \"}\"";
         QTest::newRow("unsigned") << gift << QByteArray("\n\nQ {=a ~b ~c ~d}") << QByteArray()
@@ -200,6 +209,8 @@ private slots:
             << QByteArray("\".\xCC\",\"a\",\"b\",\"c\",\"d\",3\r\n") << "";
         QTest::newRow("encode not armscii") << encode << QByteArray("[1]\nQ: .Q\n1: a\n2: b €\n3: c\n4: d\nR: 3\n")
             << QByteArray() << "in.txt:4:6: character U+20AC cannot be written in ArmSCII-8";
+        QTest::newRow("encode too many") << encode << sourceOf(bank::kMaxQuestions + 1) << QByteArray()
+            << "in.txt:262138:4: the program reads at most 32767 questions";
         QTest::newRow("encode not utf-8") << encode << QByteArray("[1]\nQ: .Q\n1: a\xFF") << QByteArray()
             << "in.txt:3:5: the file is not valid UTF-8";
         QTest::newRow("decode") << QStringList{"decode", "in.txt", "out.lvq"} << QByteArray("\".Q\",\"a\"") << QByteArray()
