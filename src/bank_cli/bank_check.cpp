@@ -3,7 +3,7 @@
 #include "app/m_main.h"
 #include "bank/armscii8.h"
 #include "bank/line_index.h"
-#include "draw/question_picture_table.h"
+#include "bank/question_pictures.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "bank_cli/review_sheet.h"
 
-#include "draw/question_picture_table.h"
+#include "bank/question_pictures.h"
 
 #include <QBuffer>
 #include <QFont>
