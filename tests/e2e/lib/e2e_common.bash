@@ -43,14 +43,23 @@ trap cleanup EXIT
 # (openbox) as every user has: stacking, focus and "stay on top" behave as on a desktop. Without
 # -noreset the server starts over whenever its last client leaves, and a program started in that
 # moment cannot connect. Extra arguments go to the server (a -dpi, say).
+# On a busy machine the server now and then fails to compile its keymap and exits: it is then
+# started again, up to three times.
 start_x()
 {
     local fifo=$WORK/display
-    Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" 7>"$fifo" 2>"$WORK/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 400); do
+    for _ in 1 2 3; do
+        : >"$fifo"
+        Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" 7>"$fifo" 2>"$WORK/xvfb.log" &
+        XVFB_PID=$!
+        for _ in $(seq 400); do
+            [ -s "$fifo" ] && break
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.05
+        done
         [ -s "$fifo" ] && break
-        sleep 0.05
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
     done
     [ -s "$fifo" ] || { echo "Xvfb did not start" >&2; cat "$WORK/xvfb.log" >&2; return 1; }
     export DISPLAY=:$(head -n1 "$fifo")
