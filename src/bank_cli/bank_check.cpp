@@ -146,10 +146,16 @@ QString ranges(const QList<int> &numbers)
 
 QString BankCheck::summary(const QString &fileName) const
 {
-    QString text = QStringLiteral("%1: %2 records\n").arg(fileName).arg(recordCount);
-    text += QStringLiteral("right answers: 1: %1, 2: %2, 3: %3, 4: %4\n")
-                .arg(rightAnswers[0]).arg(rightAnswers[1]).arg(rightAnswers[2]).arg(rightAnswers[3]);
-    text += QStringLiteral("records with a picture: %1\n").arg(ranges(pictureRecords));
+    QString text;
+    if (load.ok()) {
+        text = QStringLiteral("%1: %2 records\n").arg(fileName).arg(recordCount);
+        text += QStringLiteral("right answers: 1: %1, 2: %2, 3: %3, 4: %4\n")
+                    .arg(rightAnswers[0]).arg(rightAnswers[1]).arg(rightAnswers[2]).arg(rightAnswers[3]);
+        text += QStringLiteral("records with a picture: %1\n").arg(ranges(pictureRecords));
+    } else {
+        // The program reads no record of a file it cannot read to the end.
+        text = QStringLiteral("%1: %2 records read before the first error\n").arg(fileName).arg(recordCount);
+    }
     const auto warnings = std::count_if(problems.cbegin(), problems.cend(), [](const bank::SourceError &e) { return e.warning; });
     text += QStringLiteral("%1 errors, %2 warnings\n").arg(problems.size() - warnings).arg(warnings);
     switch (outcome) {
