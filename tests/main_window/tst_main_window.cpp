@@ -344,6 +344,8 @@ private slots:
                               QStringLiteral("<B><cG> Ճիշտ պատասխանների թիվը - %1").arg(right),
                               QStringLiteral("<B><cR> Սխալ պատասխանների թիվը - %1").arg(wrong + timeOuts)}));
         QVERIFY(main.srcTextBox->Text() == unfilled && main.resultsTemplate.isEmpty()); // ready to refill
+        QVERIFY(main.iScroll->widget()->accessibleDescription().contains( // read without the markup
+            QStringLiteral("\nՃիշտ պատասխանների թիվը - %1\n").arg(right)));
         for (QRgb colour : {0x00FF00u, 0xFF0000u, 0x0000FFu}) // right, wrong, the heading
             QVERIFY(shows(main.iScroll->Image(), colour));
     }
