@@ -14,7 +14,7 @@ for preset in release asan; do
     echo "=== ${preset} tests ==="
     ctest --preset "$preset" || status=1
 done
-# The fuzzer's corpus also replays in the normal build (bank/tst_fuzz_corpus_replay); with clang
+# The fuzzer's corpus also replays in the normal build (bank/tst_bank_reader); with clang
 # at hand, through the fuzzer itself as well.
 fuzz_tools=$(dpkg-query -W -f='${Status}\n' clang-14 libclang-rt-14-dev 2>/dev/null \
     | grep -c "install ok installed" || true)
