@@ -28,6 +28,15 @@ void printAt(forms::PictureBox &area, const QString &text, float x, float y)
 
 } // namespace
 
+void ClearForBoldText(forms::PictureBox &area, double fontSize)
+{
+    area.Cls();
+    area.Refresh();
+    area.setFontBold(true);
+    area.setFontSize(fontSize);
+    area.setAutoRedraw(true);
+}
+
 void PrintCentred(forms::PictureBox &area, const QString &text)
 {
     const Measures m = measure(area, text);

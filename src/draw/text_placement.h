@@ -12,6 +12,10 @@ class PictureBox;
 // neither rounded nor kept inside the area, so a text that does not fit is cut at the edges.
 namespace mMain {
 
+// Clears the area for a fresh screen of text: what is printed next is bold, in the given size,
+// and stays when the area is repainted.
+void ClearForBoldText(forms::PictureBox &area, double fontSize);
+
 // Centred both ways.
 void PrintCentred(forms::PictureBox &area, const QString &text);
 // Centred across, 500 units above the middle.

@@ -234,11 +234,7 @@ void frmMain::cmdPouse_Click()
         splashik->Cls();
         lblpause->setLeft((splashik->ScaleWidth() - lblpause->Width()) / 2);
         lblpause->setTop((splashik->ScaleHeight() - lblpause->Height()) / 2 - 500);
-        splashik->Cls();
-        splashik->Refresh();
-        splashik->setFontBold(true);
-        splashik->setFontSize(18);
-        splashik->setAutoRedraw(true);
+        mMain::ClearForBoldText(*splashik, 18);
         mMain::PrintCornerHint(*splashik, QStringLiteral("Dbl Click and Continue Test"));
         lblpause->setCaption(ReadSetting(Settings::PauseTime));
         lblpause->setVisible(true);
@@ -378,11 +374,7 @@ void frmMain::cmdAns_Click(int index)
 // The title screen afresh: cleared, then the title in large bold letters.
 void frmMain::redrawTitleScreen()
 {
-    splashik->Cls();
-    splashik->Refresh();
-    splashik->setFontBold(true);
-    splashik->setFontSize(46);
-    splashik->setAutoRedraw(true);
+    mMain::ClearForBoldText(*splashik, 46);
     mMain::PrintTitle(*splashik, mMain::ProductName);
 }
 

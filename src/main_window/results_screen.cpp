@@ -31,7 +31,8 @@ void ResultsScreen::show()
 {
     ui.iScroll->setLeft((ui.splashik->ScaleWidth() - ui.iScroll->Width()) / 2 + 60);
     ui.iScroll->setTop(ui.splashik->Top() - 300);
-    drawTitle();
+    mMain::ClearForBoldText(*ui.splashik, 46);
+    mMain::PrintLowTitle(*ui.splashik, mMain::ProductName);
 
     state.resultsTemplate = ui.srcTextBox->Text();
     fillInResults();
@@ -60,16 +61,6 @@ void ResultsScreen::describeResults()
             lines << text;
     }
     ui.iScroll->widget()->setAccessibleDescription(lines.join(QLatin1Char('\n')));
-}
-
-void ResultsScreen::drawTitle()
-{
-    ui.splashik->Cls();
-    ui.splashik->Refresh();
-    ui.splashik->setFontBold(true);
-    ui.splashik->setFontSize(46);
-    ui.splashik->setAutoRedraw(true);
-    mMain::PrintLowTitle(*ui.splashik, mMain::ProductName);
 }
 
 // The name goes in first, so a name holding a placeholder gets that part filled in as well.

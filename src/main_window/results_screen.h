@@ -25,7 +25,6 @@ public:
     draw::MarkupScroller &scroller() const { return *m_scroller; }
 
 private:
-    void drawTitle();
     void describeResults();
     void fillInResults();
     void Scroll_Results();
