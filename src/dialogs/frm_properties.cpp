@@ -309,9 +309,14 @@ void frmProperties::nameFont_Click()
         m_main.harc(k).setFontName(name);
 }
 
+forms::ColorValue frmProperties::chosenColour(int index) const
+{
+    return mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
+}
+
 void frmProperties::ImageCombo_Click(int index)
 {
-    const ColorValue color = mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
+    const ColorValue color = chosenColour(index);
     switch (index) {
     case 0: m_main.questionBox().setForeColor(color); break;
     case 1: colourUnselectedAnswers(true, color); break;
@@ -329,11 +334,10 @@ void frmProperties::ImageCombo_Click(int index)
 void frmProperties::updateContrastHint()
 {
     constexpr double ReadsWell = 4.5;
-    const auto colour = [this](int index) { return mMain::ColorFromName(m_choosers.at(index)->SelectedKey()); };
     QStringList hardToRead;
-    if (mMain::ContrastRatio(colour(0), m_main.questionBox().BackColor()) < ReadsWell)
+    if (mMain::ContrastRatio(chosenColour(0), m_main.questionBox().BackColor()) < ReadsWell)
         hardToRead << QStringLiteral("the question");
-    if (mMain::ContrastRatio(colour(1), colour(2)) < ReadsWell)
+    if (mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell)
         hardToRead << QStringLiteral("the answers");
     lblContrast->setCaption(QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
     lblContrast->setVisible(!hardToRead.isEmpty());

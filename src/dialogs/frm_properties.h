@@ -76,6 +76,7 @@ private:
     void buildControls();
     void buildColourFrame();
     void updateContrastHint();
+    forms::ColorValue chosenColour(int index) const; // of chooser index, as on the main window
     void connectEvents();
     void loadTestList();
     void loadColourChoosers();
