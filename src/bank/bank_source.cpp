@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <utility>
 
 namespace bank {
 namespace {
@@ -272,6 +273,11 @@ QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, Sour
         fail(error, {sourceFiles.value(0), 0, 0}, QStringLiteral("no records"));
         return {};
     }
+    return buildTestFile(std::move(source), addSignature, error);
+}
+
+QByteArray buildTestFile(BankSource source, bool addSignature, SourceError &error)
+{
     if (!ensureSignature(source, addSignature, error))
         return {};
     return encodeTestFile(source, error);

@@ -69,6 +69,8 @@ qsizetype findUnwritable(QStringView text, QString *reason);
 // Reads the files in order, checks the signature and builds the test file; empty with an error
 // on any fault.
 QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, SourceError &error);
+// The same for records already read.
+QByteArray buildTestFile(BankSource source, bool addSignature, SourceError &error);
 
 // The records of a loaded test file as source text. Empty with an error at the place in the test
 // file of what the source cannot hold: a byte without a character, an empty text, a right answer

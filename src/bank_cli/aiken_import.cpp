@@ -82,7 +82,7 @@ private:
 
     void unsupported(const QString &what)
     {
-        m_result.unsupported.append({m_question.where, QStringLiteral("this question cannot become a record: ") + what});
+        m_result.skip(m_question.where, what);
     }
 
     void fail(const bank::SourcePosition &where, const QString &message) { m_result.error = {where, message}; }

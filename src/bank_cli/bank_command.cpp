@@ -111,8 +111,11 @@ int BankCommand::run(const QStringList &arguments)
 int BankCommand::check(const QString &file)
 {
     QByteArray bytes;
-    if (!readTestFile(file, bytes))
-        return BadInput;
+    return readTestFile(file, bytes) ? report(file, bytes) : BadInput;
+}
+
+int BankCommand::report(const QString &file, const QByteArray &bytes)
+{
     const BankCheck report = checkTestFile(bytes, file);
     for (const bank::SourceError &problem : report.problems)
         m_err << problem.toString() << '\n';
@@ -188,7 +191,7 @@ int BankCommand::install(const QString &file)
     QByteArray bytes;
     if (!readTestFile(file, bytes))
         return BadInput;
-    if (check(file) != Success) {
+    if (report(file, bytes) != Success) {
         m_err << file << ": not installed: the program would not start normally with it\n";
         return BadInput;
     }
@@ -260,16 +263,13 @@ bool BankCommand::loadTestFile(const QString &path, QByteArray &bytes, bank::Loa
 
 int BankCommand::writeTestFile(const QString &path, const bank::BankSource &source, bool addSignature)
 {
-    bank::BankSource signed_ = source;
     bank::SourceError error;
-    if (!bank::ensureSignature(signed_, addSignature, error))
-        return fail(error);
-    const QByteArray bytes = bank::encodeTestFile(signed_, error);
+    const QByteArray bytes = bank::buildTestFile(source, addSignature, error);
     if (bytes.isEmpty())
         return fail(error);
     if (!save(path, bytes))
         return BadInput;
-    m_out << path << ": " << signed_.records.size() << " records\n";
+    m_out << path << ": " << source.records.size() << " records\n";
     return Success;
 }
 

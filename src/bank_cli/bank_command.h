@@ -20,6 +20,8 @@ public:
 
 private:
     int check(const QString &file);
+    // The check of bytes read from file: problems to err, the summary to out.
+    int report(const QString &file, const QByteArray &bytes);
     int decode(const QString &file, const QString &output);
     int encode(const QString &source, const QString &output, bool addSignature);
     int import(const QString &format, const QString &input, const QString &output, bool skipUnsupported,

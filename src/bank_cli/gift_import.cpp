@@ -224,7 +224,7 @@ private:
 
     void unsupported(ImportResult &result, const QString &what) const
     {
-        result.unsupported.append({at(skipSpaces(0)), QStringLiteral("this question cannot become a record: ") + what});
+        result.skip(at(skipSpaces(0)), what);
     }
 
     void fail(ImportResult &result, qsizetype offset, const QString &message) const
