@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian/Ubuntu machine, then builds and runs the whole test suite headless:
-# once in release mode and once with AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzzer's corpus through the fuzzer when clang 14 is installed.
+# once in release mode and once with AddressSanitizer and UndefinedBehaviorSanitizer, warnings as
+# errors in both and the format checked, then the fuzzer's corpus through the fuzzer when clang 14
+# is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
@@ -9,7 +10,7 @@ jobs=$(nproc)
 status=0
 for preset in release asan; do
     echo "=== ${preset} build ==="
-    cmake --preset "$preset" -DLORVANE_BUILD_TESTS=ON >/dev/null
+    cmake --preset "$preset" -DLORVANE_BUILD_TESTS=ON -DLORVANE_WARNINGS_AS_ERRORS=ON >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
     echo "=== ${preset} tests ==="
     ctest --preset "$preset" || status=1

@@ -14,26 +14,26 @@ using namespace forms;
 using mRegistry::ReadSetting;
 namespace Settings = mRegistry::Settings;
 
-AnswerHighlight::AnswerHighlight(frmMainControls &ui) : ui(ui) {}
+AnswerHighlight::AnswerHighlight(frmMainControls &ui) : m_ui(ui) {}
 
 void AnswerHighlight::applyAnswerColours()
 {
-    mMain::SetForeColorByNumber(*ui.harc1, ReadSetting(Settings::AnswerForeColor));
-    Control *const copies[] = {ui.harc2,   ui.harc3,   ui.harc4,   ui.Option1,
-                               ui.Option2, ui.Option3, ui.Option4, ui.Picture5,
-                               ui.Picture6, ui.Picture7, ui.Picture8};
+    mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
+    Control *const copies[] = {m_ui.harc2,   m_ui.harc3,   m_ui.harc4,   m_ui.Option1,
+                               m_ui.Option2, m_ui.Option3, m_ui.Option4, m_ui.Picture5,
+                               m_ui.Picture6, m_ui.Picture7, m_ui.Picture8};
     for (Control *control : copies)
-        control->setForeColor(ui.harc1->ForeColor());
-    mMain::SetBackColorByNumber(*ui.harc1, ReadSetting(Settings::AnswerBackColor));
+        control->setForeColor(m_ui.harc1->ForeColor());
+    mMain::SetBackColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerBackColor));
     for (Control *control : copies)
-        control->setBackColor(ui.harc1->BackColor());
+        control->setBackColor(m_ui.harc1->BackColor());
 }
 
 void AnswerHighlight::highlight(int k)
 {
     const int reference = k == 1 ? 2 : 1;
-    TextBox &R = ui.harc(reference);
-    TextBox &K = ui.harc(k);
+    TextBox &R = m_ui.harc(reference);
+    TextBox &K = m_ui.harc(k);
     mMain::SetForeColorByNumber(R, ReadSetting(Settings::AnswerForeColor));
     mMain::SetBackColorByNumber(R, ReadSetting(Settings::AnswerBackColor));
     mMain::SetForeColorByNumber(K, ReadSetting(Settings::SelectedForeColor));
@@ -41,35 +41,35 @@ void AnswerHighlight::highlight(int k)
     for (int row = 1; row <= 4; ++row) {
         if (row == k)
             continue;
-        Control *const plain[] = {&ui.numberPicture(row), &ui.Option(row), &ui.harc(row)};
+        Control *const plain[] = {&m_ui.numberPicture(row), &m_ui.Option(row), &m_ui.harc(row)};
         for (Control *control : plain) {
             control->setBackColor(R.BackColor());
             control->setForeColor(R.ForeColor());
         }
-        ui.Option(row).setFontBold(false);
-        ui.harc(row).setFontBold(false);
+        m_ui.Option(row).setFontBold(false);
+        m_ui.harc(row).setFontBold(false);
     }
-    ui.numberPicture(k).setBackColor(K.BackColor());
-    ui.numberPicture(k).setForeColor(K.ForeColor());
+    m_ui.numberPicture(k).setBackColor(K.BackColor());
+    m_ui.numberPicture(k).setForeColor(K.ForeColor());
     drawAnswerNumbers();
-    ui.Option(k).setFontBold(true);
-    ui.Option(k).setBackColor(K.BackColor());
-    ui.Option(k).setForeColor(K.ForeColor());
+    m_ui.Option(k).setFontBold(true);
+    m_ui.Option(k).setBackColor(K.BackColor());
+    m_ui.Option(k).setForeColor(K.ForeColor());
     K.setFontBold(true);
 }
 
 void AnswerHighlight::Clear_Answer_Highlight()
 {
     for (int k = 1; k <= 4; ++k)
-        ui.numberPicture(k).Cls();
+        m_ui.numberPicture(k).Cls();
     unchoose(SystemColor::ButtonFace, SystemColor::ButtonText);
 }
 
 int AnswerHighlight::resetSelected()
 {
-    mMain::SetForeColorByNumber(*ui.harc1, ReadSetting(Settings::AnswerForeColor));
-    mMain::SetBackColorByNumber(*ui.harc1, ReadSetting(Settings::AnswerBackColor));
-    return unchoose(ui.harc1->BackColor(), ui.harc1->ForeColor());
+    mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
+    mMain::SetBackColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerBackColor));
+    return unchoose(m_ui.harc1->BackColor(), m_ui.harc1->ForeColor());
 }
 
 // The chosen row, if any, chosen no more and plain in the given colours; returns it, or 0. The
@@ -77,16 +77,16 @@ int AnswerHighlight::resetSelected()
 int AnswerHighlight::unchoose(ColorValue back, ColorValue fore)
 {
     for (int k = 1; k <= 4; ++k) {
-        if (!ui.Option(k).Value())
+        if (!m_ui.Option(k).Value())
             continue;
-        ui.Option(k).setValue(false);
-        Control *const row[] = {&ui.numberPicture(k), &ui.Option(k), &ui.harc(k)};
+        m_ui.Option(k).setValue(false);
+        Control *const row[] = {&m_ui.numberPicture(k), &m_ui.Option(k), &m_ui.harc(k)};
         for (Control *control : row) {
             control->setBackColor(back);
             control->setForeColor(fore);
         }
-        ui.Option(k).setFontBold(false);
-        ui.harc(k).setFontBold(false);
+        m_ui.Option(k).setFontBold(false);
+        m_ui.harc(k).setFontBold(false);
         drawAnswerNumbers();
         return k;
     }
@@ -96,7 +96,7 @@ int AnswerHighlight::unchoose(ColorValue back, ColorValue fore)
 void AnswerHighlight::drawAnswerNumbers()
 {
     for (int k = 1; k <= 4; ++k)
-        mMain::PrintCentred(ui.numberPicture(k), QStringLiteral("%1.").arg(k));
+        mMain::PrintCentred(m_ui.numberPicture(k), QStringLiteral("%1.").arg(k));
 }
 
 } // namespace main_window

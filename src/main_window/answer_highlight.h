@@ -26,7 +26,7 @@ public:
 private:
     int unchoose(forms::ColorValue back, forms::ColorValue fore);
 
-    frmMainControls &ui;
+    frmMainControls &m_ui;
 };
 
 } // namespace main_window

@@ -32,7 +32,7 @@ QByteArray readWholeFile(const QString &path, bool *ok)
 
 } // namespace
 
-QuestionDisplay::QuestionDisplay(frmMainControls &ui, frmMainFields &state) : ui(ui), state(state) {}
+QuestionDisplay::QuestionDisplay(frmMainControls &ui, frmMainFields &state) : m_ui(ui), m_state(state) {}
 
 void QuestionDisplay::failTestFile()
 {
@@ -59,7 +59,7 @@ void QuestionDisplay::Get_Appname_Datafile()
 
 void QuestionDisplay::Load_Question()
 {
-    state.numQuestions = 0;
+    m_state.numQuestions = 0;
     bool opened = false;
     const QByteArray bytes = readWholeFile(mMain::dataFilePath, &opened);
     if (!opened)
@@ -67,8 +67,8 @@ void QuestionDisplay::Load_Question()
     bank::LoadResult result = bank::loadQuestions(bytes);
     if (!result.ok())
         failTestFile();
-    state.records = std::move(result.records);
-    state.numQuestions = qint16(state.records.size());
+    m_state.records = std::move(result.records);
+    m_state.numQuestions = qint16(m_state.records.size());
 }
 
 void QuestionDisplay::Count_Questions()
@@ -77,31 +77,31 @@ void QuestionDisplay::Count_Questions()
     const QByteArray bytes = readWholeFile(mMain::dataFilePath, &opened);
     if (!opened)
         return;
-    state.questCount = bank::countQuestions(bytes);
+    m_state.questCount = bank::countQuestions(bytes);
 }
 
 void QuestionDisplay::randomQuestion(qint16 totquest)
 {
     qint16 r = 0;
     try {
-        r = state.draw.randomQuestion(totquest);
+        r = m_state.draw.randomQuestion(totquest);
     } catch (const bank::DrawError &) {
         failTestFile(); // an empty bank reaches the caller's failure handling
     }
-    if (ui.Label2->Caption() == QStringLiteral("15")) {
-        state.draw.setDrawCount(0);
-        ui.lblQuestNum->setCaption(Stars);
-        ui.Label1->setCaption(Stars);
-        ui.Label2->setCaption(QStringLiteral("16"));
+    if (m_ui.Label2->Caption() == QStringLiteral("15")) {
+        m_state.draw.setDrawCount(0);
+        m_ui.lblQuestNum->setCaption(Stars);
+        m_ui.Label1->setCaption(Stars);
+        m_ui.Label2->setCaption(QStringLiteral("16"));
     }
-    if (state.draw.drawCount() == totquest) {
-        state.draw.setDrawCount(0);
-        ui.lblQuestNum->setCaption(Stars);
-        ui.Label1->setCaption(Stars);
+    if (m_state.draw.drawCount() == totquest) {
+        m_state.draw.setDrawCount(0);
+        m_ui.lblQuestNum->setCaption(Stars);
+        m_ui.Label1->setCaption(Stars);
         return;
     }
-    ui.Label1->setCaption(QString::number(r));
-    state.num = r;
+    m_ui.Label1->setCaption(QString::number(r));
+    m_state.num = r;
     qint16 copy = r;
     display_question(copy);
 }
@@ -109,28 +109,28 @@ void QuestionDisplay::randomQuestion(qint16 totquest)
 void QuestionDisplay::display_question(qint16 &shown)
 {
     if (shown == 170)
-        randomQuestion(state.questCount);
-    if (shown != state.numQuestions + 1) {
+        randomQuestion(m_state.questCount);
+    if (shown != m_state.numQuestions + 1) {
         showRecord(shown);
         return;
     }
     showRecord(3);
-    randomQuestion(state.questCount);
+    randomQuestion(m_state.questCount);
 }
 
 void QuestionDisplay::showRecord(qint16 record)
 {
-    if (record < 1 || record > state.numQuestions)
+    if (record < 1 || record > m_state.numQuestions)
         failTestFile();
-    const bank::QuestionRecord &shown = state.records.at(record - 1);
-    ui.harc1->setText(shown.answer(1));
-    ui.harc2->setText(shown.answer(2));
-    ui.harc3->setText(shown.answer(3));
-    ui.harc4->setText(shown.answer(4));
-    ui.lblQuestion->setText(shown.questText());
-    ui.lblQuestNum->setCaption(QString::number(record));
-    ui.Picture1->setBackColor(SystemColor::Window);
-    ui.lblAnswerStat->setBackColor(SystemColor::Window);
+    const bank::QuestionRecord &shown = m_state.records.at(record - 1);
+    m_ui.harc1->setText(shown.answer(1));
+    m_ui.harc2->setText(shown.answer(2));
+    m_ui.harc3->setText(shown.answer(3));
+    m_ui.harc4->setText(shown.answer(4));
+    m_ui.lblQuestion->setText(shown.questText());
+    m_ui.lblQuestNum->setCaption(QString::number(record));
+    m_ui.Picture1->setBackColor(SystemColor::Window);
+    m_ui.lblAnswerStat->setBackColor(SystemColor::Window);
 }
 
 void QuestionDisplay::Advance_if_Wrong(qint16 record)
@@ -141,7 +141,7 @@ void QuestionDisplay::Advance_if_Wrong(qint16 record)
 
 void QuestionDisplay::ShowQuestionPicture()
 {
-    ::ShowQuestionPicture(*ui.lblQuestNum, *ui.Picture2, *ui.Picture3);
+    ::ShowQuestionPicture(*m_ui.lblQuestNum, *m_ui.Picture2, *m_ui.Picture3);
 }
 
 } // namespace main_window

@@ -28,8 +28,8 @@ public:
 private:
     void showRecord(qint16 record);
 
-    frmMainControls &ui;
-    frmMainFields &state;
+    frmMainControls &m_ui;
+    frmMainFields &m_state;
 };
 
 } // namespace main_window

@@ -21,7 +21,7 @@ using mRegistry::ReadSetting;
 namespace Settings = mRegistry::Settings;
 
 ResultsScreen::ResultsScreen(frmMainControls &ui, frmMainFields &state)
-    : ui(ui), state(state), m_scroller(std::make_unique<draw::MarkupScroller>(*ui.iScroll))
+    : m_ui(ui), m_state(state), m_scroller(std::make_unique<draw::MarkupScroller>(*m_ui.iScroll))
 {
 }
 
@@ -29,26 +29,26 @@ ResultsScreen::~ResultsScreen() = default;
 
 void ResultsScreen::show()
 {
-    ui.iScroll->setLeft((ui.splashik->ScaleWidth() - ui.iScroll->Width()) / 2 + 60);
-    ui.iScroll->setTop(ui.splashik->Top() - 300);
-    mMain::ClearForBoldText(*ui.splashik, 46);
-    mMain::PrintLowTitle(*ui.splashik, mMain::ProductName);
+    m_ui.iScroll->setLeft((m_ui.splashik->ScaleWidth() - m_ui.iScroll->Width()) / 2 + 60);
+    m_ui.iScroll->setTop(m_ui.splashik->Top() - 300);
+    mMain::ClearForBoldText(*m_ui.splashik, 46);
+    mMain::PrintLowTitle(*m_ui.splashik, mMain::ProductName);
 
-    state.resultsTemplate = ui.srcTextBox->Text();
+    m_state.resultsTemplate = m_ui.srcTextBox->Text();
     fillInResults();
-    ui.iScroll->setVisible(true);
-    ui.splashik->setVisible(true);
-    state.lineIndex = 0;
-    ui.iScroll->Cls();
-    state.resultLines = ResultsTemplate::splitLines(ui.srcTextBox->Text());
+    m_ui.iScroll->setVisible(true);
+    m_ui.splashik->setVisible(true);
+    m_state.lineIndex = 0;
+    m_ui.iScroll->Cls();
+    m_state.resultLines = ResultsTemplate::splitLines(m_ui.srcTextBox->Text());
     describeResults();
-    const int w = qRound(ui.iScroll->ScaleWidth());
-    const int h = qRound(ui.iScroll->ScaleHeight());
-    const int t = qRound(ui.iScroll->TextHeight(QStringLiteral("A")));
+    const int w = qRound(m_ui.iScroll->ScaleWidth());
+    const int h = qRound(m_ui.iScroll->ScaleHeight());
+    const int t = qRound(m_ui.iScroll->TextHeight(QStringLiteral("A")));
     m_scroller->setRectangles(QRect(0, 1, w, h - 1), QRect(0, h, w, t));
-    state.lineIndex = 0;
-    ui.iScroll->Cls();
-    state.Scrolling = true;
+    m_state.lineIndex = 0;
+    m_ui.iScroll->Cls();
+    m_state.Scrolling = true;
     Scroll_Results();
 }
 
@@ -56,34 +56,34 @@ void ResultsScreen::show()
 void ResultsScreen::describeResults()
 {
     QStringList lines;
-    for (const QString &line : std::as_const(state.resultLines)) {
+    for (const QString &line : std::as_const(m_state.resultLines)) {
         if (const QString text = draw::MarkupLine::parse(line).text.trimmed(); !text.isEmpty())
             lines << text;
     }
-    ui.iScroll->widget()->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    m_ui.iScroll->widget()->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 // The name goes in first, so a name holding a placeholder gets that part filled in as well.
 void ResultsScreen::fillInResults()
 {
     const auto fill = [this](const QString &placeholder, const QString &value) {
-        QString text = ui.srcTextBox->Text();
+        QString text = m_ui.srcTextBox->Text();
         if (!text.contains(placeholder))
             return;
-        ui.srcTextBox->setText(text.replace(placeholder, value));
+        m_ui.srcTextBox->setText(text.replace(placeholder, value));
     };
     fill(QStringLiteral("<uN>"), ReadSetting(Settings::UserName));
-    fill(QStringLiteral("<cor>"), QString::number(state.numCorrect));
-    fill(QStringLiteral("<wrong>"), numberText(leadingNumber(ui.Text1->Text()) + state.numWrong));
+    fill(QStringLiteral("<cor>"), QString::number(m_state.numCorrect));
+    fill(QStringLiteral("<wrong>"), numberText(leadingNumber(m_ui.Text1->Text()) + m_state.numWrong));
 }
 
 void ResultsScreen::Scroll_Results()
 {
-    m_scroller->run(state.resultLines, state.lineIndex, state.Scrolling);
-    applyTestLook(ui, TestLook::Idle);
-    state.Scrolling = false;
-    ui.srcTextBox->setText(state.resultsTemplate);
-    state.resultsTemplate.clear();
+    m_scroller->run(m_state.resultLines, m_state.lineIndex, m_state.Scrolling);
+    applyTestLook(m_ui, TestLook::Idle);
+    m_state.Scrolling = false;
+    m_ui.srcTextBox->setText(m_state.resultsTemplate);
+    m_state.resultsTemplate.clear();
 }
 
 } // namespace main_window

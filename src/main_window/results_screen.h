@@ -29,8 +29,8 @@ private:
     void fillInResults();
     void Scroll_Results();
 
-    frmMainControls &ui;
-    frmMainFields &state;
+    frmMainControls &m_ui;
+    frmMainFields &m_state;
     std::unique_ptr<draw::MarkupScroller> m_scroller;
 };
 

@@ -12,7 +12,7 @@ namespace {
 // A generator whose clock ticks once every three reseeds, so that some calls share a seed.
 struct FakeClock
 {
-    explicit FakeClock(unsigned seed) : seed(seed) {}
+    explicit FakeClock(unsigned firstSeed) : seed(firstSeed) {}
     QuestionDraw::UniformSource source() { return [this] { ++values; return engine() / 4294967296.0; }; }
     QuestionDraw::Reseed reseed() { return [this] { engine.seed(seed + unsigned(reseeds++ / 3)); }; }
 
