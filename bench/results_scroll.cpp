@@ -59,8 +59,8 @@ int main(int argc, char **argv)
     QDir(home.path()).mkpath(QStringLiteral("windows"));
 
     QApplication app(argc, argv);
-    mMain::installArmenianFontSubstitutes();
-    const QString failure = mMain::WriteDefaultTestFile();
+    app::mMain::installArmenianFontSubstitutes();
+    const QString failure = app::mMain::WriteDefaultTestFile();
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failure));
         return 1;

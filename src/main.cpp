@@ -13,19 +13,19 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lorvane"));
-    mMain::installArmenianFontSubstitutes();
+    app::mMain::installArmenianFontSubstitutes();
 
     app::SingleInstanceGuard guard;
     if (!guard.tryAcquire()) {
-        forms::MsgBox(QStringLiteral("Lorvane Already Running!"), mMain::AppTitle);
+        forms::MsgBox(QStringLiteral("Lorvane Already Running!"), app::mMain::AppTitle);
         return 0;
     }
-    mMain::setInstanceGuard(&guard);
+    app::mMain::setInstanceGuard(&guard);
 
-    if (!mMain::FileExists(mMain::testFilePath())) {
-        const QString failure = mMain::WriteDefaultTestFile();
+    if (!app::mMain::FileExists(app::mMain::testFilePath())) {
+        const QString failure = app::mMain::WriteDefaultTestFile();
         if (!failure.isEmpty()) {
-            forms::MsgBox(failure, mMain::AppTitle);
+            forms::MsgBox(failure, app::mMain::AppTitle);
             return 1;
         }
     }

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace mMain {
+namespace app::mMain {
 
 QString testFileDirectory()
 {
@@ -46,4 +46,4 @@ QString WriteDefaultTestFile()
         .arg(QDir::toNativeSeparators(path), file.errorString());
 }
 
-} // namespace mMain
+} // namespace app::mMain

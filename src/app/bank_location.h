@@ -3,7 +3,7 @@
 #include <QString>
 
 // Where the test file lives, and writing the default one the program carries.
-namespace mMain {
+namespace app::mMain {
 
 // The Windows directory ($WinDir) when it is set; elsewhere the user's data directory
 // ($XDG_DATA_HOME/Lorvane, default ~/.local/share/Lorvane), which is created when missing.
@@ -22,4 +22,4 @@ inline const QString DefaultTestFileResource = QStringLiteral(":/LVT.lvq");
 // Returns an empty text on success, otherwise a report of the file error for the user.
 QString WriteDefaultTestFile();
 
-} // namespace mMain
+} // namespace app::mMain

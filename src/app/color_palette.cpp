@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace mMain {
+namespace app::mMain {
 
 std::optional<forms::ColorValue> colorFromNumber(const QString &number)
 {
@@ -69,4 +69,4 @@ QStringList colorNames()
     return names;
 }
 
-} // namespace mMain
+} // namespace app::mMain

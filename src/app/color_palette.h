@@ -16,7 +16,7 @@ class Control;
 // The sixteen colours the user can choose from. Settings hold a colour as its number, the text
 // "1" to "16"; the properties dialog lists them by name. "Black", "Gray" and "White" follow the
 // system's colour scheme, the others are fixed.
-namespace mMain {
+namespace app::mMain {
 
 struct PaletteColor
 {
@@ -61,4 +61,4 @@ QStringList colorNames();
 // (1 for equal colours, 21 for black on white); 4.5 or more reads well for normal text.
 double ContrastRatio(forms::ColorValue text, forms::ColorValue background);
 
-} // namespace mMain
+} // namespace app::mMain

@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace mMain {
+namespace app::mMain {
 
 void installArmenianFontSubstitutes()
 {
@@ -21,4 +21,4 @@ void installArmenianFontSubstitutes()
     }
 }
 
-} // namespace mMain
+} // namespace app::mMain

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Strings shared by the program's modules.
-namespace mMain {
+namespace app::mMain {
 
 inline QString dataFilePath;         // the test file's path, once it has been accepted
 inline QString advanceIfWrongValue;  // "True" from start-up on
@@ -13,4 +13,4 @@ inline const QString ProductName = QStringLiteral("Lorvane 2004"); // the title 
 inline const QString TestFileMissingText =
     QStringLiteral("Test File not found, please reinstall Lorvane 2004 program");
 
-} // namespace mMain
+} // namespace app::mMain

@@ -13,7 +13,7 @@
 
 #include <optional>
 
-namespace mRegistry {
+namespace app::mRegistry {
 
 namespace {
 
@@ -141,4 +141,4 @@ void WriteSetting(const Setting &setting, const QString &text)
     WriteRegString(HKEY_CURRENT_USER, OptionsKey, setting.name, text);
 }
 
-} // namespace mRegistry
+} // namespace app::mRegistry

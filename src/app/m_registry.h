@@ -23,7 +23,7 @@
 // Writes ignore every error; the file is replaced atomically (written beside it, then renamed).
 // A line of the file that is not understood is kept and ignored; a file that cannot be read is
 // never overwritten.
-namespace mRegistry {
+namespace app::mRegistry {
 
 using RegistryRoot = quint32;
 constexpr RegistryRoot HKEY_CURRENT_USER = 0x80000001;
@@ -67,4 +67,4 @@ void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &va
 QString settingsFilePath();
 #endif
 
-} // namespace mRegistry
+} // namespace app::mRegistry

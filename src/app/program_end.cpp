@@ -9,7 +9,7 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-namespace mMain {
+namespace app::mMain {
 namespace {
 
 app::SingleInstanceGuard *instanceGuard = nullptr;
@@ -40,4 +40,4 @@ void EndProgram(int exitCode)
     std::_Exit(exitCode);
 }
 
-} // namespace mMain
+} // namespace app::mMain

@@ -6,7 +6,7 @@ namespace app {
 class SingleInstanceGuard;
 }
 
-namespace mMain {
+namespace app::mMain {
 
 // The guard that keeps a second copy out; released when the program ends.
 void setInstanceGuard(app::SingleInstanceGuard *guard);
@@ -21,4 +21,4 @@ void setInstanceGuard(app::SingleInstanceGuard *guard);
 using EndProgramHandler = std::function<void(int exitCode)>;
 EndProgramHandler setEndProgramHandler(EndProgramHandler handler);
 
-} // namespace mMain
+} // namespace app::mMain

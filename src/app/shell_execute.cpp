@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace mMain {
+namespace app::mMain {
 
 namespace {
 
@@ -44,4 +44,4 @@ ShellHandler setShellHandler(ShellHandler handler)
     return previous;
 }
 
-} // namespace mMain
+} // namespace app::mMain

@@ -8,7 +8,7 @@
 // Hands a document, web address or "mailto:" address to the desktop's default handler for it,
 // with the argument list of the Win32 call the program was written against. The owner window,
 // parameters and directory are accepted and not used; a null verb means the default action.
-namespace mMain {
+namespace app::mMain {
 
 constexpr int SW_SHOWNORMAL = 1;
 
@@ -31,4 +31,4 @@ struct ShellRequest
 using ShellHandler = std::function<qintptr(const ShellRequest &request)>;
 ShellHandler setShellHandler(ShellHandler handler);
 
-} // namespace mMain
+} // namespace app::mMain

@@ -6,7 +6,7 @@
 #include <windows.h>
 #endif
 
-namespace mMain {
+namespace app::mMain {
 
 void RemoveSystemMenuItem(QWidget *window)
 {
@@ -18,4 +18,4 @@ void RemoveSystemMenuItem(QWidget *window)
 #endif
 }
 
-} // namespace mMain
+} // namespace app::mMain

@@ -2,11 +2,11 @@
 
 class QWidget;
 
-namespace mMain {
+namespace app::mMain {
 
 // Removes the first entry of the window's system menu (the menu behind the title-bar icon).
 // Where the platform has no system menu this does nothing: nothing else is removed and the
 // close button stays, which is all the removal promises.
 void RemoveSystemMenuItem(QWidget *window);
 
-} // namespace mMain
+} // namespace app::mMain

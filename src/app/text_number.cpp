@@ -39,6 +39,8 @@ QString withoutTrailingZeros(QString text)
 
 } // namespace
 
+namespace app {
+
 double leadingNumber(const QString &text)
 {
     qsizetype start = 0;
@@ -83,3 +85,5 @@ QString numberText(double value)
     const int decimals = 14 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
     return withoutTrailingZeros(QString::number(value, 'f', decimals));
 }
+
+} // namespace app

@@ -3,6 +3,7 @@
 #include <QString>
 
 // Numbers the program keeps as text (counters in captions and tags, the pause time setting).
+namespace app {
 
 // The decimal number at the start of the text, 0 when there is none: leading blanks (space,
 // tab, line breaks) are skipped, then an optional sign, digits with an optional fraction and an
@@ -13,3 +14,5 @@ double leadingNumber(const QString &text);
 // Plain decimal text, no leading space, no exponent: "59", "-1", "0.5". Whole numbers have no
 // fraction; others show up to 15 significant digits.
 QString numberText(double value);
+
+} // namespace app

@@ -23,7 +23,7 @@ constexpr std::array<PicturePair, 68> PictureTable{{
 
 } // namespace
 
-namespace mMain {
+namespace bank {
 
 std::optional<int> questionPictureId(int recordNumber)
 {
@@ -44,4 +44,4 @@ int questionPictureRecord(int index)
     return PictureTable.at(index).first;
 }
 
-} // namespace mMain
+} // namespace bank

@@ -3,7 +3,7 @@
 #include <optional>
 
 // Which records of the carried test come with a picture: the bitmap of each record number.
-namespace mMain {
+namespace bank {
 
 // The bitmap id for a record number, or nothing for a record without a picture.
 std::optional<int> questionPictureId(int recordNumber);
@@ -11,4 +11,4 @@ std::optional<int> questionPictureId(int recordNumber);
 int questionPictureCount();
 int questionPictureRecord(int index);
 
-} // namespace mMain
+} // namespace bank

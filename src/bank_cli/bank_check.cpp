@@ -48,8 +48,8 @@ private:
                         .arg(m_check.recordCount));
         for (int n = 1; n <= m_check.recordCount; ++n)
             checkRecord(n, m_check.load.records.at(n - 1));
-        for (int i = 0; i < mMain::questionPictureCount(); ++i) {
-            if (const int record = mMain::questionPictureRecord(i); record <= m_check.recordCount)
+        for (int i = 0; i < bank::questionPictureCount(); ++i) {
+            if (const int record = bank::questionPictureRecord(i); record <= m_check.recordCount)
                 m_check.pictureRecords.append(record);
         }
     }
@@ -90,7 +90,7 @@ private:
         else
             warn(numberOffset(record), QStringLiteral("the right answer %1 is none of 1 to 4: no answer counts as right")
                                            .arg(record.rightAnswer));
-        const std::optional<int> picture = mMain::questionPictureId(number);
+        const std::optional<int> picture = bank::questionPictureId(number);
         const QString key = texts[0] + u'\0' + QString::number(picture.value_or(0));
         if (const auto it = m_questions.constFind(key); it != m_questions.cend())
             warn(record.texts[0].offset, QStringLiteral("the question repeats record %1").arg(*it));
@@ -166,7 +166,7 @@ QString BankCheck::summary(const QString &fileName) const
     case ProgramOutcome::ReinstallMessage:
         break;
     }
-    return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(mMain::TestFileMissingText);
+    return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(app::mMain::TestFileMissingText);
 }
 
 BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName)

@@ -195,8 +195,8 @@ int BankCommand::install(const QString &file)
         m_err << file << ": not installed: the program would not start normally with it\n";
         return BadInput;
     }
-    const QString target = mMain::testFilePath();
-    if (mMain::FileExists(target)) {
+    const QString target = app::mMain::testFilePath();
+    if (app::mMain::FileExists(target)) {
         QByteArray previous;
         if (!readTestFile(target, previous) || !save(target + QStringLiteral(".bak"), previous))
             return BadInput;
@@ -209,7 +209,7 @@ int BankCommand::install(const QString &file)
 
 int BankCommand::where()
 {
-    m_out << QDir::toNativeSeparators(mMain::testFilePath()) << '\n';
+    m_out << QDir::toNativeSeparators(app::mMain::testFilePath()) << '\n';
     return Success;
 }
 

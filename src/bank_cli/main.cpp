@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
-        mMain::installArmenianFontSubstitutes();
+        app::mMain::installArmenianFontSubstitutes();
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

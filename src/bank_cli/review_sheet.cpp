@@ -57,7 +57,7 @@ ReviewSheet::Block ReviewSheet::layout(int number) const
     const bank::QuestionRecord &record = m_records.at(number - 1);
     Block block;
     block.number = number;
-    const std::optional<int> pictureId = mMain::questionPictureId(number);
+    const std::optional<int> pictureId = bank::questionPictureId(number);
     block.heading = QStringLiteral("Record %1").arg(number);
     if (pictureId) {
         block.picture = QImage(QStringLiteral(":/pictures/%1.bmp").arg(*pictureId));

@@ -208,7 +208,7 @@ void frmAbout::lblURL_MouseMove(int index)
 void frmAbout::lblURL_Click(int index)
 {
     const QString target = index != 0 ? lblURL(1).Tag() : QStringLiteral("mailto:") + lblURL(0).Tag();
-    mMain::ShellExecuteA(0, QString(), target, QString(), QString(), mMain::SW_SHOWNORMAL);
+    app::mMain::ShellExecuteA(0, QString(), target, QString(), QString(), app::mMain::SW_SHOWNORMAL);
 }
 
 QString frmAbout::readmeText()

@@ -23,6 +23,7 @@
 
 namespace dialogs {
 
+using app::leadingNumber;
 using namespace forms;
 
 namespace {
@@ -37,13 +38,13 @@ constexpr double LabelDrop = 45; // puts a label's text level with the field bes
 
 struct ColourSetting
 {
-    const mRegistry::Setting &setting;
+    const app::mRegistry::Setting &setting;
     QString label;
 };
 
 const std::array<ColourSetting, 5> &colourSettings()
 {
-    namespace Settings = mRegistry::Settings;
+    namespace Settings = app::mRegistry::Settings;
     static const std::array<ColourSetting, 5> settings = {{
         {Settings::QuestionColor, QStringLiteral("Question Text Color:")},
         {Settings::AnswerForeColor, QStringLiteral("Answer Text Color:")},
@@ -217,7 +218,7 @@ void frmProperties::Form_Load()
     loadTestList();
     loadColourChoosers();
     loadPauseTimes();
-    UserName->setText(mRegistry::ReadSetting(mRegistry::Settings::UserName));
+    UserName->setText(app::mRegistry::ReadSetting(app::mRegistry::Settings::UserName));
     loadFonts();
     updateContrastHint();
 }
@@ -231,9 +232,9 @@ void frmProperties::loadTestList()
 
 void frmProperties::loadColourChoosers()
 {
-    QStringList colorNames = mMain::colorNames();
+    QStringList colorNames = app::mMain::colorNames();
     for (QString &name : colorNames)
-        mMain::MakeColorSwatch(*picHidden, *ImageList, name);
+        draw::MakeColorSwatch(*picHidden, *ImageList, name);
     for (forms::ImageCombo *chooser : m_choosers)
         chooser->setImageList(ImageList);
     for (const QString &key : colorNames) {
@@ -243,7 +244,7 @@ void frmProperties::loadColourChoosers()
     for (int i = 0; i < 5; ++i) {
         const ColourSetting &colour = colourSettings()[i];
         // Compared as read: a huge stored number must not be forced into an int first.
-        const double stored = leadingNumber(mRegistry::ReadSetting(colour.setting));
+        const double stored = leadingNumber(app::mRegistry::ReadSetting(colour.setting));
         const bool known = stored >= 1 && stored < m_choosers[i]->ItemCount() + 1;
         m_choosers[i]->setSelectedIndex(known ? int(stored) : colour.setting.defaultText.toInt());
         m_choosers[i]->Refresh();
@@ -254,7 +255,7 @@ void frmProperties::loadPauseTimes()
 {
     for (int seconds = 60; seconds <= 360; seconds += 60)
         Combo1->AddItem(QString::number(seconds));
-    Combo1->setText(mRegistry::ReadSetting(mRegistry::Settings::PauseTime));
+    Combo1->setText(app::mRegistry::ReadSetting(app::mRegistry::Settings::PauseTime));
 }
 
 void frmProperties::loadFonts()
@@ -263,16 +264,16 @@ void frmProperties::loadFonts()
     for (const QString &family : families)
         nameFont->AddItem(family);
     // A name the screen lacks (a substituted one) stays as it was chosen.
-    nameFont->setText(mRegistry::ReadSetting(mRegistry::Settings::NameFont));
+    nameFont->setText(app::mRegistry::ReadSetting(app::mRegistry::Settings::NameFont));
 }
 
 void frmProperties::cmdOk_Click()
 {
     for (int i = 0; i < 5; ++i)
-        mRegistry::WriteSetting(colourSettings()[i].setting, QString::number(m_choosers[i]->SelectedIndex()));
-    mRegistry::WriteSetting(mRegistry::Settings::PauseTime, Combo1->Text());
-    mRegistry::WriteSetting(mRegistry::Settings::UserName, UserName->Text());
-    mRegistry::WriteSetting(mRegistry::Settings::NameFont, nameFont->Text());
+        app::mRegistry::WriteSetting(colourSettings()[i].setting, QString::number(m_choosers[i]->SelectedIndex()));
+    app::mRegistry::WriteSetting(app::mRegistry::Settings::PauseTime, Combo1->Text());
+    app::mRegistry::WriteSetting(app::mRegistry::Settings::UserName, UserName->Text());
+    app::mRegistry::WriteSetting(app::mRegistry::Settings::NameFont, nameFont->Text());
     for (int i = 0; i < 5; ++i)
         ImageCombo_Click(i);
     Unload();
@@ -311,7 +312,7 @@ void frmProperties::nameFont_Click()
 
 forms::ColorValue frmProperties::chosenColour(int index) const
 {
-    return mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
+    return app::mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
 }
 
 void frmProperties::ImageCombo_Click(int index)
@@ -335,9 +336,9 @@ void frmProperties::updateContrastHint()
 {
     constexpr double ReadsWell = 4.5;
     QStringList hardToRead;
-    if (mMain::ContrastRatio(chosenColour(0), m_main.questionBox().BackColor()) < ReadsWell)
+    if (app::mMain::ContrastRatio(chosenColour(0), m_main.questionBox().BackColor()) < ReadsWell)
         hardToRead << QStringLiteral("the question");
-    if (mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell)
+    if (app::mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell)
         hardToRead << QStringLiteral("the answers");
     lblContrast->setCaption(QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
     lblContrast->setVisible(!hardToRead.isEmpty());
@@ -375,7 +376,7 @@ void frmProperties::recolourNumber(int answer, bool text, ColorValue color)
 {
     PictureBox &area = m_main.numberPicture(answer);
     setColour(area, text, color);
-    mMain::PrintCentred(area, QStringLiteral("%1.").arg(answer));
+    draw::PrintCentred(area, QStringLiteral("%1.").arg(answer));
 }
 
 } // namespace dialogs

@@ -7,7 +7,7 @@
 
 #include <QImage>
 
-namespace mMain {
+namespace draw {
 
 void MakeColorSwatch(forms::PictureBox &area, forms::ImageList &images, QString &colorName)
 {
@@ -20,7 +20,7 @@ void MakeColorSwatch(forms::PictureBox &area, forms::ImageList &images, QString 
     area.setHeight(forms::pixelsToTwipsY(SwatchHeightPixels));
     area.setBorderStyle(PictureBox::NoBorder);
     area.setAppearance(PictureBox::Flat);
-    area.setBackColor(ColorFromName(colorName));
+    area.setBackColor(app::mMain::ColorFromName(colorName));
     area.setForeColor(0);
     area.Line(0, 0, area.ScaleWidth() - forms::twipsPerPixelX(),
               area.ScaleHeight() - forms::twipsPerPixelY(), 0, true);
@@ -30,4 +30,4 @@ void MakeColorSwatch(forms::PictureBox &area, forms::ImageList &images, QString 
     area.setPicture(QImage());
 }
 
-} // namespace mMain
+} // namespace draw

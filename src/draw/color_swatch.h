@@ -7,7 +7,7 @@ class ImageList;
 class PictureBox;
 } // namespace forms
 
-namespace mMain {
+namespace draw {
 
 // The size of a colour swatch in pixels.
 constexpr int SwatchWidthPixels = 88;
@@ -19,4 +19,4 @@ constexpr int SwatchHeightPixels = 12;
 // The scratch area is left cleared and without a picture.
 void MakeColorSwatch(forms::PictureBox &area, forms::ImageList &images, QString &colorName);
 
-} // namespace mMain
+} // namespace draw

@@ -19,12 +19,12 @@ void showNoPreview(forms::PictureBox &Picture3)
     Picture3.setFontBold(true);
     Picture3.setFontSize(14);
     Picture3.setAutoRedraw(true);
-    mMain::PrintCentred(Picture3, NoPreviewText);
+    draw::PrintCentred(Picture3, NoPreviewText);
 }
 
 } // namespace
 
-namespace mMain {
+namespace draw {
 
 void PaintPreview(forms::PictureBox &Picture2, forms::PictureBox &Picture3)
 {
@@ -37,8 +37,6 @@ void PaintPreview(forms::PictureBox &Picture2, forms::PictureBox &Picture3)
     PrintCentred(Picture3, QString());
 }
 
-} // namespace mMain
-
 void ShowQuestionPicture(const forms::Label &lblQuestNum, forms::PictureBox &Picture2,
                          forms::PictureBox &Picture3)
 {
@@ -47,11 +45,13 @@ void ShowQuestionPicture(const forms::Label &lblQuestNum, forms::PictureBox &Pic
     const double number = caption.toDouble(&isNumber);
     const int record = int(number);
     const std::optional<int> bitmap =
-        isNumber && number == record ? mMain::questionPictureId(record) : std::nullopt;
+        isNumber && number == record ? bank::questionPictureId(record) : std::nullopt;
     if (!bitmap) {
         showNoPreview(Picture3);
         return;
     }
     Picture2.setPicture(QImage(QStringLiteral(":/pictures/%1.bmp").arg(*bitmap)));
-    mMain::PaintPreview(Picture2, Picture3);
+    draw::PaintPreview(Picture2, Picture3);
 }
+
+} // namespace draw

@@ -8,14 +8,14 @@ class PictureBox;
 }
 
 // How a question's picture reaches the preview area.
-namespace mMain {
+namespace draw {
 
 // Paints the holder's picture centred into the preview area and clears the note flag.
 void PaintPreview(forms::PictureBox &Picture2, forms::PictureBox &Picture3);
-
-} // namespace mMain
 
 // Shows the picture of the question whose record number lblQuestNum carries, or "No Preview".
 // The preview area's bold font marks the note as already on display.
 void ShowQuestionPicture(const forms::Label &lblQuestNum, forms::PictureBox &Picture2,
                          forms::PictureBox &Picture3);
+
+} // namespace draw

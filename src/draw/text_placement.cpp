@@ -2,7 +2,7 @@
 
 #include "forms/picture_box.h"
 
-namespace mMain {
+namespace draw {
 namespace {
 
 struct Measures
@@ -62,4 +62,4 @@ void PrintLowTitle(forms::PictureBox &area, const QString &text)
     printAt(area, text, (m.scaleWidth - m.textWidth) / 2.0f, m.scaleHeight - m.textHeight - 2500.0f);
 }
 
-} // namespace mMain
+} // namespace draw

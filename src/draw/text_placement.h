@@ -10,7 +10,7 @@ class PictureBox;
 // current font, sets the area's current position and prints the text once there, in the area's
 // font and fore colour. Positions are worked out in single precision in the area's scale and are
 // neither rounded nor kept inside the area, so a text that does not fit is cut at the edges.
-namespace mMain {
+namespace draw {
 
 // Clears the area for a fresh screen of text: what is printed next is bold, in the given size,
 // and stays when the area is repainted.
@@ -25,4 +25,4 @@ void PrintCornerHint(forms::PictureBox &area, const QString &text);
 // Centred across, 2500 units from the bottom edge.
 void PrintLowTitle(forms::PictureBox &area, const QString &text);
 
-} // namespace mMain
+} // namespace draw

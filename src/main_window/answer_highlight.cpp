@@ -11,20 +11,20 @@
 namespace main_window {
 
 using namespace forms;
-using mRegistry::ReadSetting;
-namespace Settings = mRegistry::Settings;
+using app::mRegistry::ReadSetting;
+namespace Settings = app::mRegistry::Settings;
 
 AnswerHighlight::AnswerHighlight(frmMainControls &ui) : m_ui(ui) {}
 
 void AnswerHighlight::applyAnswerColours()
 {
-    mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
+    app::mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
     Control *const copies[] = {m_ui.harc2,   m_ui.harc3,   m_ui.harc4,   m_ui.Option1,
                                m_ui.Option2, m_ui.Option3, m_ui.Option4, m_ui.Picture5,
                                m_ui.Picture6, m_ui.Picture7, m_ui.Picture8};
     for (Control *control : copies)
         control->setForeColor(m_ui.harc1->ForeColor());
-    mMain::SetBackColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerBackColor));
+    app::mMain::SetBackColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerBackColor));
     for (Control *control : copies)
         control->setBackColor(m_ui.harc1->BackColor());
 }
@@ -34,10 +34,10 @@ void AnswerHighlight::highlight(int k)
     const int reference = k == 1 ? 2 : 1;
     TextBox &R = m_ui.harc(reference);
     TextBox &K = m_ui.harc(k);
-    mMain::SetForeColorByNumber(R, ReadSetting(Settings::AnswerForeColor));
-    mMain::SetBackColorByNumber(R, ReadSetting(Settings::AnswerBackColor));
-    mMain::SetForeColorByNumber(K, ReadSetting(Settings::SelectedForeColor));
-    mMain::SetBackColorByNumber(K, ReadSetting(Settings::SelectedBackColor));
+    app::mMain::SetForeColorByNumber(R, ReadSetting(Settings::AnswerForeColor));
+    app::mMain::SetBackColorByNumber(R, ReadSetting(Settings::AnswerBackColor));
+    app::mMain::SetForeColorByNumber(K, ReadSetting(Settings::SelectedForeColor));
+    app::mMain::SetBackColorByNumber(K, ReadSetting(Settings::SelectedBackColor));
     for (int row = 1; row <= 4; ++row) {
         if (row == k)
             continue;
@@ -67,8 +67,8 @@ void AnswerHighlight::Clear_Answer_Highlight()
 
 int AnswerHighlight::resetSelected()
 {
-    mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
-    mMain::SetBackColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerBackColor));
+    app::mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
+    app::mMain::SetBackColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerBackColor));
     return unchoose(m_ui.harc1->BackColor(), m_ui.harc1->ForeColor());
 }
 
@@ -96,7 +96,7 @@ int AnswerHighlight::unchoose(ColorValue back, ColorValue fore)
 void AnswerHighlight::drawAnswerNumbers()
 {
     for (int k = 1; k <= 4; ++k)
-        mMain::PrintCentred(m_ui.numberPicture(k), QStringLiteral("%1.").arg(k));
+        draw::PrintCentred(m_ui.numberPicture(k), QStringLiteral("%1.").arg(k));
 }
 
 } // namespace main_window

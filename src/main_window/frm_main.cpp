@@ -30,8 +30,10 @@
 namespace main_window {
 
 using namespace forms;
-using mRegistry::ReadSetting;
-namespace Settings = mRegistry::Settings;
+using app::leadingNumber;
+using app::numberText;
+using app::mRegistry::ReadSetting;
+namespace Settings = app::mRegistry::Settings;
 
 frmMain::frmMain() : Form(QStringLiteral("frmMain")), m_questions(*this, *this), m_highlight(*this)
 {
@@ -50,10 +52,10 @@ draw::MarkupScroller &frmMain::resultsScroller() const { return m_results->scrol
 
 void frmMain::Form_Load()
 {
-    mMain::RemoveSystemMenuItem(window());
+    app::mMain::RemoveSystemMenuItem(window());
     setVisible(false);
     Frame2->setBackColor(rgb(228, 228, 228));
-    mMain::SetForeColorByNumber(*lblQuestion, ReadSetting(Settings::QuestionColor));
+    app::mMain::SetForeColorByNumber(*lblQuestion, ReadSetting(Settings::QuestionColor));
     m_highlight.applyAnswerColours();
     num = 1;
     m_splashLoop.run([this] {
@@ -65,10 +67,10 @@ void frmMain::Form_Load()
     Load_Question();
     display_question(num);
     randomQuestValue = QStringLiteral("True");
-    mMain::advanceIfWrongValue = QStringLiteral("True");
+    app::mMain::advanceIfWrongValue = QStringLiteral("True");
     if (randomQuestValue == QStringLiteral("True"))
         randomQuestion(questCount);
-    if (mMain::advanceIfWrongValue == QStringLiteral("True"))
+    if (app::mMain::advanceIfWrongValue == QStringLiteral("True"))
         Advance_if_Wrong(num);
     m_layout = std::make_unique<layout::Form_ControlPos>();
     m_layout->Init(*this);
@@ -86,7 +88,7 @@ void frmMain::applyQuestionFont()
 
 void frmMain::Form_Unload()
 {
-    mMain::EndProgram();
+    app::mMain::EndProgram();
 }
 
 QString frmMain::statusText() const
@@ -150,7 +152,7 @@ int frmMain::questionOrdinal() const
 
 void frmMain::drawOrdinal()
 {
-    mMain::PrintCentred(*Picture4, QString::number(questionOrdinal()));
+    draw::PrintCentred(*Picture4, QString::number(questionOrdinal()));
 }
 
 void frmMain::mnuStart_Click()
@@ -169,7 +171,7 @@ void frmMain::mnuStart_Click()
     lineIndex = 0;
     iScroll->Cls();
     splashik->Cls();
-    mMain::PrintTitle(*splashik, mMain::ProductName);
+    draw::PrintTitle(*splashik, app::mMain::ProductName);
     num += 1;
     if (num != numQuestions) {
         Label2->setCaption(QStringLiteral("15"));
@@ -188,7 +190,7 @@ void frmMain::mnuStart_Click()
     Picture4->Refresh();
     Picture4->setTag(QStringLiteral("0"));
     Text1->setText(QStringLiteral("0"));
-    mMain::PrintCentred(*Picture4, QString::number(numTries + 1));
+    draw::PrintCentred(*Picture4, QString::number(numTries + 1));
     Label3->setCaption(QStringLiteral("60"));
     Timer2->setEnabled(true);
     cmdStart_Click();
@@ -212,7 +214,7 @@ void frmMain::cmdStart_Click()
     Picture4->setVisible(true);
     Picture4->Cls();
     Picture4->Refresh();
-    mMain::PrintCentred(*Picture4, QString::number(numTries + 1));
+    draw::PrintCentred(*Picture4, QString::number(numTries + 1));
     m_highlight.drawAnswerNumbers();
     cmdStart->setCaption(QStringLiteral("Stop"));
 }
@@ -234,8 +236,8 @@ void frmMain::cmdPouse_Click()
         splashik->Cls();
         lblpause->setLeft((splashik->ScaleWidth() - lblpause->Width()) / 2);
         lblpause->setTop((splashik->ScaleHeight() - lblpause->Height()) / 2 - 500);
-        mMain::ClearForBoldText(*splashik, 18);
-        mMain::PrintCornerHint(*splashik, QStringLiteral("Dbl Click and Continue Test"));
+        draw::ClearForBoldText(*splashik, 18);
+        draw::PrintCornerHint(*splashik, QStringLiteral("Dbl Click and Continue Test"));
         lblpause->setCaption(ReadSetting(Settings::PauseTime));
         lblpause->setVisible(true);
         splashik->setVisible(true);
@@ -269,7 +271,7 @@ void frmMain::splashik_DblClick()
 void frmMain::mnuExit_Click()
 {
     Unload();
-    mMain::EndProgram();
+    app::mMain::EndProgram();
 }
 
 void frmMain::cmdQuit_Click() { Unload(); }
@@ -374,8 +376,8 @@ void frmMain::cmdAns_Click(int index)
 // The title screen afresh: cleared, then the title in large bold letters.
 void frmMain::redrawTitleScreen()
 {
-    mMain::ClearForBoldText(*splashik, 46);
-    mMain::PrintTitle(*splashik, mMain::ProductName);
+    draw::ClearForBoldText(*splashik, 46);
+    draw::PrintTitle(*splashik, app::mMain::ProductName);
 }
 
 // The thirtieth question offers "Finish"; the one after it ends the test.

@@ -36,15 +36,15 @@ QuestionDisplay::QuestionDisplay(frmMainControls &ui, frmMainFields &state) : m_
 
 void QuestionDisplay::failTestFile()
 {
-    MsgBox(mMain::TestFileMissingText, mMain::AppTitle);
-    mMain::EndProgram();
+    MsgBox(app::mMain::TestFileMissingText, app::mMain::AppTitle);
+    app::mMain::EndProgram();
 }
 
 void QuestionDisplay::Get_Appname_Datafile()
 {
-    if (!mMain::FileExists(mMain::testFilePath()))
+    if (!app::mMain::FileExists(app::mMain::testFilePath()))
         return;
-    QFile file(mMain::testFilePath());
+    QFile file(app::mMain::testFilePath());
     if (!file.open(QIODevice::ReadOnly))
         failTestFile();
     const QByteArray firstLine = file.readLine(4096);
@@ -53,15 +53,15 @@ void QuestionDisplay::Get_Appname_Datafile()
         failTestFile();
     file.close();
     if (!bank::hasSignature(firstLine))
-        mMain::EndProgram();
-    mMain::dataFilePath = mMain::testFilePath();
+        app::mMain::EndProgram();
+    app::mMain::dataFilePath = app::mMain::testFilePath();
 }
 
 void QuestionDisplay::Load_Question()
 {
     m_state.numQuestions = 0;
     bool opened = false;
-    const QByteArray bytes = readWholeFile(mMain::dataFilePath, &opened);
+    const QByteArray bytes = readWholeFile(app::mMain::dataFilePath, &opened);
     if (!opened)
         failTestFile();
     bank::LoadResult result = bank::loadQuestions(bytes);
@@ -74,7 +74,7 @@ void QuestionDisplay::Load_Question()
 void QuestionDisplay::Count_Questions()
 {
     bool opened = false;
-    const QByteArray bytes = readWholeFile(mMain::dataFilePath, &opened);
+    const QByteArray bytes = readWholeFile(app::mMain::dataFilePath, &opened);
     if (!opened)
         return;
     m_state.questCount = bank::countQuestions(bytes);
@@ -141,7 +141,7 @@ void QuestionDisplay::Advance_if_Wrong(qint16 record)
 
 void QuestionDisplay::ShowQuestionPicture()
 {
-    ::ShowQuestionPicture(*m_ui.lblQuestNum, *m_ui.Picture2, *m_ui.Picture3);
+    draw::ShowQuestionPicture(*m_ui.lblQuestNum, *m_ui.Picture2, *m_ui.Picture3);
 }
 
 } // namespace main_window

@@ -17,8 +17,10 @@
 
 namespace main_window {
 
-using mRegistry::ReadSetting;
-namespace Settings = mRegistry::Settings;
+using app::leadingNumber;
+using app::numberText;
+using app::mRegistry::ReadSetting;
+namespace Settings = app::mRegistry::Settings;
 
 ResultsScreen::ResultsScreen(frmMainControls &ui, frmMainFields &state)
     : m_ui(ui), m_state(state), m_scroller(std::make_unique<draw::MarkupScroller>(*m_ui.iScroll))
@@ -31,8 +33,8 @@ void ResultsScreen::show()
 {
     m_ui.iScroll->setLeft((m_ui.splashik->ScaleWidth() - m_ui.iScroll->Width()) / 2 + 60);
     m_ui.iScroll->setTop(m_ui.splashik->Top() - 300);
-    mMain::ClearForBoldText(*m_ui.splashik, 46);
-    mMain::PrintLowTitle(*m_ui.splashik, mMain::ProductName);
+    draw::ClearForBoldText(*m_ui.splashik, 46);
+    draw::PrintLowTitle(*m_ui.splashik, app::mMain::ProductName);
 
     m_state.resultsTemplate = m_ui.srcTextBox->Text();
     fillInResults();

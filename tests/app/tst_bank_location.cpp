@@ -6,7 +6,7 @@
 
 #include <optional>
 
-using namespace mMain;
+using namespace app::mMain;
 
 class TestBankLocation : public QObject
 {

@@ -9,7 +9,7 @@
 #include <QPalette>
 #include <QTest>
 
-using namespace mMain;
+using namespace app::mMain;
 using forms::ColorValue;
 
 // The sixteen colours: their numbers in the settings, their names in the properties dialog and
@@ -74,7 +74,7 @@ private slots:
         for (const auto &[name, fill] : rows) {
             QString key = QString::fromLatin1(name);
             forms::ImageList images;
-            MakeColorSwatch(*m_area, images, key);
+            draw::MakeColorSwatch(*m_area, images, key);
             QCOMPARE(key, QString::fromLatin1(name).toUpper());
             QCOMPARE(images.Count(), 1);
             const QImage swatch = images.Image(key).toImage();

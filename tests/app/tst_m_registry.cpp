@@ -6,7 +6,7 @@
 
 #include <optional>
 
-using namespace mRegistry;
+using namespace app::mRegistry;
 
 namespace {
 

@@ -2,6 +2,9 @@
 
 #include <QTest>
 
+using app::leadingNumber;
+using app::numberText;
+
 class TestTextNumber : public QObject
 {
     Q_OBJECT

@@ -27,7 +27,7 @@ namespace {
 // The value lines of the settings file; a value first written later stands further down.
 QStringList settingLines()
 {
-    const QString text = QString::fromUtf8(TestEnvironment::readFile(mRegistry::settingsFilePath()));
+    const QString text = QString::fromUtf8(TestEnvironment::readFile(app::mRegistry::settingsFilePath()));
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("="));
 }
 
@@ -59,7 +59,7 @@ private slots:
         m_fixture = std::make_unique<MainWindowFixture>();
         m_main = std::make_unique<frmMain>();
         m_opened.clear();
-        mMain::setShellHandler([this](const mMain::ShellRequest &r) {
+        app::mMain::setShellHandler([this](const app::mMain::ShellRequest &r) {
             m_opened << (r.operation.isNull() && r.showCommand == 1 ? r.file : QStringLiteral("not a plain open"));
             return qintptr(2); // the desktop refuses; nobody is told
         });
@@ -71,7 +71,7 @@ private slots:
         m_about.reset();
         m_main.reset();
         m_fixture.reset();
-        mMain::setShellHandler({});
+        app::mMain::setShellHandler({});
     }
 
     void okStoresWhatIsShownAndReopeningShowsIt()
@@ -107,7 +107,7 @@ private slots:
         for (int i = 0; i < 5; ++i)
             MainWindowFixture::store(i ? QStringLiteral("ImageColor%1").arg(i) : QStringLiteral("ImageColor"),
                                      QString::number(3 + i));
-        const QByteArray before = TestEnvironment::readFile(mRegistry::settingsFilePath());
+        const QByteArray before = TestEnvironment::readFile(app::mRegistry::settingsFilePath());
         const ColorValue question = m_main->lblQuestion->ForeColor();
         auto dialog = loadedDialog();
         QCOMPARE(dialog->ImageCombo4->SelectedIndex(), 7);
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(m_main->lblQuestion->FontName() + m_main->harc1->FontName() + m_main->harc4->FontName(), font + font + font);
         dialog->Command1->click();
         QVERIFY(!dialog->Loaded() && m_main->harc4->FontName() == font);
-        QCOMPARE(TestEnvironment::readFile(mRegistry::settingsFilePath()), before);
+        QCOMPARE(TestEnvironment::readFile(app::mRegistry::settingsFilePath()), before);
     }
 
     void colourPreviewFollowsSelectedAnswer_data()
@@ -155,7 +155,7 @@ private slots:
         QVERIFY(!dialog->lblContrast->Visible()); // the default colours read well
         pick(dialog->chooser(chooser), entry - 1);
         QCOMPARE(dialog->lblContrast->Visible(), hint);
-        const ColorValue c = mMain::Palette[entry - 1].value;
+        const ColorValue c = app::mMain::Palette[entry - 1].value;
         const auto of = [text](const Control &part) { return text ? part.ForeColor() : part.BackColor(); };
         for (int k = 1; k <= 4; ++k) { // no row had the entry's colour before
             const bool coloured = chooser <= 2 ? k != selected : k == selected;
@@ -197,7 +197,7 @@ private slots:
             link.setTag(tag);
         const QString target = prefix + link.Tag();
         if (!recorded) {
-            mMain::setShellHandler({});
+            app::mMain::setShellHandler({});
             QDesktopServices::setUrlHandler(QUrl(target).scheme(), this, "openUrl");
         }
         m_about->Show();

@@ -35,7 +35,7 @@ struct PreviewArea
     QImage show(const QString &caption)
     {
         lblQuestNum->setCaption(caption);
-        ShowQuestionPicture(*lblQuestNum, *Picture2, *Picture3);
+        draw::ShowQuestionPicture(*lblQuestNum, *Picture2, *Picture3);
         return Picture3->Image().convertToFormat(QImage::Format_RGB32);
     }
     // Centred on white at half the size difference, which may fall on half a pixel; cut at the edges.
@@ -72,16 +72,16 @@ private slots:
     // small area cuts the picture at its edges.
     void recordShowsItsBitmapCentred()
     {
-        QCOMPARE(mMain::questionPictureCount(), 68);
-        for (int i = 0; i < mMain::questionPictureCount(); ++i) {
-            const QString record = QString::number(mMain::questionPictureRecord(i));
-            QVERIFY2(PreviewArea().showsCentred(record, *mMain::questionPictureId(record.toInt())), qPrintable(record));
+        QCOMPARE(bank::questionPictureCount(), 68);
+        for (int i = 0; i < bank::questionPictureCount(); ++i) {
+            const QString record = QString::number(bank::questionPictureRecord(i));
+            QVERIFY2(PreviewArea().showsCentred(record, *bank::questionPictureId(record.toInt())), qPrintable(record));
         }
         const std::pair<const char *, int> pinned[] = {{"39", 118}, {"41", 117}, {"91", 140}, {" 39 ", 118}};
         for (const auto &[caption, id] : pinned)
             QVERIFY2(PreviewArea().showsCentred(caption, id), caption);
         QVERIFY(PreviewArea(30, 12).showsCentred(QStringLiteral("1"), 101));
-        QVERIFY(!mMain::questionPictureId(170) && !mMain::questionPictureId(171));
+        QVERIFY(!bank::questionPictureId(170) && !bank::questionPictureId(171));
     }
 
     // The note is drawn once for consecutive questions without a picture, and again after one.

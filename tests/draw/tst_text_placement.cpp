@@ -34,13 +34,13 @@ private slots:
     {
         using Print = void (*)(PictureBox &, const QString &);
         const struct { Print print; double width, height; const char *text; float ax, bx, ay, by; } rows[] = {
-            {mMain::PrintCentred, 600, 450, "1.", 0.5f, 0, 0.5f, 0},
-            {mMain::PrintCentred, 900, 450, "Question 30 of 30", 0.5f, 0, 0.5f, 0}, // wider than the area
-            {mMain::PrintTitle, 6000, 4000, "Lorvane 2004", 0.5f, 0, 0.5f, -500},
-            {mMain::PrintCornerHint, 6000, 4000, "Dbl Click and Continue Test", 1, -400, 1, -800},
-            {mMain::PrintCornerHint, 3000, 1000, "Dbl Click and Continue Test", 1, -400, 1, -800}, // cut at the top
-            {mMain::PrintLowTitle, 6000, 4000, "Lorvane 2004", 0.5f, 0, 1, -2500},
-            {mMain::PrintLowTitle, 3000, 2000, "Lorvane 2004", 0.5f, 0, 1, -2500}}; // above the top
+            {draw::PrintCentred, 600, 450, "1.", 0.5f, 0, 0.5f, 0},
+            {draw::PrintCentred, 900, 450, "Question 30 of 30", 0.5f, 0, 0.5f, 0}, // wider than the area
+            {draw::PrintTitle, 6000, 4000, "Lorvane 2004", 0.5f, 0, 0.5f, -500},
+            {draw::PrintCornerHint, 6000, 4000, "Dbl Click and Continue Test", 1, -400, 1, -800},
+            {draw::PrintCornerHint, 3000, 1000, "Dbl Click and Continue Test", 1, -400, 1, -800}, // cut at the top
+            {draw::PrintLowTitle, 6000, 4000, "Lorvane 2004", 0.5f, 0, 1, -2500},
+            {draw::PrintLowTitle, 3000, 2000, "Lorvane 2004", 0.5f, 0, 1, -2500}}; // above the top
         for (const auto &row : rows) {
             Form form(QStringLiteral("frmTest"));
             PictureBox *placed = makeArea(form, row.width, row.height);

@@ -33,9 +33,9 @@ public:
     MainWindowFixture()
     {
         forms::setMessageBoxHandler([this](const QString &text, const QString &title) { messages << title + ": " + text; });
-        mMain::setEndProgramHandler([](int code) { throw ProgramEnded{code}; });
+        app::mMain::setEndProgramHandler([](int code) { throw ProgramEnded{code}; });
     }
-    ~MainWindowFixture() { forms::setMessageBoxHandler({}), mMain::setEndProgramHandler({}); }
+    ~MainWindowFixture() { forms::setMessageBoxHandler({}), app::mMain::setEndProgramHandler({}); }
 
     // A bank of n records: question "Q<n>", answers "A<n>.<k>", right answer (n mod 4) + 1;
     // the first question begins with the signature's full stop.
@@ -53,7 +53,7 @@ public:
 
     static void store(const QString &name, const QString &value)
     {
-        mRegistry::WriteRegString(mRegistry::HKEY_CURRENT_USER, mRegistry::OptionsKey, name, value);
+        app::mRegistry::WriteRegString(app::mRegistry::HKEY_CURRENT_USER, app::mRegistry::OptionsKey, name, value);
     }
 
     // A window loaded from a bank of n records whose splash second passes in one step of its

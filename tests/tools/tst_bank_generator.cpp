@@ -55,7 +55,7 @@ private slots:
             for (int answer = 1; answer <= 4; ++answer)
                 QVERIFY2(!texts[answer].trimmed().isEmpty() && texts[answer].size() < 120, where);
             QVERIFY2(QSet<QString>(texts.begin() + 1, texts.end()).size() == 4, where);
-            const bool picture = mMain::questionPictureId(number).has_value();
+            const bool picture = bank::questionPictureId(number).has_value();
             QVERIFY2(picture ? texts[0].contains(pictureWord, Qt::CaseInsensitive)
                              : !all.contains(pictureWord, Qt::CaseInsensitive), where);
             // Questions with pictures may share a wording; their pictures and answers tell them apart.
