@@ -1,12 +1,13 @@
 // The question bank at its largest: loading and counting a test file of 32,767 records, and
 // lorvane-bank's check of it and encode of its source, set against merely reading the file and
 // counting its line ends; and drawing a whole question
-// order, set against the history scan that compares each number with every earlier draw.
+// order, set against the history scan that compares each number with every earlier order.
 #include "bank/armscii8.h"
-#include "bank/question_draw.h"
+#include "bank/question_order.h"
 #include "bank/bank_reader.h"
 #include "bank/bank_source.h"
 #include "bank_cli/bank_check.h"
+#include "support/literal_question_order.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -84,7 +85,7 @@ struct CallSeededGenerator
 {
     quint64 state = 0;
     quint64 calls = 0;
-    QuestionDraw::UniformSource source()
+    QuestionOrder::UniformSource source()
     {
         return [this] {
             quint64 z = (state += 0x9E3779B97F4A7C15ULL);
@@ -93,17 +94,17 @@ struct CallSeededGenerator
             return ((z ^ (z >> 31)) >> 11) * (1.0 / 9007199254740992.0);
         };
     }
-    QuestionDraw::Reseed reseed() { return [this] { state = ++calls; }; }
+    QuestionOrder::Reseed reseed() { return [this] { state = ++calls; }; }
 };
 
 double fastOrderMs(qint16 totquest, qint64 *check)
 {
     return bestMs([totquest] {
         CallSeededGenerator generator;
-        QuestionDraw draw(generator.source(), generator.reseed());
+        QuestionOrder order(generator.source(), generator.reseed());
         qint64 sum = 0;
         for (int n = 1; n < totquest; ++n)
-            sum += draw.randomQuestion(totquest);
+            sum += order.randomQuestion(totquest);
         return sum;
     }, check);
 }
@@ -111,10 +112,10 @@ double fastOrderMs(qint16 totquest, qint64 *check)
 double clockSeededOrderMs(qint16 totquest, qint64 *check)
 {
     return bestMs([totquest] {
-        QuestionDraw draw;
+        QuestionOrder order;
         qint64 sum = 0;
         for (int n = 1; n < totquest; ++n)
-            sum += draw.randomQuestion(totquest);
+            sum += order.randomQuestion(totquest);
         return sum;
     }, check);
 }

@@ -35,7 +35,7 @@ using app::numberText;
 using app::mRegistry::ReadSetting;
 namespace Settings = app::mRegistry::Settings;
 
-frmMain::frmMain() : Form(QStringLiteral("frmMain")), m_questions(*this, *this), m_highlight(*this)
+frmMain::frmMain() : Form(QStringLiteral("frmMain")), m_testFile(*this), m_questions(*this, *this), m_highlight(*this)
 {
     setCaption(QStringLiteral("Lorvane"));
     window()->setWindowIcon(QIcon(QStringLiteral(":/icons/lorvane.png")));
@@ -336,7 +336,7 @@ void frmMain::cmdAns_Click(int index)
 {
     numTries += 1;
     if (num < 1 || num > numQuestions)
-        QuestionDisplay::failTestFile();
+        TestFileLoader::failTestFile();
     if (index == records.at(num - 1).rightAnswer) {
         numCorrect += 1;
         Picture1->setPicture(QImage());

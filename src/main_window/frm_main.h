@@ -5,6 +5,7 @@
 #include "main_window/frm_main_controls.h"
 #include "main_window/frm_main_fields.h"
 #include "main_window/question_display.h"
+#include "main_window/test_file_loader.h"
 #include "main_window/splash_loop.h"
 
 #include <functional>
@@ -32,9 +33,9 @@ public:
     ~frmMain() override;
 
     // Event procedures and the window's own procedures
-    void Get_Appname_Datafile() { m_questions.Get_Appname_Datafile(); }
-    void Load_Question() { m_questions.Load_Question(); }
-    void Count_Questions() { m_questions.Count_Questions(); }
+    void Get_Appname_Datafile() { m_testFile.Get_Appname_Datafile(); }
+    void Load_Question() { m_testFile.Load_Question(); }
+    void Count_Questions() { m_testFile.Count_Questions(); }
     void randomQuestion(qint16 totquest) { m_questions.randomQuestion(totquest); }
     void display_question(qint16 &shown) { m_questions.display_question(shown); }
     void Advance_if_Wrong(qint16 record) { m_questions.Advance_if_Wrong(record); }
@@ -88,6 +89,7 @@ private:
     bool endOfTestReached();
     void redrawTitleScreen();
 
+    TestFileLoader m_testFile;
     QuestionDisplay m_questions;
     AnswerHighlight m_highlight;
     std::unique_ptr<ResultsScreen> m_results;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bank/bank_reader.h"
-#include "bank/question_draw.h"
+#include "bank/question_order.h"
 
 #include <QList>
 #include <QString>
@@ -22,7 +22,7 @@ struct frmMainFields
     qint16 numQuestions = 0; // records loaded
     qint16 questCount = 0;   // records counted; the bank size for randomQuestion
     QList<bank::QuestionRecord> records; // record n at index n - 1
-    bank::QuestionDraw draw;             // drawnQuestions and drawCount
+    bank::QuestionOrder questionOrder;    // drawnQuestions and drawCount
 };
 
 } // namespace main_window

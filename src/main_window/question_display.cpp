@@ -1,17 +1,12 @@
 #include "main_window/question_display.h"
 
-#include "app/bank_location.h"
-#include "app/m_main.h"
-#include "app/program_end.h"
 #include "draw/question_picture_table.h"
 #include "forms/label.h"
-#include "forms/msg_box.h"
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/frm_main_fields.h"
-
-#include <QFile>
+#include "main_window/test_file_loader.h"
 
 namespace main_window {
 
@@ -21,81 +16,26 @@ namespace {
 
 const QString Stars = QStringLiteral("**********");
 
-QByteArray readWholeFile(const QString &path, bool *ok)
-{
-    QFile file(path);
-    *ok = !path.isEmpty() && file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = *ok ? file.readAll() : QByteArray();
-    *ok = *ok && file.error() == QFileDevice::NoError; // a read that fails part-way is no bank
-    return bytes;
-}
-
 } // namespace
 
 QuestionDisplay::QuestionDisplay(frmMainControls &ui, frmMainFields &state) : m_ui(ui), m_state(state) {}
-
-void QuestionDisplay::failTestFile()
-{
-    MsgBox(app::mMain::TestFileMissingText, app::mMain::AppTitle);
-    app::mMain::EndProgram();
-}
-
-void QuestionDisplay::Get_Appname_Datafile()
-{
-    if (!app::mMain::FileExists(app::mMain::testFilePath()))
-        return;
-    QFile file(app::mMain::testFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        failTestFile();
-    const QByteArray firstLine = file.readLine(4096);
-    // Nothing to read is an error too: an empty file has no first line.
-    if (file.error() != QFileDevice::NoError || firstLine.isEmpty())
-        failTestFile();
-    file.close();
-    if (!bank::hasSignature(firstLine))
-        app::mMain::EndProgram();
-    app::mMain::dataFilePath = app::mMain::testFilePath();
-}
-
-void QuestionDisplay::Load_Question()
-{
-    m_state.numQuestions = 0;
-    bool opened = false;
-    const QByteArray bytes = readWholeFile(app::mMain::dataFilePath, &opened);
-    if (!opened)
-        failTestFile();
-    bank::LoadResult result = bank::loadQuestions(bytes);
-    if (!result.ok())
-        failTestFile();
-    m_state.records = std::move(result.records);
-    m_state.numQuestions = qint16(m_state.records.size());
-}
-
-void QuestionDisplay::Count_Questions()
-{
-    bool opened = false;
-    const QByteArray bytes = readWholeFile(app::mMain::dataFilePath, &opened);
-    if (!opened)
-        return;
-    m_state.questCount = bank::countQuestions(bytes);
-}
 
 void QuestionDisplay::randomQuestion(qint16 totquest)
 {
     qint16 r = 0;
     try {
-        r = m_state.draw.randomQuestion(totquest);
-    } catch (const bank::DrawError &) {
-        failTestFile(); // an empty bank reaches the caller's failure handling
+        r = m_state.questionOrder.randomQuestion(totquest);
+    } catch (const bank::OrderError &) {
+        TestFileLoader::failTestFile(); // an empty bank reaches the caller's failure handling
     }
     if (m_ui.Label2->Caption() == QStringLiteral("15")) {
-        m_state.draw.setDrawCount(0);
+        m_state.questionOrder.setDrawCount(0);
         m_ui.lblQuestNum->setCaption(Stars);
         m_ui.Label1->setCaption(Stars);
         m_ui.Label2->setCaption(QStringLiteral("16"));
     }
-    if (m_state.draw.drawCount() == totquest) {
-        m_state.draw.setDrawCount(0);
+    if (m_state.questionOrder.drawCount() == totquest) {
+        m_state.questionOrder.setDrawCount(0);
         m_ui.lblQuestNum->setCaption(Stars);
         m_ui.Label1->setCaption(Stars);
         return;
@@ -121,7 +61,7 @@ void QuestionDisplay::display_question(qint16 &shown)
 void QuestionDisplay::showRecord(qint16 record)
 {
     if (record < 1 || record > m_state.numQuestions)
-        failTestFile();
+        TestFileLoader::failTestFile();
     const bank::QuestionRecord &shown = m_state.records.at(record - 1);
     m_ui.harc1->setText(shown.answer(1));
     m_ui.harc2->setText(shown.answer(2));

@@ -42,9 +42,9 @@ struct Run
 };
 
 // A generator that replays the given values of u, then repeats the last one.
-bank::QuestionDraw scripted(QList<double> u)
+bank::QuestionOrder scripted(QList<double> u)
 {
-    return bank::QuestionDraw([u]() mutable { return u.size() > 1 ? u.takeFirst() : u.first(); }, [] {});
+    return bank::QuestionOrder([u]() mutable { return u.size() > 1 ? u.takeFirst() : u.first(); }, [] {});
 }
 
 double uFor(int record, int bankSize) { return (record - 0.5) / bankSize; }
@@ -154,39 +154,39 @@ private slots:
     void drawOrderUsesEveryRecordButOneBeforeStars()
     {
         frmMain *main = m_main.get();
-        main->draw = bank::QuestionDraw(); // clock-seeded, as the program draws
+        main->questionOrder = bank::QuestionOrder(); // clock-seeded, as the program draws
         main->Label2->setCaption(QStringLiteral("1"));
         // A drawn 170 draws once more on its own, so count draws, not calls.
         for (int calls = 0; main->Label1->Caption() != QStringLiteral("**********") && calls < 400; ++calls)
             main->randomQuestion(main->questCount); // drawing on from a used-up order ends the program
-        QCOMPARE(main->draw.drawCount(), qint16(0));
+        QCOMPARE(main->questionOrder.drawCount(), qint16(0));
         QSet<int> seen;
         for (int i = 1; i <= 170; ++i)
-            seen.insert(main->draw.drawnQuestion(i));
+            seen.insert(main->questionOrder.drawnQuestion(i));
         QCOMPARE(seen.size(), 170);
     }
 
     void scriptedDrawsFollowTheOrderRules()
     {
         frmMain *main = m_main.get();
-        main->draw = scripted({uFor(5, 171), uFor(5, 171), uFor(9, 171)});
+        main->questionOrder = scripted({uFor(5, 171), uFor(5, 171), uFor(9, 171)});
         main->randomQuestion(main->questCount); // 5
         main->Label2->setCaption(QStringLiteral("15")); // a new order is asked for
         main->randomQuestion(main->questCount); // 5 again is refused against the old history: 9
         QCOMPARE(main->Label1->Caption() + main->Label2->Caption(), QStringLiteral("916"));
-        main->draw = scripted({uFor(5, 171)});
+        main->questionOrder = scripted({uFor(5, 171)});
         main->randomQuestion(main->questCount);
         QCOMPARE(main->Label1->Caption(), QStringLiteral("5")); // the new order's history is empty
 
-        main->draw = scripted({uFor(12, 171)});
+        main->questionOrder = scripted({uFor(12, 171)});
         main->num = 170;
         main->display_question(main->num); // record 170 is replaced; by reference, num follows
         QVERIFY(main->num == 12 && main->harc1->Text() == "A12.1");
-        main->draw = scripted({uFor(170, 171), uFor(33, 171)});
+        main->questionOrder = scripted({uFor(170, 171), uFor(33, 171)});
         main->randomQuestion(main->questCount); // draws 170, shows it from a private copy
         QVERIFY(main->num == 33 && main->harc1->Text() == "A170.1");
 
-        main->draw = bank::QuestionDraw();
+        main->questionOrder = bank::QuestionOrder();
         main->mnuStart_Click();
         main->num = 170;
         qint16 shown = 169;
@@ -194,7 +194,7 @@ private slots:
         answer(*main, true); // reaching the last record's number draws nothing: the question stays
         QVERIFY(main->num == 171 && main->harc1->Text() == "A169.1");
 
-        main->draw = scripted({uFor(7, 171)});
+        main->questionOrder = scripted({uFor(7, 171)});
         qint16 past = 172; // one past the last shows record 3, then draws
         main->display_question(past);
         QCOMPARE(main->lblQuestNum->Caption(), QStringLiteral("7"));

@@ -1,4 +1,4 @@
-#include "bank/question_draw.h"
+#include "bank/question_order.h"
 
 #include <QDateTime>
 
@@ -11,12 +11,12 @@ namespace {
 // Record numbers are 16-bit, so every number drawn fits below this.
 constexpr std::size_t kNumberRange = 32768;
 
-void checkDrawPossible(qint16 totquest, qint16 drawCount)
+void checkOrderCanGrow(qint16 totquest, qint16 drawCount)
 {
     if (totquest < 1)
-        throw DrawError("no records to draw from");
+        throw OrderError("no records to draw from");
     if (drawCount >= totquest)
-        throw DrawError("the order already holds every record");
+        throw OrderError("the order already holds every record");
 }
 
 // SplitMix64: a one-word state, so seeding it at every draw costs nothing.
@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-qint16 drawNumber(qint16 totquest, double u)
+qint16 recordNumberFor(qint16 totquest, double u)
 {
     const double r = std::floor(totquest * u + 1);
     if (!(r >= 1)) // also NaN
@@ -53,7 +53,7 @@ qint16 drawNumber(qint16 totquest, double u)
     return static_cast<qint16>(r);
 }
 
-QuestionDraw::QuestionDraw()
+QuestionOrder::QuestionOrder()
 {
     auto generator = std::make_shared<ClockSeededGenerator>();
     m_next = [generator] { return generator->next(); };
@@ -61,56 +61,35 @@ QuestionDraw::QuestionDraw()
     m_drawn.assign(kNumberRange, false);
 }
 
-QuestionDraw::QuestionDraw(UniformSource next, Reseed reseed)
+QuestionOrder::QuestionOrder(UniformSource next, Reseed reseed)
     : m_next(std::move(next)), m_reseed(std::move(reseed)), m_drawn(kNumberRange, false)
 {
 }
 
-qint16 QuestionDraw::randomQuestion(qint16 totquest)
+qint16 QuestionOrder::randomQuestion(qint16 totquest)
 {
-    checkDrawPossible(totquest, m_drawCount);
+    checkOrderCanGrow(totquest, m_drawCount);
     // Entries beyond totquest lie past the current order, so the set does not hold them.
     m_drawnQuestions.resize(totquest);
     ++m_drawCount;
     m_reseed();
-    qint16 r = drawNumber(totquest, m_next());
+    qint16 r = recordNumberFor(totquest, m_next());
     if (m_drawCount != 1) {
         while (m_drawn[r])
-            r = drawNumber(totquest, m_next());
+            r = recordNumberFor(totquest, m_next());
     }
     m_drawnQuestions[m_drawCount - 1] = r;
     m_drawn[r] = true;
     return r;
 }
 
-void QuestionDraw::setDrawCount(qint16 count)
+void QuestionOrder::setDrawCount(qint16 count)
 {
     if (count < 0 || count > m_drawCount)
-        throw DrawError("an order can only be shortened");
+        throw OrderError("an order can only be shortened");
     for (qint16 n = count; n < m_drawCount; ++n)
         m_drawn[m_drawnQuestions.at(n)] = false;
     m_drawCount = count;
-}
-
-qint16 literalRandomQuestion(QList<qint16> &drawnQuestions, qint16 &drawCount, qint16 totquest,
-                             const QuestionDraw::UniformSource &next,
-                             const QuestionDraw::Reseed &reseed)
-{
-    checkDrawPossible(totquest, drawCount);
-    drawnQuestions.resize(totquest);
-    ++drawCount;
-    reseed();
-    qint16 r = drawNumber(totquest, next());
-    if (drawCount != 1) {
-        for (int i = 1; i <= drawCount - 1; ++i) {
-            if (drawnQuestions.at(i - 1) == r) {
-                r = drawNumber(totquest, next());
-                i = 0;
-            }
-        }
-    }
-    drawnQuestions[drawCount - 1] = r;
-    return r;
 }
 
 } // namespace bank

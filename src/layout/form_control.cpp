@@ -1,5 +1,0 @@
-#include "layout/form_control.h"
-
-namespace layout {
-
-} // namespace layout
