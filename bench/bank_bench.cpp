@@ -3,9 +3,9 @@
 // counting its line ends; and drawing a whole question
 // order, set against the history scan that compares each number with every earlier order.
 #include "bank/armscii8.h"
-#include "bank/question_order.h"
 #include "bank/bank_reader.h"
 #include "bank/bank_source.h"
+#include "bank/question_order.h"
 #include "bank_cli/bank_check.h"
 #include "support/literal_question_order.h"
 
@@ -85,6 +85,7 @@ struct CallSeededGenerator
 {
     quint64 state = 0;
     quint64 calls = 0;
+
     QuestionOrder::UniformSource source()
     {
         return [this] {
@@ -94,45 +95,55 @@ struct CallSeededGenerator
             return ((z ^ (z >> 31)) >> 11) * (1.0 / 9007199254740992.0);
         };
     }
-    QuestionOrder::Reseed reseed() { return [this] { state = ++calls; }; }
+
+    QuestionOrder::Reseed reseed()
+    {
+        return [this] { state = ++calls; };
+    }
 };
 
 double fastOrderMs(qint16 totquest, qint64 *check)
 {
-    return bestMs([totquest] {
-        CallSeededGenerator generator;
-        QuestionOrder order(generator.source(), generator.reseed());
-        qint64 sum = 0;
-        for (int n = 1; n < totquest; ++n)
-            sum += order.randomQuestion(totquest);
-        return sum;
-    }, check);
+    return bestMs(
+        [totquest] {
+            CallSeededGenerator generator;
+            QuestionOrder order(generator.source(), generator.reseed());
+            qint64 sum = 0;
+            for (int n = 1; n < totquest; ++n)
+                sum += order.randomQuestion(totquest);
+            return sum;
+        },
+        check);
 }
 
 double clockSeededOrderMs(qint16 totquest, qint64 *check)
 {
-    return bestMs([totquest] {
-        QuestionOrder order;
-        qint64 sum = 0;
-        for (int n = 1; n < totquest; ++n)
-            sum += order.randomQuestion(totquest);
-        return sum;
-    }, check);
+    return bestMs(
+        [totquest] {
+            QuestionOrder order;
+            qint64 sum = 0;
+            for (int n = 1; n < totquest; ++n)
+                sum += order.randomQuestion(totquest);
+            return sum;
+        },
+        check);
 }
 
 double literalOrderMs(qint16 totquest, qint64 *check)
 {
-    return bestMs([totquest] {
-        CallSeededGenerator generator;
-        const auto next = generator.source();
-        const auto reseed = generator.reseed();
-        QList<qint16> history;
-        qint16 drawCount = 0;
-        qint64 sum = 0;
-        for (int n = 1; n < totquest; ++n)
-            sum += literalRandomQuestion(history, drawCount, totquest, next, reseed);
-        return sum;
-    }, check);
+    return bestMs(
+        [totquest] {
+            CallSeededGenerator generator;
+            const auto next = generator.source();
+            const auto reseed = generator.reseed();
+            QList<qint16> history;
+            qint16 drawCount = 0;
+            qint64 sum = 0;
+            for (int n = 1; n < totquest; ++n)
+                sum += literalRandomQuestion(history, drawCount, totquest, next, reseed);
+            return sum;
+        },
+        check);
 }
 
 // The history scan costs about n^2 log n for an order of n records.
@@ -161,14 +172,16 @@ int main(int argc, char **argv)
     const qint64 fileSize = QFileInfo(path).size();
 
     qint64 lines = 0, loaded = 0, counted = 0;
-    const double floorMs = bestMs([&] {
-        const QByteArray bytes = readFile(path);
-        qint64 count = 0;
-        for (const char *p = bytes.cbegin(), *end = bytes.cend();
-             (p = static_cast<const char *>(std::memchr(p, '\n', end - p))); ++p)
-            ++count;
-        return count;
-    }, &lines);
+    const double floorMs = bestMs(
+        [&] {
+            const QByteArray bytes = readFile(path);
+            qint64 count = 0;
+            for (const char *p = bytes.cbegin(), *end = bytes.cend();
+                 (p = static_cast<const char *>(std::memchr(p, '\n', end - p))); ++p)
+                ++count;
+            return count;
+        },
+        &lines);
     double loadMs = 1e300, releaseMs = 1e300;
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer timer;
@@ -181,8 +194,7 @@ int main(int argc, char **argv)
         releaseMs = std::min(releaseMs, timer.nsecsElapsed() / 1e6);
     }
     qint64 decoded = 0;
-    const double decodeMs = bestMs([&] { return qint64(decodeArmscii8(readFile(path)).size()); },
-                                   &decoded);
+    const double decodeMs = bestMs([&] { return qint64(decodeArmscii8(readFile(path)).size()); }, &decoded);
     const double countMs = bestMs([&] { return qint64(countQuestions(readFile(path))); }, &counted);
 
     qint64 checked = 0, encoded = 0;
@@ -196,13 +208,15 @@ int main(int argc, char **argv)
             || file.write(writeBankSource(bytes, loadQuestions(bytes).records, path, error).toUtf8()) <= 0)
             qFatal("cannot write %s", qPrintable(sourcePath));
     }
-    const double encodeMs = bestMs([&] {
-        SourceError error;
-        return qint64(buildTestFile({sourcePath}, false, error).size());
-    }, &encoded);
+    const double encodeMs = bestMs(
+        [&] {
+            SourceError error;
+            return qint64(buildTestFile({sourcePath}, false, error).size());
+        },
+        &encoded);
 
-    std::printf("Test file: %d records, %lld bytes, %lld line ends (best of %d runs)\n",
-                kMaxQuestions, fileSize, lines, kRuns);
+    std::printf("Test file: %d records, %lld bytes, %lld line ends (best of %d runs)\n", kMaxQuestions, fileSize, lines,
+                kRuns);
     row("read the file and count its line ends (floor)", floorMs);
     char note[80];
     std::snprintf(note, sizeof note, "%lld records, %+.2f ms over the floor", loaded, loadMs - floorMs);
@@ -227,8 +241,8 @@ int main(int argc, char **argv)
         "(draws within one millisecond replay one sequence)");
     const double literalSmaller = literalOrderMs(smaller, &check);
     const double literalSmall = literalOrderMs(small, &check);
-    std::snprintf(note, sizeof note, "(%d records: %.2f ms, n^2 log n predicts %.2f ms)", int(smaller),
-                  literalSmaller, literalSmaller * scanScale(smaller, small));
+    std::snprintf(note, sizeof note, "(%d records: %.2f ms, n^2 log n predicts %.2f ms)", int(smaller), literalSmaller,
+                  literalSmaller * scanScale(smaller, small));
     row("history scan, 2,000 records, 1,999 draws", literalSmall, note);
     row("history scan, 32,767 records, extrapolated", literalSmall * scanScale(small, big));
     std::printf("  %-46s %10.2f ms\n", "set of drawn numbers, 2,000 records", fastOrderMs(small, &check));

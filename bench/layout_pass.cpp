@@ -2,12 +2,12 @@
 // resizing the window back and forth, next to the floor: moving the same widgets to the same
 // places directly, without any computation.
 #include "forms/command_button.h"
+#include "forms/form.h"
 #include "forms/frame.h"
 #include "forms/label.h"
 #include "forms/option_button.h"
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
-#include "forms/form.h"
 #include "main_window/frm_main.h"
 
 #include <QApplication>
@@ -35,11 +35,10 @@ QByteArray smallBank()
 QList<QWidget *> registeredWidgets(const frmMain &main)
 {
     const forms::Control *const controls[] = {
-        main.lblQuestion, main.Picture4, main.Picture5, main.Picture6, main.Picture7,
-        main.Picture8, main.Option1, main.Option2, main.Option3, main.Option4, main.Frame2,
-        main.Frame1, main.Frame3, main.Picture3, main.cmdStart, main.cmdQuit, main.cmdPouse,
-        main.cmdNext, main.Picture20, main.Picture21, main.Picture22, main.Picture23, main.harc1,
-        main.harc2, main.harc3, main.harc4, main.Picture9, main.Label3};
+        main.lblQuestion, main.Picture4, main.Picture5, main.Picture6, main.Picture7,  main.Picture8,  main.Option1,
+        main.Option2,     main.Option3,  main.Option4,  main.Frame2,   main.Frame1,    main.Frame3,    main.Picture3,
+        main.cmdStart,    main.cmdQuit,  main.cmdPouse, main.cmdNext,  main.Picture20, main.Picture21, main.Picture22,
+        main.Picture23,   main.harc1,    main.harc2,    main.harc3,    main.harc4,     main.Picture9,  main.Label3};
     QList<QWidget *> widgets;
     for (const forms::Control *control : controls)
         widgets << control->widget();
@@ -98,10 +97,10 @@ int main(int argc, char *argv[])
     const double floorUs = clock.nsecsElapsed() / 1e3 / kPasses;
 
     std::printf("Layout pass over %lld controls, %d passes between %dx%d and %dx%d pixels\n",
-                static_cast<long long>(widgets.size()), kPasses, small.width(), small.height(),
-                large.width(), large.height());
+                static_cast<long long>(widgets.size()), kPasses, small.width(), small.height(), large.width(),
+                large.height());
     std::printf("  moving the widgets directly (floor)   %8.1f us\n", floorUs);
-    std::printf("  window resize with the layout pass    %8.1f us  (+%.1f us over the floor)\n",
-                passUs, passUs - floorUs);
+    std::printf("  window resize with the layout pass    %8.1f us  (+%.1f us over the floor)\n", passUs,
+                passUs - floorUs);
     return 0;
 }

@@ -66,8 +66,7 @@ int main(int argc, char **argv)
     run(*area, 200, false); // warm up the glyph cache
     const Figures bare = run(*area, steps, false);
     const Figures painted = run(*area, steps, true);
-    std::printf("step (draw + scroll + bottom row): mean %.4f ms, worst %.4f ms\n", bare.meanMs,
-                bare.worstMs);
+    std::printf("step (draw + scroll + bottom row): mean %.4f ms, worst %.4f ms\n", bare.meanMs, bare.worstMs);
     std::printf("step with the event loop repainting: mean %.4f ms\n", painted.meanMs);
     return 0;
 }

@@ -1,8 +1,8 @@
 // The results scroll as the program runs it: the main window finishes a test and scrolls the
 // results through iScroll on the real clock, then scrolls a longer text without pauses. Prints
 // the steps per second and the process's CPU time against the wall time, offscreen by default.
-#include "app/font_substitution.h"
 #include "app/bank_location.h"
+#include "app/font_substitution.h"
 #include "draw/markup_scroller.h"
 #include "forms/do_events.h"
 #include "forms/picture_box.h"
@@ -27,7 +27,7 @@ double cpuSeconds()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 void measure(const char *what, frmMain &main, double pauseSeconds, const std::function<void()> &run)
@@ -42,8 +42,8 @@ void measure(const char *what, frmMain &main, double pauseSeconds, const std::fu
     const qint64 steps = main.resultsScroller().stepCount() - stepsBefore;
     std::printf("%s: %lld steps in %.3f s (%.3f s of it the pause), %.0f steps/s while "
                 "scrolling; CPU %.3f s = %.1f%% of one core\n",
-                what, static_cast<long long>(steps), seconds, pauseSeconds,
-                steps / (seconds - pauseSeconds), cpu, 100 * cpu / seconds);
+                what, static_cast<long long>(steps), seconds, pauseSeconds, steps / (seconds - pauseSeconds), cpu,
+                100 * cpu / seconds);
 }
 
 } // namespace
@@ -75,8 +75,7 @@ int main(int argc, char **argv)
 
     main.numCorrect = 18;
     main.numWrong = 7;
-    measure("results scroll", main, MarkupScroller::PauseMilliseconds / 1000.0,
-            [&] { main.finishTest(); });
+    measure("results scroll", main, MarkupScroller::PauseMilliseconds / 1000.0, [&] { main.finishTest(); });
 
     QStringList lines;
     for (int i = 1; i <= 100; ++i)

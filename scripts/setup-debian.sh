@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build ccache pkg-config
+    g++ cmake ninja-build ccache pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
     xvfb xauth openbox xdotool x11-utils x11-apps imagemagick

@@ -1,9 +1,9 @@
 // Sub Main: one copy at a time, the test file in place, then the main window.
+#include "app/bank_location.h"
 #include "app/font_substitution.h"
 #include "app/m_main.h"
 #include "app/program_end.h"
 #include "app/single_instance_guard.h"
-#include "app/bank_location.h"
 #include "forms/msg_box.h"
 #include "main_window/frm_main.h"
 

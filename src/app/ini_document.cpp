@@ -108,8 +108,7 @@ std::optional<IniDocument::Entry> IniDocument::entryOf(const QString &line)
         if (line[i] == u'\\')
             ++i;
         else if (line[i] == u'=')
-            return Entry{unescaped(QStringView(line).left(i).trimmed()),
-                         unescaped(QStringView(line).mid(i + 1))};
+            return Entry{unescaped(QStringView(line).left(i).trimmed()), unescaped(QStringView(line).mid(i + 1))};
     }
     return std::nullopt;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QList>
+#include <QString>
 
 #include <optional>
 
@@ -36,15 +36,17 @@ private:
         QString name;
         QString value;
     };
+
     static std::optional<QString> sectionOf(const QString &line);
     static std::optional<Entry> entryOf(const QString &line);
     qsizetype findSection(const QString &section) const;
 
     struct Line
     {
-        QString text;     // blank for a line that is not text
+        QString text;      // blank for a line that is not text
         QByteArray unread; // the bytes of a line that is not text, written back as they were
     };
+
     QList<Line> m_lines;
 };
 

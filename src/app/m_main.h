@@ -5,12 +5,11 @@
 // Strings shared by the program's modules.
 namespace app::mMain {
 
-inline QString dataFilePath;         // the test file's path, once it has been accepted
-inline QString advanceIfWrongValue;  // "True" from start-up on
+inline QString dataFilePath;        // the test file's path, once it has been accepted
+inline QString advanceIfWrongValue; // "True" from start-up on
 
 inline const QString AppTitle = QStringLiteral("Lorvane");
 inline const QString ProductName = QStringLiteral("Lorvane 2004"); // the title screen's text
-inline const QString TestFileMissingText =
-    QStringLiteral("Test File not found, please reinstall Lorvane 2004 program");
+inline const QString TestFileMissingText = QStringLiteral("Test File not found, please reinstall Lorvane 2004 program");
 
 } // namespace app::mMain

@@ -111,8 +111,7 @@ QString settingsFilePath()
 }
 #endif
 
-QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &valueName,
-                      const QString &defaultText)
+QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &valueName, const QString &defaultText)
 {
     if (root != HKEY_CURRENT_USER)
         return defaultText;
@@ -123,8 +122,7 @@ QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &
     return nul < 0 ? *stored : stored->left(nul);
 }
 
-void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &valueName,
-                    const QString &text)
+void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &valueName, const QString &text)
 {
     if (root != HKEY_CURRENT_USER)
         return;

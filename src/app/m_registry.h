@@ -57,10 +57,8 @@ inline const Setting SelectedBackColor{QStringLiteral("ImageColor4"), QStringLit
 QString ReadSetting(const Setting &setting);
 void WriteSetting(const Setting &setting, const QString &text);
 
-QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &valueName,
-                      const QString &defaultText);
-void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &valueName,
-                    const QString &text);
+QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &valueName, const QString &defaultText);
+void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &valueName, const QString &text);
 
 #ifndef Q_OS_WIN
 // The settings file as it is found at this moment (follows XDG_CONFIG_HOME).

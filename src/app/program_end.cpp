@@ -17,7 +17,10 @@ EndProgramHandler endHandler;
 
 } // namespace
 
-void setInstanceGuard(app::SingleInstanceGuard *guard) { instanceGuard = guard; }
+void setInstanceGuard(app::SingleInstanceGuard *guard)
+{
+    instanceGuard = guard;
+}
 
 EndProgramHandler setEndProgramHandler(EndProgramHandler handler)
 {

@@ -27,8 +27,8 @@ qintptr openOnDesktop(const ShellRequest &request)
 
 } // namespace
 
-qintptr ShellExecuteA(quintptr ownerWindow, const QString &operation, const QString &file,
-                      const QString &parameters, const QString &directory, int showCommand)
+qintptr ShellExecuteA(quintptr ownerWindow, const QString &operation, const QString &file, const QString &parameters,
+                      const QString &directory, int showCommand)
 {
     Q_UNUSED(ownerWindow);
     const ShellRequest request{operation, file, parameters, directory, showCommand};

@@ -13,8 +13,8 @@ namespace app::mMain {
 constexpr int SW_SHOWNORMAL = 1;
 
 // Above 32 when the request was accepted, 2 (file not found) when no handler took it.
-qintptr ShellExecuteA(quintptr ownerWindow, const QString &operation, const QString &file,
-                      const QString &parameters, const QString &directory, int showCommand);
+qintptr ShellExecuteA(quintptr ownerWindow, const QString &operation, const QString &file, const QString &parameters,
+                      const QString &directory, int showCommand);
 
 // One request as it reaches the desktop.
 struct ShellRequest

@@ -43,7 +43,7 @@ bool SingleInstanceGuard::tryAcquire()
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const QByteArray name = m_name.toUtf8();
     // sun_path[0] stays 0: the abstract namespace.

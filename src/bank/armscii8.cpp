@@ -11,7 +11,8 @@
 namespace bank {
 namespace {
 
-// Byte 0xA0 onwards, as the standard assigns them; 0xA1 and 0xFF are unassigned.
+// Byte 0xA0 onwards, as the standard assigns them; 0xA1 and 0xFF are unassigned. Eight a row.
+// clang-format off
 constexpr char16_t kUpperHalf[96] = {
     u'\u00A0', kArmscii8Replacement, u'\u0587', u'\u0589', u')', u'(', u'\u00BB', u'\u00AB',
     u'\u2014', u'.', u'\u055D', u',', u'-', u'\u058A', u'\u2026', u'\u055C',
@@ -29,6 +30,8 @@ constexpr char16_t kUpperHalf[96] = {
     u'\u0555', u'\u0585', u'\u0556', u'\u0586',
     u'\u055A', kArmscii8Replacement,
 };
+
+// clang-format on
 
 constexpr std::array<char16_t, 256> makeDecodeTable()
 {
@@ -78,8 +81,8 @@ int byteFor(char16_t ch)
 bool decodeLettersAndAscii(__m128i bytes, char16_t *out)
 {
     const __m128i ascii = _mm_cmplt_epi16(bytes, _mm_set1_epi16(0x80));
-    const __m128i letter = _mm_and_si128(_mm_cmpgt_epi16(bytes, _mm_set1_epi16(0xB1)),
-                                         _mm_cmplt_epi16(bytes, _mm_set1_epi16(0xFE)));
+    const __m128i letter =
+        _mm_and_si128(_mm_cmpgt_epi16(bytes, _mm_set1_epi16(0xB1)), _mm_cmplt_epi16(bytes, _mm_set1_epi16(0xFE)));
     if (_mm_movemask_epi8(_mm_or_si128(ascii, letter)) != 0xFFFF)
         return false;
     const __m128i offset = _mm_sub_epi16(bytes, _mm_set1_epi16(0xB2));
@@ -145,7 +148,8 @@ bool encodeLettersAndAscii(const char16_t *in, char *out)
     const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(chars, _mm_set1_epi16(short(0xFF80))), _mm_setzero_si128());
     const auto letter = [&](short first) {
         const __m128i k = _mm_sub_epi16(chars, _mm_set1_epi16(first));
-        return std::pair{k, _mm_and_si128(_mm_cmpgt_epi16(k, _mm_set1_epi16(-1)), _mm_cmplt_epi16(k, _mm_set1_epi16(38)))};
+        return std::pair{k,
+                         _mm_and_si128(_mm_cmpgt_epi16(k, _mm_set1_epi16(-1)), _mm_cmplt_epi16(k, _mm_set1_epi16(38)))};
     };
     const auto [capitalIndex, capital] = letter(0x531);
     const auto [smallIndex, small] = letter(0x561);
@@ -153,8 +157,8 @@ bool encodeLettersAndAscii(const char16_t *in, char *out)
         return false;
     const __m128i capitalByte = _mm_add_epi16(_mm_set1_epi16(0xB2), _mm_add_epi16(capitalIndex, capitalIndex));
     const __m128i smallByte = _mm_add_epi16(_mm_set1_epi16(0xB3), _mm_add_epi16(smallIndex, smallIndex));
-    const __m128i bytes = _mm_or_si128(_mm_and_si128(ascii, chars),
-                                       _mm_or_si128(_mm_and_si128(capital, capitalByte), _mm_and_si128(small, smallByte)));
+    const __m128i bytes = _mm_or_si128(_mm_and_si128(ascii, chars), _mm_or_si128(_mm_and_si128(capital, capitalByte),
+                                                                                 _mm_and_si128(small, smallByte)));
     _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(bytes, bytes));
     return true;
 }

@@ -36,9 +36,8 @@ const char *findAny(const char *p, const char *end, char a, char b, char c)
     const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b), vc = _mm_set1_epi8(c);
     while (end - p >= 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, va),
-                                                       _mm_cmpeq_epi8(block, vb)),
-                                          _mm_cmpeq_epi8(block, vc));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, va), _mm_cmpeq_epi8(block, vb)), _mm_cmpeq_epi8(block, vc));
         if (const int mask = _mm_movemask_epi8(hits))
             return p + std::countr_zero(unsigned(mask));
         p += 16;
@@ -53,8 +52,7 @@ const char *findAny(const char *p, const char *end, char a, char b, char c)
             quint64 word;
             std::memcpy(&word, p, 8);
             // The lowest flagged byte is always a true match; only bytes above it may not be.
-            const quint64 hits =
-                (zeroBytes(word ^ pa) | zeroBytes(word ^ pb) | zeroBytes(word ^ pc)) & highs;
+            const quint64 hits = (zeroBytes(word ^ pa) | zeroBytes(word ^ pb) | zeroBytes(word ^ pc)) & highs;
             if (hits)
                 return p + (std::countr_zero(hits) >> 3);
             p += 8;
@@ -72,8 +70,7 @@ class FieldReader
 public:
     explicit FieldReader(QByteArrayView bytes)
         : m_pos(bytes.data()), m_begin(bytes.data()), m_end(bytes.data() + bytes.size())
-    {
-    }
+    {}
 
     // Skips what may lie between records: blank lines, spaces, tabs and NUL bytes.
     bool atEndOfRecords()
@@ -146,6 +143,7 @@ public:
     }
 
     LoadError error() const { return m_error; }
+
     qsizetype offset() const { return m_pos - m_begin; }
 
 private:
@@ -269,20 +267,13 @@ qint16 countQuestions(QByteArrayView bytes)
 const char *loadErrorText(LoadError error)
 {
     switch (error) {
-    case LoadError::None:
-        return "no error";
-    case LoadError::PrematureEnd:
-        return "the file ends inside a record";
-    case LoadError::UnterminatedQuote:
-        return "a quoted text has no closing quote on its line";
-    case LoadError::NoNumber:
-        return "the right answer's field holds no number";
-    case LoadError::NotAnInteger:
-        return "the right answer's number is not a whole number";
-    case LoadError::NumberOutOfRange:
-        return "the right answer's number is out of range";
-    case LoadError::TooManyRecords:
-        return "the file holds more than 32767 records";
+    case LoadError::None: return "no error";
+    case LoadError::PrematureEnd: return "the file ends inside a record";
+    case LoadError::UnterminatedQuote: return "a quoted text has no closing quote on its line";
+    case LoadError::NoNumber: return "the right answer's field holds no number";
+    case LoadError::NotAnInteger: return "the right answer's number is not a whole number";
+    case LoadError::NumberOutOfRange: return "the right answer's number is out of range";
+    case LoadError::TooManyRecords: return "the file holds more than 32767 records";
     }
     return "unknown error";
 }

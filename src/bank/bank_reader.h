@@ -40,22 +40,29 @@ inline constexpr int kMaxQuestions = 32767;
 struct QuestionRecord
 {
     QString text(int field) const; // field 0 is the question, 1..4 the answers
+
     QString questText() const { return text(0); }
+
     QString answer(int k) const { return text(k); } // k = 1..4
 
-    QByteArray file;          // the whole file, shared
-    struct Span { qsizetype offset = 0, length = 0; } texts[5]; // question, answers 1..4
-    qint16 rightAnswer = 0;   // kept as written, even outside 1..4
+    QByteArray file; // the whole file, shared
+
+    struct Span
+    {
+        qsizetype offset = 0, length = 0;
+    } texts[5]; // question, answers 1..4
+
+    qint16 rightAnswer = 0; // kept as written, even outside 1..4
 };
 
 enum class LoadError {
     None,
-    PrematureEnd,       // the file ends inside a record
-    UnterminatedQuote,  // a quoted text without its closing quote on the same line
-    NoNumber,           // the number field holds no digits
-    NotAnInteger,       // the number field has a fraction or an exponent
-    NumberOutOfRange,   // beyond -32768..32767
-    TooManyRecords,     // more than kMaxQuestions records
+    PrematureEnd,      // the file ends inside a record
+    UnterminatedQuote, // a quoted text without its closing quote on the same line
+    NoNumber,          // the number field holds no digits
+    NotAnInteger,      // the number field has a fraction or an exponent
+    NumberOutOfRange,  // beyond -32768..32767
+    TooManyRecords,    // more than kMaxQuestions records
 };
 
 struct LoadResult

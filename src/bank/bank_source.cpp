@@ -12,9 +12,8 @@
 namespace bank {
 namespace {
 
-const QLatin1StringView kPrefixes[6] = {QLatin1StringView("Q: "), QLatin1StringView("1: "),
-                                        QLatin1StringView("2: "), QLatin1StringView("3: "),
-                                        QLatin1StringView("4: "), QLatin1StringView("R: ")};
+const QLatin1StringView kPrefixes[6] = {QLatin1StringView("Q: "), QLatin1StringView("1: "), QLatin1StringView("2: "),
+                                        QLatin1StringView("3: "), QLatin1StringView("4: "), QLatin1StringView("R: ")};
 const QLatin1StringView kEndings[3] = {QLatin1StringView("END: NUL"), QLatin1StringView("END: CRLF"),
                                        QLatin1StringView("END: NONE")};
 
@@ -201,7 +200,10 @@ qsizetype findUnwritable(QStringView text, QString *reason)
 
 QString SourceError::toString() const
 {
-    return QStringLiteral("%1:%2:%3: %4%5").arg(where.file).arg(where.line).arg(where.column)
+    return QStringLiteral("%1:%2:%3: %4%5")
+        .arg(where.file)
+        .arg(where.line)
+        .arg(where.column)
         .arg(warning ? QStringLiteral("warning: ") : QString(), message);
 }
 
@@ -283,8 +285,8 @@ QByteArray buildTestFile(BankSource source, bool addSignature, SourceError &erro
     return encodeTestFile(source, error);
 }
 
-QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> &records,
-                        const QString &fileName, SourceError &error)
+QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> &records, const QString &fileName,
+                        SourceError &error)
 {
     const LineIndex lines(testFile, fileName);
     QString out;
@@ -324,8 +326,7 @@ QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> 
 
 QStringList defaultSourceFiles(const QString &folder)
 {
-    return {folder + QStringLiteral("/questions-001-085.txt"),
-            folder + QStringLiteral("/questions-086-171.txt")};
+    return {folder + QStringLiteral("/questions-001-085.txt"), folder + QStringLiteral("/questions-086-171.txt")};
 }
 
 } // namespace bank

@@ -29,7 +29,7 @@ struct SourcePosition
 struct SourceRecord
 {
     int number = 0;
-    QString texts[5]; // question, answers 1..4
+    QString texts[5];            // question, answers 1..4
     SourcePosition positions[5]; // where each text starts
     int rightAnswer = 0;
 };
@@ -75,8 +75,8 @@ QByteArray buildTestFile(BankSource source, bool addSignature, SourceError &erro
 // The records of a loaded test file as source text. Empty with an error at the place in the test
 // file of what the source cannot hold: a byte without a character, an empty text, a right answer
 // outside 1..4.
-QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> &records,
-                        const QString &fileName, SourceError &error);
+QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> &records, const QString &fileName,
+                        SourceError &error);
 
 // The text of a UTF-8 file; false and an error when it cannot be read or is no UTF-8.
 bool readUtf8File(const QString &path, QString &text, SourceError &error);

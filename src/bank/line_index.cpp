@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-LineIndex::LineIndex(QByteArrayView bytes, const QString &fileName)
-    : m_size(bytes.size()), m_fileName(fileName)
+LineIndex::LineIndex(QByteArrayView bytes, const QString &fileName) : m_size(bytes.size()), m_fileName(fileName)
 {
     m_lineStarts.append(0);
     for (qsizetype i = 0; i < bytes.size(); ++i) {

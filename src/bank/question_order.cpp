@@ -23,10 +23,7 @@ void checkOrderCanGrow(qint16 totquest, qint16 drawCount)
 class ClockSeededGenerator
 {
 public:
-    void reseed()
-    {
-        m_state = quint64(QDateTime::currentMSecsSinceEpoch() % (24 * 3600 * 1000));
-    }
+    void reseed() { m_state = quint64(QDateTime::currentMSecsSinceEpoch() % (24 * 3600 * 1000)); }
 
     double next()
     {
@@ -63,8 +60,7 @@ QuestionOrder::QuestionOrder()
 
 QuestionOrder::QuestionOrder(UniformSource next, Reseed reseed)
     : m_next(std::move(next)), m_reseed(std::move(reseed)), m_drawn(kNumberRange, false)
-{
-}
+{}
 
 qint16 QuestionOrder::randomQuestion(qint16 totquest)
 {

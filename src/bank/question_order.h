@@ -40,12 +40,14 @@ public:
     qint16 randomQuestion(qint16 totquest);
 
     qint16 drawCount() const { return m_drawCount; }
+
     // Shortens the current order to its first count draws (0 starts a new order); the history
     // keeps its contents. A count above drawCount() is refused with OrderError.
     void setDrawCount(qint16 count);
 
     // drawnQuestions(1..totquest) of the last call; index 1 is the first draw of the order.
     qint16 drawnQuestion(int index) const { return m_drawnQuestions.at(index - 1); }
+
     qsizetype historySize() const { return m_drawnQuestions.size(); }
 
 private:

@@ -80,10 +80,7 @@ private:
         m_result.source.records.append(record);
     }
 
-    void unsupported(const QString &what)
-    {
-        m_result.skip(m_question.where, what);
-    }
+    void unsupported(const QString &what) { m_result.skip(m_question.where, what); }
 
     void fail(const bank::SourcePosition &where, const QString &message) { m_result.error = {where, message}; }
 

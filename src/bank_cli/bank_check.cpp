@@ -14,8 +14,7 @@ class Checker
 public:
     Checker(const QByteArray &bytes, const QString &fileName, BankCheck &check)
         : m_bytes(bytes), m_lines(bytes, fileName), m_check(check)
-    {
-    }
+    {}
 
     void run()
     {
@@ -88,8 +87,9 @@ private:
         if (record.rightAnswer >= 1 && record.rightAnswer <= 4)
             ++m_check.rightAnswers[record.rightAnswer - 1];
         else
-            warn(numberOffset(record), QStringLiteral("the right answer %1 is none of 1 to 4: no answer counts as right")
-                                           .arg(record.rightAnswer));
+            warn(numberOffset(record),
+                 QStringLiteral("the right answer %1 is none of 1 to 4: no answer counts as right")
+                     .arg(record.rightAnswer));
         const std::optional<int> picture = bank::questionPictureId(number);
         const QString key = texts[0] + u'\0' + QString::number(picture.value_or(0));
         if (const auto it = m_questions.constFind(key); it != m_questions.cend())
@@ -104,7 +104,8 @@ private:
             warn(offset, QStringLiteral("empty text"));
         if (text.size() > boxChars)
             warn(offset, QStringLiteral("%1 characters: the box shows about %2 at the design size")
-                             .arg(text.size()).arg(boxChars));
+                             .arg(text.size())
+                             .arg(boxChars));
         if (const qsizetype bad = text.indexOf(QChar(bank::kArmscii8Replacement)); bad >= 0)
             warn(offset + bad, QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
                                    .arg(quint8(m_bytes.at(offset + bad)), 2, 16, QLatin1Char('0')));
@@ -119,6 +120,7 @@ private:
     }
 
     void error(qsizetype offset, const QString &message) { m_errors.append({m_lines.at(offset), message}); }
+
     void warn(qsizetype offset, const QString &message) { m_warnings.append({m_lines.at(offset), message, true}); }
 
     const QByteArray &m_bytes;
@@ -136,7 +138,8 @@ QString ranges(const QList<int> &numbers)
         qsizetype j = i;
         while (j + 1 < numbers.size() && numbers.at(j + 1) == numbers.at(j) + 1)
             ++j;
-        parts << (j > i ? QStringLiteral("%1-%2").arg(numbers.at(i)).arg(numbers.at(j)) : QString::number(numbers.at(i)));
+        parts << (j > i ? QStringLiteral("%1-%2").arg(numbers.at(i)).arg(numbers.at(j))
+                        : QString::number(numbers.at(i)));
         i = j + 1;
     }
     return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
@@ -150,21 +153,23 @@ QString BankCheck::summary(const QString &fileName) const
     if (load.ok()) {
         text = QStringLiteral("%1: %2 records\n").arg(fileName).arg(recordCount);
         text += QStringLiteral("right answers: 1: %1, 2: %2, 3: %3, 4: %4\n")
-                    .arg(rightAnswers[0]).arg(rightAnswers[1]).arg(rightAnswers[2]).arg(rightAnswers[3]);
+                    .arg(rightAnswers[0])
+                    .arg(rightAnswers[1])
+                    .arg(rightAnswers[2])
+                    .arg(rightAnswers[3]);
         text += QStringLiteral("records with a picture: %1\n").arg(ranges(pictureRecords));
     } else {
         // The program reads no record of a file it cannot read to the end.
         text = QStringLiteral("%1: %2 records read before the first error\n").arg(fileName).arg(recordCount);
     }
-    const auto warnings = std::count_if(problems.cbegin(), problems.cend(), [](const bank::SourceError &e) { return e.warning; });
+    const auto warnings =
+        std::count_if(problems.cbegin(), problems.cend(), [](const bank::SourceError &e) { return e.warning; });
     text += QStringLiteral("%1 errors, %2 warnings\n").arg(problems.size() - warnings).arg(warnings);
     switch (outcome) {
-    case ProgramOutcome::StartsNormally:
-        return text + QStringLiteral("the program starts normally with this file\n");
+    case ProgramOutcome::StartsNormally: return text + QStringLiteral("the program starts normally with this file\n");
     case ProgramOutcome::EndsSilently:
         return text + QStringLiteral("the program ends silently with this file (foreign signature)\n");
-    case ProgramOutcome::ReinstallMessage:
-        break;
+    case ProgramOutcome::ReinstallMessage: break;
     }
     return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(app::mMain::TestFileMissingText);
 }

@@ -19,25 +19,26 @@
 
 namespace {
 
-const QString kDescription = QStringLiteral(
-    "Checks, converts, imports and installs Lorvane test files.\n\n"
-    "Commands:\n"
-    "  check FILE.lvq               report every problem and what the program would do\n"
-    "  decode FILE.lvq OUT.txt      write the readable UTF-8 source of a test file\n"
-    "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
-    "  import --from aiken|gift IN OUT.lvq\n"
-    "                               write a test file from Moodle's Aiken or GIFT format\n"
-    "  install FILE.lvq             check the file, then put it where the program reads it\n"
-    "  where                        print where the program reads its test file\n"
-    "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked");
+const QString kDescription =
+    QStringLiteral("Checks, converts, imports and installs Lorvane test files.\n\n"
+                   "Commands:\n"
+                   "  check FILE.lvq               report every problem and what the program would do\n"
+                   "  decode FILE.lvq OUT.txt      write the readable UTF-8 source of a test file\n"
+                   "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
+                   "  import --from aiken|gift IN OUT.lvq\n"
+                   "                               write a test file from Moodle's Aiken or GIFT format\n"
+                   "  install FILE.lvq             check the file, then put it where the program reads it\n"
+                   "  where                        print where the program reads its test file\n"
+                   "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked");
 
 struct CommandShape
 {
     const char *name;
     int files;
 };
-constexpr CommandShape kCommands[] = {{"check", 1}, {"decode", 2}, {"encode", 2}, {"import", 2},
-                                      {"install", 1}, {"where", 0}, {"sheet", 2}};
+
+constexpr CommandShape kCommands[] = {{"check", 1},   {"decode", 2}, {"encode", 2}, {"import", 2},
+                                      {"install", 1}, {"where", 0},  {"sheet", 2}};
 
 } // namespace
 
@@ -54,8 +55,9 @@ int BankCommand::run(const QStringList &arguments)
                                   QStringLiteral("format"));
     const QCommandLineOption skip(QStringLiteral("skip-unsupported"),
                                   QStringLiteral("import: leave out the questions that cannot become a record."));
-    const QCommandLineOption signature(QStringLiteral("add-signature"),
-                                       QStringLiteral("encode, import: put a full stop in front of the first question."));
+    const QCommandLineOption signature(
+        QStringLiteral("add-signature"),
+        QStringLiteral("encode, import: put a full stop in front of the first question."));
     const QCommandLineOption sample(QStringLiteral("sample"), QStringLiteral("sheet: only N random records."),
                                     QStringLiteral("N"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("sheet: the seed of the sample."),
@@ -101,8 +103,8 @@ int BankCommand::run(const QStringList &arguments)
         return where();
     bool countOk = true, seedOk = true;
     const int count = parser.isSet(sample) ? parser.value(sample).toInt(&countOk) : 0;
-    const quint32 seedValue = parser.isSet(seed) ? parser.value(seed).toUInt(&seedOk)
-                                                 : QRandomGenerator::global()->generate();
+    const quint32 seedValue =
+        parser.isSet(seed) ? parser.value(seed).toUInt(&seedOk) : QRandomGenerator::global()->generate();
     if (!countOk || count < 0 || !seedOk)
         return usage(QStringLiteral("--sample takes a number of records, --seed a whole number"));
     return sheet(files.at(0), files.at(1), count, seedValue);

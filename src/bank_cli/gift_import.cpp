@@ -75,6 +75,7 @@ public:
         m_starts.append({m_raw.size(), number});
         m_raw += line;
     }
+
     bool isEmpty() const { return m_raw.trimmed().isEmpty(); }
 
     bank::SourcePosition at(qsizetype offset) const
@@ -98,7 +99,8 @@ public:
         }
         static const QRegularExpression format(QStringLiteral("\\[(html|moodle|plain|markdown)\\]"));
         if (const auto match = format.match(m_raw, pos, QRegularExpression::NormalMatch,
-                                            QRegularExpression::AnchorAtOffsetMatchOption); match.hasMatch())
+                                            QRegularExpression::AnchorAtOffsetMatchOption);
+            match.hasMatch())
             pos = match.capturedEnd();
         const qsizetype open = findUnescaped(m_raw, u"{", pos);
         if (open < 0)
@@ -133,8 +135,8 @@ private:
         const qsizetype general = findUnescaped(QStringView(m_raw).first(end), u"####", begin);
         const QStringView body = QStringView(m_raw).mid(begin, (general < 0 ? end : general) - begin);
         static const QRegularExpression trueFalse(QStringLiteral("^(T|F|TRUE|FALSE)\\s*(#.*)?$"),
-                                                  QRegularExpression::CaseInsensitiveOption |
-                                                      QRegularExpression::DotMatchesEverythingOption);
+                                                  QRegularExpression::CaseInsensitiveOption
+                                                      | QRegularExpression::DotMatchesEverythingOption);
         const QString trimmed = body.trimmed().toString();
         if (trimmed.isEmpty())
             return unsupported(result, QStringLiteral("an essay question"));
@@ -147,13 +149,15 @@ private:
             return fail(result, begin, QStringLiteral("expected \"=\" or \"~\" before each answer"));
         if (findUnescaped(body, u"->", 0) >= 0)
             return unsupported(result, QStringLiteral("a matching question"));
-        const auto rights = std::count_if(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.right; });
+        const auto rights =
+            std::count_if(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.right; });
         if (rights == answers.size())
             return unsupported(result, QStringLiteral("a short-answer question"));
         if (answers.size() != 4)
             return unsupported(result, QStringLiteral("%1 answers, where a record has four").arg(answers.size()));
         if (rights != 1)
-            return unsupported(result, rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
+            return unsupported(result,
+                               rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
         if (!writable(question, result))
             return;
         record.texts[0] = question.text;
@@ -222,10 +226,7 @@ private:
         return bad < 0;
     }
 
-    void unsupported(ImportResult &result, const QString &what) const
-    {
-        result.skip(at(skipSpaces(0)), what);
-    }
+    void unsupported(ImportResult &result, const QString &what) const { result.skip(at(skipSpaces(0)), what); }
 
     void fail(ImportResult &result, qsizetype offset, const QString &message) const
     {

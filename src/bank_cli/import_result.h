@@ -10,6 +10,7 @@
 struct ImportResult
 {
     bool ok() const { return error.message.isEmpty(); }
+
     void skip(const bank::SourcePosition &question, const QString &why)
     {
         unsupported.append({question, QStringLiteral("this question cannot become a record: ") + why});

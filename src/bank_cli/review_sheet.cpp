@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kWidth = 1000;  // pixels at 96 dpi; a PDF page holds the same
+constexpr int kWidth = 1000; // pixels at 96 dpi; a PDF page holds the same
 constexpr int kMargin = 24;
 constexpr int kLargestPng = 16000;
 
@@ -49,8 +49,7 @@ struct ReviewSheet::Block
 
 ReviewSheet::ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers)
     : m_records(records), m_numbers(numbers)
-{
-}
+{}
 
 ReviewSheet::Block ReviewSheet::layout(int number) const
 {
@@ -68,8 +67,10 @@ ReviewSheet::Block ReviewSheet::layout(int number) const
     for (int field = 0; field < 5; ++field) {
         const bool right = field == record.rightAnswer;
         block.texts[field] = field == 0 ? record.questText()
-                                        : QStringLiteral("%1%2. %3").arg(right ? QStringLiteral("\u2714 ") : QString())
-                                              .arg(field).arg(record.answer(field));
+                                        : QStringLiteral("%1%2. %3")
+                                              .arg(right ? QStringLiteral("\u2714 ") : QString())
+                                              .arg(field)
+                                              .arg(record.answer(field));
         const int indent = field == 0 ? 0 : 20;
         const QFontMetrics metrics(sheetFont(field == 0 ? 13 : 12, field == 0 || right));
         block.rects[field] = metrics.boundingRect(QRect(kMargin + indent, top, textWidth - indent, 10000),

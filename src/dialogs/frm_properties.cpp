@@ -55,7 +55,6 @@ const std::array<ColourSetting, 5> &colourSettings()
     return settings;
 }
 
-
 // "BLACK" -> "Black".
 QString entryText(const QString &key)
 {
@@ -85,8 +84,7 @@ void setColour(Control &control, bool text, ColorValue color)
 }
 
 // A label left of its field, naming it for a screen reader too.
-Label *makeLabel(Parent parent, const QString &name, const QString &caption, Control &field,
-                 double left, double width)
+Label *makeLabel(Parent parent, const QString &name, const QString &caption, Control &field, double left, double width)
 {
     const double fieldTop = field.Top();
     auto *label = new Label(parent, name, caption);
@@ -99,8 +97,7 @@ Label *makeLabel(Parent parent, const QString &name, const QString &caption, Con
 
 } // namespace
 
-frmProperties::frmProperties(PreviewTarget &main)
-    : Form(QStringLiteral("frmProperties")), m_main(main)
+frmProperties::frmProperties(PreviewTarget &main) : Form(QStringLiteral("frmProperties")), m_main(main)
 {
     setCaption(QStringLiteral("  Configure"));
     setClientSize(WindowWidth, WindowHeight);
@@ -184,9 +181,8 @@ void frmProperties::buildColourFrame()
 {
     Frame2 = new Frame(*this, QStringLiteral("Frame2"), QStringLiteral("Select Color:"));
     Frame2->Move(Margin, 1560, WindowWidth - 2 * Margin, 2520);
-    const QString names[] = {QStringLiteral("ImageCombo"), QStringLiteral("ImageCombo1"),
-                             QStringLiteral("ImageCombo2"), QStringLiteral("ImageCombo3"),
-                             QStringLiteral("ImageCombo4")};
+    const QString names[] = {QStringLiteral("ImageCombo"), QStringLiteral("ImageCombo1"), QStringLiteral("ImageCombo2"),
+                             QStringLiteral("ImageCombo3"), QStringLiteral("ImageCombo4")};
     Label **labels[] = {&Label4, &Label5, &Label6, &Label7, &Label8};
     forms::ImageCombo **choosers[] = {&ImageCombo, &ImageCombo1, &ImageCombo2, &ImageCombo3, &ImageCombo4};
     const double chooserLeft = 3660;
@@ -196,8 +192,8 @@ void frmProperties::buildColourFrame()
         chooser->Move(chooserLeft, top, Frame2->Width() - chooserLeft - 240, RowHeight + 15);
         *choosers[i] = chooser;
         m_choosers[i] = chooser;
-        *labels[i] = makeLabel(*Frame2, QStringLiteral("Label%1").arg(4 + i), colourSettings()[i].label,
-                               *chooser, 240, chooserLeft - 300);
+        *labels[i] = makeLabel(*Frame2, QStringLiteral("Label%1").arg(4 + i), colourSettings()[i].label, *chooser, 240,
+                               chooserLeft - 300);
     }
 }
 
@@ -340,7 +336,8 @@ void frmProperties::updateContrastHint()
         hardToRead << QStringLiteral("the question");
     if (app::mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell)
         hardToRead << QStringLiteral("the answers");
-    lblContrast->setCaption(QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
+    lblContrast->setCaption(
+        QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
     lblContrast->setVisible(!hardToRead.isEmpty());
 }
 

@@ -16,6 +16,7 @@ class ListView;
 class PictureBox;
 class TextBox;
 } // namespace forms
+
 namespace dialogs {
 
 class PreviewTarget;
@@ -36,24 +37,28 @@ public:
     // Opens the dialog for this main window, or brings the open one to the front. The window
     // owns the dialog.
     static frmProperties *showProperties(PreviewTarget &main, QObject &owner);
-    template <class Window>
-    static frmProperties *showProperties(Window &main) { return showProperties(main, main); }
+
+    template<class Window>
+    static frmProperties *showProperties(Window &main)
+    {
+        return showProperties(main, main);
+    }
 
     // Chooser 0 is ImageCombo, 1 to 4 are ImageCombo1 to ImageCombo4.
     forms::ImageCombo &chooser(int index) const { return *m_choosers.at(index); }
 
     forms::Label *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr; // user, pause, font
     forms::Label *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr,
-                 *Label8 = nullptr; // the five colour choosers
-    forms::Label *Label9 = nullptr;  // the reset link
-    forms::Label *Label10 = nullptr; // above the test list
+                 *Label8 = nullptr;      // the five colour choosers
+    forms::Label *Label9 = nullptr;      // the reset link
+    forms::Label *Label10 = nullptr;     // above the test list
     forms::Label *lblContrast = nullptr; // shown while chosen colours are hard to read
     forms::TextBox *UserName = nullptr;
     forms::ComboBox *Combo1 = nullptr;
     forms::ComboBox *nameFont = nullptr;
     forms::Frame *Frame2 = nullptr;
-    forms::ImageCombo *ImageCombo = nullptr, *ImageCombo1 = nullptr, *ImageCombo2 = nullptr,
-                      *ImageCombo3 = nullptr, *ImageCombo4 = nullptr;
+    forms::ImageCombo *ImageCombo = nullptr, *ImageCombo1 = nullptr, *ImageCombo2 = nullptr, *ImageCombo3 = nullptr,
+                      *ImageCombo4 = nullptr;
     forms::ListView *ListView1 = nullptr;
     forms::CommandButton *cmdOk = nullptr, *Command1 = nullptr;
     forms::PictureBox *picHidden = nullptr;

@@ -33,8 +33,7 @@ PictureBox *makeImage(Control &parent, const QString &name, const QString &resou
 
 } // namespace
 
-frmSplash::frmSplash()
-    : Form(QStringLiteral("frmSplash"))
+frmSplash::frmSplash() : Form(QStringLiteral("frmSplash"))
 {
     window()->setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
     setCaption(QString());
@@ -61,8 +60,7 @@ void frmSplash::buildControls()
     const double textLeft = 2400;
     const double textWidth = Frame1->Width() - textLeft - 1100;
     const double wideTextWidth = Frame1->Width() - textLeft - 240;
-    lblProductName = new Label(*Frame1, QStringLiteral("lblProductName"),
-                               bank::decodeArmscii8(productNameBytes()));
+    lblProductName = new Label(*Frame1, QStringLiteral("lblProductName"), bank::decodeArmscii8(productNameBytes()));
     lblProductName->setFontName(QStringLiteral("Times LatArm"));
     lblProductName->setFontSize(17);
     lblProductName->setFontBold(true);

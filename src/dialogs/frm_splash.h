@@ -6,7 +6,7 @@ namespace forms {
 class Frame;
 class Label;
 class PictureBox;
-}
+} // namespace forms
 
 namespace dialogs {
 

@@ -22,8 +22,7 @@ void MakeColorSwatch(forms::PictureBox &area, forms::ImageList &images, QString 
     area.setAppearance(PictureBox::Flat);
     area.setBackColor(app::mMain::ColorFromName(colorName));
     area.setForeColor(0);
-    area.Line(0, 0, area.ScaleWidth() - forms::twipsPerPixelX(),
-              area.ScaleHeight() - forms::twipsPerPixelY(), 0, true);
+    area.Line(0, 0, area.ScaleWidth() - forms::twipsPerPixelX(), area.ScaleHeight() - forms::twipsPerPixelY(), 0, true);
     area.setPictureFromDrawing();
     images.Add(colorName, area.Picture());
     area.Cls();

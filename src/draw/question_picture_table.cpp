@@ -37,15 +37,13 @@ void PaintPreview(forms::PictureBox &Picture2, forms::PictureBox &Picture3)
     PrintCentred(Picture3, QString());
 }
 
-void ShowQuestionPicture(const forms::Label &lblQuestNum, forms::PictureBox &Picture2,
-                         forms::PictureBox &Picture3)
+void ShowQuestionPicture(const forms::Label &lblQuestNum, forms::PictureBox &Picture2, forms::PictureBox &Picture3)
 {
     const QString caption = lblQuestNum.Caption().trimmed();
     bool isNumber = false;
     const double number = caption.toDouble(&isNumber);
     const int record = int(number);
-    const std::optional<int> bitmap =
-        isNumber && number == record ? bank::questionPictureId(record) : std::nullopt;
+    const std::optional<int> bitmap = isNumber && number == record ? bank::questionPictureId(record) : std::nullopt;
     if (!bitmap) {
         showNoPreview(Picture3);
         return;

@@ -5,7 +5,7 @@
 namespace forms {
 class Label;
 class PictureBox;
-}
+} // namespace forms
 
 // How a question's picture reaches the preview area.
 namespace draw {
@@ -15,7 +15,6 @@ void PaintPreview(forms::PictureBox &Picture2, forms::PictureBox &Picture3);
 
 // Shows the picture of the question whose record number lblQuestNum carries, or "No Preview".
 // The preview area's bold font marks the note as already on display.
-void ShowQuestionPicture(const forms::Label &lblQuestNum, forms::PictureBox &Picture2,
-                         forms::PictureBox &Picture3);
+void ShowQuestionPicture(const forms::Label &lblQuestNum, forms::PictureBox &Picture2, forms::PictureBox &Picture3);
 
 } // namespace draw

@@ -46,8 +46,7 @@ void PrintCentred(forms::PictureBox &area, const QString &text)
 void PrintTitle(forms::PictureBox &area, const QString &text)
 {
     const Measures m = measure(area, text);
-    printAt(area, text, (m.scaleWidth - m.textWidth) / 2.0f,
-            (m.scaleHeight - m.textHeight) / 2.0f - 500.0f);
+    printAt(area, text, (m.scaleWidth - m.textWidth) / 2.0f, (m.scaleHeight - m.textHeight) / 2.0f - 500.0f);
 }
 
 void PrintCornerHint(forms::PictureBox &area, const QString &text)

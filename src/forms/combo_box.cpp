@@ -22,7 +22,10 @@ ComboBox::ComboBox(Parent parent, const QString &name) : Control(parent, new QCo
     connect(box, &QComboBox::editTextChanged, this, &ComboBox::Change);
 }
 
-QComboBox *ComboBox::combo() const { return static_cast<QComboBox *>(widget()); }
+QComboBox *ComboBox::combo() const
+{
+    return static_cast<QComboBox *>(widget());
+}
 
 void ComboBox::AddItem(const QString &item)
 {
@@ -43,7 +46,10 @@ void ComboBox::Clear()
     combo()->setEditText(text);
 }
 
-int ComboBox::ListCount() const { return combo()->count(); }
+int ComboBox::ListCount() const
+{
+    return combo()->count();
+}
 
 QString ComboBox::List(int index) const
 {
@@ -52,7 +58,10 @@ QString ComboBox::List(int index) const
     return combo()->itemText(index);
 }
 
-QString ComboBox::Text() const { return combo()->currentText(); }
+QString ComboBox::Text() const
+{
+    return combo()->currentText();
+}
 
 void ComboBox::setText(const QString &text)
 {
@@ -77,7 +86,10 @@ void ComboBox::setListIndex(int index)
     combo()->setCurrentIndex(index);
 }
 
-void ComboBox::applyColors() { applyFieldColors(widget(), m_foreColor, m_backColor); }
+void ComboBox::applyColors()
+{
+    applyFieldColors(widget(), m_foreColor, m_backColor);
+}
 
 void applyFieldColors(QWidget *widget, ColorValue fore, ColorValue back)
 {

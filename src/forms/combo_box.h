@@ -34,6 +34,7 @@ signals:
 
 protected:
     void applyColors() override;
+
     void handleMouseRelease() override {}
 
 private:

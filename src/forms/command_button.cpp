@@ -14,7 +14,10 @@ CommandButton::CommandButton(Parent parent, const QString &name, const QString &
     applyFont();
 }
 
-QString CommandButton::Caption() const { return static_cast<QPushButton *>(widget())->text(); }
+QString CommandButton::Caption() const
+{
+    return static_cast<QPushButton *>(widget())->text();
+}
 
 void CommandButton::setCaption(const QString &caption)
 {
@@ -29,8 +32,7 @@ void CommandButton::setDefault(bool isDefault)
 void CommandButton::setCancel(bool isCancel)
 {
     if (isCancel && !m_cancelKey) {
-        m_cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), widget(), nullptr, nullptr,
-                                    Qt::WindowShortcut);
+        m_cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), widget(), nullptr, nullptr, Qt::WindowShortcut);
         connect(m_cancelKey, &QShortcut::activated, this, [this] {
             if (widget()->isEnabled())
                 click();
@@ -40,13 +42,15 @@ void CommandButton::setCancel(bool isCancel)
         m_cancelKey->setEnabled(isCancel);
 }
 
-void CommandButton::click() { static_cast<QPushButton *>(widget())->click(); }
+void CommandButton::click()
+{
+    static_cast<QPushButton *>(widget())->click();
+}
 
 // The button's own clicked() covers mouse and keyboard.
 void CommandButton::handleMouseRelease() {}
 
-CommandButtonArray::CommandButtonArray(Parent parent, const QString &name, int firstIndex,
-                                       const QString &caption)
+CommandButtonArray::CommandButtonArray(Parent parent, const QString &name, int firstIndex, const QString &caption)
     : QObject(parent.area()), m_parent(parent)
 {
     setObjectName(name);

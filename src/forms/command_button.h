@@ -18,7 +18,7 @@ public:
     void setCaption(const QString &caption);
     void setDefault(bool isDefault);
     void setCancel(bool isCancel); // Escape anywhere in the window clicks the button
-    void click(); // as the user would, through the button
+    void click();                  // as the user would, through the button
 
 protected:
     void handleMouseRelease() override;
@@ -34,15 +34,20 @@ class CommandButtonArray : public QObject
 {
     Q_OBJECT
 public:
-    CommandButtonArray(Parent parent, const QString &name, int firstIndex,
-                       const QString &caption = QString());
+    CommandButtonArray(Parent parent, const QString &name, int firstIndex, const QString &caption = QString());
 
     CommandButton &operator()(int index) const;
+
     bool exists(int index) const { return m_elements.contains(index); }
+
     void Load(int index);
+
     int Count() const { return int(m_elements.size()); }
+
     int LBound() const { return m_elements.firstKey(); }
+
     int UBound() const { return m_elements.lastKey(); }
+
     QString Name() const { return objectName(); }
 
 signals:

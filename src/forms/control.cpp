@@ -42,6 +42,7 @@ private:
 } // namespace
 
 Parent::Parent(Form &form) : m_area(form.clientArea()) {}
+
 Parent::Parent(Control &container) : m_area(container.widget()) {}
 
 Control::Control(Parent parent, QWidget *widget, const QString &name)
@@ -110,7 +111,10 @@ void Control::applyGeometry()
     m_widget->setGeometry(x, y, std::max(0, right - x), std::max(0, bottom - y));
 }
 
-bool Control::Visible() const { return m_widget && !m_widget->isHidden(); }
+bool Control::Visible() const
+{
+    return m_widget && !m_widget->isHidden();
+}
 
 void Control::setVisible(bool visible)
 {
@@ -118,7 +122,10 @@ void Control::setVisible(bool visible)
         m_widget->setVisible(visible);
 }
 
-bool Control::Enabled() const { return m_widget && m_widget->isEnabledTo(m_widget->parentWidget()); }
+bool Control::Enabled() const
+{
+    return m_widget && m_widget->isEnabledTo(m_widget->parentWidget());
+}
 
 void Control::setEnabled(bool enabled)
 {
@@ -198,7 +205,10 @@ void Control::applyFont()
         m_widget->setFont(font());
 }
 
-QString Control::ToolTipText() const { return m_widget ? m_widget->toolTip() : QString(); }
+QString Control::ToolTipText() const
+{
+    return m_widget ? m_widget->toolTip() : QString();
+}
 
 void Control::setToolTipText(const QString &text)
 {
@@ -212,7 +222,10 @@ void Control::SetFocus()
         m_widget->setFocus(Qt::OtherFocusReason);
 }
 
-bool Control::hasFocus() const { return m_widget && m_widget->hasFocus(); }
+bool Control::hasFocus() const
+{
+    return m_widget && m_widget->hasFocus();
+}
 
 void Control::watchMouseOf(QWidget *widget)
 {
@@ -220,7 +233,10 @@ void Control::watchMouseOf(QWidget *widget)
     widget->setMouseTracking(true);
 }
 
-void Control::handleMouseRelease() { emit Click(); }
+void Control::handleMouseRelease()
+{
+    emit Click();
+}
 
 bool Control::handleMouseDoubleClick()
 {
@@ -254,11 +270,8 @@ bool Control::eventFilter(QObject *watched, QEvent *event)
                 return true;
         }
         break;
-    case QEvent::MouseMove:
-        emit MouseMove();
-        break;
-    default:
-        break;
+    case QEvent::MouseMove: emit MouseMove(); break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -52,7 +52,10 @@ void Form::Unload()
     emit Unloaded();
 }
 
-bool Form::Visible() const { return m_window && m_window->isVisible(); }
+bool Form::Visible() const
+{
+    return m_window && m_window->isVisible();
+}
 
 void Form::setVisible(bool visible)
 {
@@ -70,7 +73,10 @@ void Form::Activate()
     m_window->activateWindow();
 }
 
-QString Form::Caption() const { return m_window ? m_window->windowTitle() : QString(); }
+QString Form::Caption() const
+{
+    return m_window ? m_window->windowTitle() : QString();
+}
 
 void Form::setCaption(const QString &caption)
 {
@@ -78,8 +84,15 @@ void Form::setCaption(const QString &caption)
         m_window->setWindowTitle(caption);
 }
 
-double Form::ScaleWidth() const { return pixelsToTwipsX(m_client->width()); }
-double Form::ScaleHeight() const { return pixelsToTwipsY(m_client->height()); }
+double Form::ScaleWidth() const
+{
+    return pixelsToTwipsX(m_client->width());
+}
+
+double Form::ScaleHeight() const
+{
+    return pixelsToTwipsY(m_client->height());
+}
 
 void Form::setClientSize(double widthTwips, double heightTwips)
 {
@@ -150,11 +163,8 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
             m_lastState = state;
             break;
         }
-        case QEvent::WindowActivate:
-            emit Activated();
-            break;
-        default:
-            break;
+        case QEvent::WindowActivate: emit Activated(); break;
+        default: break;
         }
     }
     return QObject::eventFilter(watched, event);

@@ -22,19 +22,24 @@ public:
     ~Form() override;
 
     void Load();
+
     bool Loaded() const { return m_loaded; }
+
     void Unload();
 
     bool Visible() const;
     void setVisible(bool visible);
+
     void Show() { setVisible(true); }
+
     void Hide() { setVisible(false); }
+
     void Activate(); // brings the window to the front and gives it the focus
 
     QString Caption() const;
     void setCaption(const QString &caption);
 
-    double ScaleWidth() const;  // client area, twips
+    double ScaleWidth() const; // client area, twips
     double ScaleHeight() const;
     void setClientSize(double widthTwips, double heightTwips);
     int WindowState() const;
@@ -42,18 +47,22 @@ public:
     void setResizable(bool resizable);
 
     QWidget *window() const { return m_window; }
+
     QWidget *clientArea() const { return m_client; }
+
     QMenuBar *menuBar(); // created on first use
 
 signals:
-    void Resize();     // every change of the client size or window state
-    void Activated();  // the window became the active window
-    void MouseMove();  // the pointer moves over the form's own background
+    void Resize();    // every change of the client size or window state
+    void Activated(); // the window became the active window
+    void MouseMove(); // the pointer moves over the form's own background
     void Unloaded();
 
 protected:
     virtual void Form_Load() {}
+
     virtual void Form_Unload() {}
+
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

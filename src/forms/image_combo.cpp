@@ -24,7 +24,10 @@ ImageCombo::ImageCombo(Parent parent, const QString &name) : Control(parent, new
     connect(combo(), &QComboBox::activated, this, &ImageCombo::Click);
 }
 
-QComboBox *ImageCombo::combo() const { return static_cast<QComboBox *>(widget()); }
+QComboBox *ImageCombo::combo() const
+{
+    return static_cast<QComboBox *>(widget());
+}
 
 void ImageCombo::AddItem(const QString &key, const QString &text, const QString &imageKey)
 {
@@ -40,9 +43,15 @@ void ImageCombo::AddItem(const QString &key, const QString &text, const QString 
     combo()->setCurrentIndex(selected);
 }
 
-void ImageCombo::Clear() { combo()->clear(); }
+void ImageCombo::Clear()
+{
+    combo()->clear();
+}
 
-int ImageCombo::ItemCount() const { return combo()->count(); }
+int ImageCombo::ItemCount() const
+{
+    return combo()->count();
+}
 
 QString ImageCombo::ItemKey(int index) const
 {
@@ -58,19 +67,34 @@ QString ImageCombo::ItemText(int index) const
     return combo()->itemText(index - 1);
 }
 
-int ImageCombo::SelectedIndex() const { return combo()->currentIndex() + 1; }
+int ImageCombo::SelectedIndex() const
+{
+    return combo()->currentIndex() + 1;
+}
 
 void ImageCombo::setSelectedIndex(int index)
 {
     combo()->setCurrentIndex(index >= 1 && index <= ItemCount() ? index - 1 : -1);
 }
 
-QString ImageCombo::SelectedKey() const { return ItemKey(SelectedIndex()); }
+QString ImageCombo::SelectedKey() const
+{
+    return ItemKey(SelectedIndex());
+}
 
-QString ImageCombo::SelectedText() const { return ItemText(SelectedIndex()); }
+QString ImageCombo::SelectedText() const
+{
+    return ItemText(SelectedIndex());
+}
 
-void ImageCombo::applyColors() { applyFieldColors(widget(), m_foreColor, m_backColor); }
+void ImageCombo::applyColors()
+{
+    applyFieldColors(widget(), m_foreColor, m_backColor);
+}
 
-void ImageCombo::Refresh() { combo()->update(); }
+void ImageCombo::Refresh()
+{
+    combo()->update();
+}
 
 } // namespace forms

@@ -19,6 +19,7 @@ public:
     ImageCombo(Parent parent, const QString &name);
 
     void setImageList(ImageList *images) { m_images = images; }
+
     ImageList *imageList() const { return m_images; }
 
     // The picture is the image list's picture under imageKey (none when it has no such key).
@@ -26,7 +27,7 @@ public:
     void AddItem(const QString &key, const QString &text, const QString &imageKey = QString());
     void Clear();
     int ItemCount() const;
-    QString ItemKey(int index) const;  // empty outside 1..ItemCount()
+    QString ItemKey(int index) const; // empty outside 1..ItemCount()
     QString ItemText(int index) const;
 
     int SelectedIndex() const;
@@ -37,6 +38,7 @@ public:
 
 protected:
     void applyColors() override;
+
     void handleMouseRelease() override {}
 
 private:

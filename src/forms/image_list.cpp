@@ -25,7 +25,10 @@ int ImageList::Add(const QString &key, const QImage &picture)
     return Add(key, QPixmap::fromImage(picture));
 }
 
-void ImageList::Clear() { m_entries.clear(); }
+void ImageList::Clear()
+{
+    m_entries.clear();
+}
 
 QPixmap ImageList::Image(int index) const
 {
@@ -34,7 +37,10 @@ QPixmap ImageList::Image(int index) const
     return m_entries.at(index - 1).picture;
 }
 
-QPixmap ImageList::Image(const QString &key) const { return Image(IndexOf(key)); }
+QPixmap ImageList::Image(const QString &key) const
+{
+    return Image(IndexOf(key));
+}
 
 QString ImageList::Key(int index) const
 {

@@ -24,17 +24,20 @@ public:
     void Clear();
 
     int Count() const { return int(m_entries.size()); }
+
     QPixmap Image(int index) const;          // a null pixmap outside 1..Count()
     QPixmap Image(const QString &key) const; // a null pixmap for an unknown key
     QString Key(int index) const;
-    int IndexOf(const QString &key) const;   // 0 for an unknown or empty key
-    QSize ImageSize() const;                 // the smallest size that holds every picture
+    int IndexOf(const QString &key) const; // 0 for an unknown or empty key
+    QSize ImageSize() const;               // the smallest size that holds every picture
 
 private:
-    struct Entry {
+    struct Entry
+    {
         QString key;
         QPixmap picture;
     };
+
     QList<Entry> m_entries;
 };
 

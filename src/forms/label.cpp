@@ -6,8 +6,7 @@
 
 namespace forms {
 
-Label::Label(Parent parent, const QString &name, const QString &caption)
-    : Control(parent, new QLabel, name)
+Label::Label(Parent parent, const QString &name, const QString &caption) : Control(parent, new QLabel, name)
 {
     label()->setTextFormat(Qt::PlainText);
     label()->setWordWrap(true);
@@ -17,7 +16,10 @@ Label::Label(Parent parent, const QString &name, const QString &caption)
     applyColors();
 }
 
-QLabel *Label::label() const { return static_cast<QLabel *>(widget()); }
+QLabel *Label::label() const
+{
+    return static_cast<QLabel *>(widget());
+}
 
 // Qt names only some widgets by their buddy label; lists and the text field of an editable
 // combo box get the label's text as their name here.
@@ -51,7 +53,10 @@ void Label::setAlignment(int alignment)
     label()->setAlignment(horizontal | Qt::AlignTop);
 }
 
-void Label::setWordWrap(bool wrap) { label()->setWordWrap(wrap); }
+void Label::setWordWrap(bool wrap)
+{
+    label()->setWordWrap(wrap);
+}
 
 void Label::setTransparent(bool transparent)
 {

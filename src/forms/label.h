@@ -16,8 +16,11 @@ public:
     Label(Parent parent, const QString &name, const QString &caption = QString());
 
     QString Caption() const { return m_caption; }
+
     void setCaption(const QString &caption);
+
     int Alignment() const { return m_alignment; }
+
     void setAlignment(int alignment);
     void setWordWrap(bool wrap);
     // No background of its own: the container shows through.

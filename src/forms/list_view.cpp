@@ -23,7 +23,10 @@ ListView::ListView(Parent parent, const QString &name) : Control(parent, new QLi
             [this](QListWidgetItem *item) { emit ItemClick(list()->row(item) + 1); });
 }
 
-QListWidget *ListView::list() const { return static_cast<QListWidget *>(widget()); }
+QListWidget *ListView::list() const
+{
+    return static_cast<QListWidget *>(widget());
+}
 
 void ListView::setImageList(ImageList *images)
 {
@@ -50,9 +53,15 @@ int ListView::AddItem(const QString &text, const QString &imageKey)
     return addEntry(text, m_images ? m_images->Image(imageKey) : QPixmap());
 }
 
-void ListView::Clear() { list()->clear(); }
+void ListView::Clear()
+{
+    list()->clear();
+}
 
-int ListView::ItemCount() const { return list()->count(); }
+int ListView::ItemCount() const
+{
+    return list()->count();
+}
 
 QString ListView::Item(int index) const
 {
@@ -76,6 +85,9 @@ void ListView::setSelectedIndex(int index)
     list()->setCurrentRow(index - 1, QItemSelectionModel::ClearAndSelect);
 }
 
-void ListView::applyColors() { applyFieldColors(widget(), m_foreColor, m_backColor); }
+void ListView::applyColors()
+{
+    applyFieldColors(widget(), m_foreColor, m_backColor);
+}
 
 } // namespace forms

@@ -18,6 +18,7 @@ public:
     ListView(Parent parent, const QString &name);
 
     void setImageList(ImageList *images);
+
     ImageList *imageList() const { return m_images; }
 
     // The icon is the image list's picture at imageIndex (from 1) or under imageKey; an index

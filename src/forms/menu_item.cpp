@@ -23,8 +23,7 @@ MenuItem::MenuItem(Form &form, const QString &name, const QString &caption)
     connect(m_menu, &QMenu::aboutToShow, this, &MenuItem::Click);
 }
 
-MenuItem::MenuItem(MenuItem &menu, const QString &name, const QString &caption)
-    : m_parentItem(&menu)
+MenuItem::MenuItem(MenuItem &menu, const QString &name, const QString &caption) : m_parentItem(&menu)
 {
     setObjectName(name);
     QMenu *parentMenu = menu.ensureMenu();
@@ -65,7 +64,10 @@ void MenuItem::setCaption(const QString &caption)
     m_action->setText(separator ? QString() : caption);
 }
 
-bool MenuItem::Visible() const { return m_action && m_action->isVisible(); }
+bool MenuItem::Visible() const
+{
+    return m_action && m_action->isVisible();
+}
 
 void MenuItem::setVisible(bool visible)
 {
@@ -73,7 +75,10 @@ void MenuItem::setVisible(bool visible)
         m_action->setVisible(visible);
 }
 
-bool MenuItem::Enabled() const { return m_action && m_action->isEnabled(); }
+bool MenuItem::Enabled() const
+{
+    return m_action && m_action->isEnabled();
+}
 
 void MenuItem::setEnabled(bool enabled)
 {
@@ -90,7 +95,10 @@ void MenuItem::setChecked(bool checked)
     m_action->setChecked(checked);
 }
 
-bool MenuItem::isSeparator() const { return m_action && m_action->isSeparator(); }
+bool MenuItem::isSeparator() const
+{
+    return m_action && m_action->isSeparator();
+}
 
 bool MenuItem::reachable() const
 {

@@ -22,13 +22,16 @@ public:
     MenuItem(MenuItem &menu, const QString &name, const QString &caption); // an item of a menu
 
     QString Name() const { return objectName(); }
+
     QString Caption() const;
     void setCaption(const QString &caption);
     bool Visible() const;
     void setVisible(bool visible);
     bool Enabled() const;
     void setEnabled(bool enabled);
+
     bool Checked() const { return m_checked; }
+
     void setChecked(bool checked);
     bool isSeparator() const;
 
@@ -38,6 +41,7 @@ public:
     bool reachable() const;
 
     QAction *action() const { return m_action; }
+
     QMenu *menu() const { return m_menu; } // the drop-down of a menu, null for a plain item
 
 signals:

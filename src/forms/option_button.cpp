@@ -30,6 +30,7 @@ public:
         state.checked = static_cast<QRadioButton *>(widget())->isChecked();
         return state;
     }
+
     QString text(QAccessible::Text t) const override
     {
         const QString text = QAccessibleWidget::text(t);
@@ -51,13 +52,15 @@ OptionButton::OptionButton(Parent parent, const QString &name, const QString &ca
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleOption), true);
     Q_UNUSED(factoryInstalled);
     setCaption(caption);
-    connect(static_cast<QRadioButton *>(widget()), &QRadioButton::clicked, this,
-            &OptionButton::onUserClick);
+    connect(static_cast<QRadioButton *>(widget()), &QRadioButton::clicked, this, &OptionButton::onUserClick);
     applyFont();
     applyColors();
 }
 
-bool OptionButton::Value() const { return static_cast<QRadioButton *>(widget())->isChecked(); }
+bool OptionButton::Value() const
+{
+    return static_cast<QRadioButton *>(widget())->isChecked();
+}
 
 void OptionButton::setValue(bool value)
 {
@@ -72,7 +75,10 @@ void OptionButton::setValue(bool value)
     emit Click();
 }
 
-QString OptionButton::Caption() const { return static_cast<QRadioButton *>(widget())->text(); }
+QString OptionButton::Caption() const
+{
+    return static_cast<QRadioButton *>(widget())->text();
+}
 
 void OptionButton::setCaption(const QString &caption)
 {

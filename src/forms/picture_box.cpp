@@ -20,10 +20,7 @@ namespace forms {
 class PictureSurfaceWidget : public QWidget
 {
 public:
-    explicit PictureSurfaceWidget(PictureBox *owner) : m_owner(owner)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
+    explicit PictureSurfaceWidget(PictureBox *owner) : m_owner(owner) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -31,6 +28,7 @@ protected:
         QPainter painter(this);
         m_owner->paint(painter, event->rect());
     }
+
     void resizeEvent(QResizeEvent *) override { m_owner->followSize(); }
 
 private:
@@ -39,14 +37,19 @@ private:
 
 namespace {
 
-QRgb pixelOf(ColorValue value) { return resolveColor(value).rgb(); }
+QRgb pixelOf(ColorValue value)
+{
+    return resolveColor(value).rgb();
+}
 
-int roundToPixel(double value) { return static_cast<int>(std::lround(value)); }
+int roundToPixel(double value)
+{
+    return static_cast<int>(std::lround(value));
+}
 
 } // namespace
 
-PictureBox::PictureBox(Parent parent, const QString &name)
-    : Control(parent, new PictureSurfaceWidget(this), name)
+PictureBox::PictureBox(Parent parent, const QString &name) : Control(parent, new PictureSurfaceWidget(this), name)
 {
     applyFont();
     // Nothing to draw on until the box is placed and drawn into; the toolkit's default size
@@ -66,10 +69,20 @@ void PictureBox::setScaleMode(int mode)
     m_currentY = fromPixelsY(y);
 }
 
-void PictureBox::setScaleModePixels(bool pixels) { setScaleMode(pixels ? Pixels : Twips); }
+void PictureBox::setScaleModePixels(bool pixels)
+{
+    setScaleMode(pixels ? Pixels : Twips);
+}
 
-double PictureBox::ScaleWidth() const { return fromPixelsX(innerRect().width()); }
-double PictureBox::ScaleHeight() const { return fromPixelsY(innerRect().height()); }
+double PictureBox::ScaleWidth() const
+{
+    return fromPixelsX(innerRect().width());
+}
+
+double PictureBox::ScaleHeight() const
+{
+    return fromPixelsY(innerRect().height());
+}
 
 void PictureBox::setBorderStyle(int style)
 {
@@ -290,8 +303,7 @@ QRect PictureBox::innerRect() const
 {
     const int border = borderWidth();
     const QRect outer = widget()->rect();
-    return QRect(border, border, std::max(0, outer.width() - 2 * border),
-                 std::max(0, outer.height() - 2 * border));
+    return QRect(border, border, std::max(0, outer.width() - 2 * border), std::max(0, outer.height() - 2 * border));
 }
 
 void PictureBox::followSize()
@@ -314,14 +326,12 @@ void PictureBox::ensureSurface()
     const QSize kept = m_surface.size().boundedTo(size);
     // Memory is kept for resizing back and forth, not for a box that became much smaller (every
     // box starts at the toolkit's default size before it is first placed).
-    const bool muchSmaller = qint64(size.width()) * size.height() * 4
-                             < qint64(m_store.width()) * m_store.height();
+    const bool muchSmaller = qint64(size.width()) * size.height() * 4 < qint64(m_store.width()) * m_store.height();
     if (muchSmaller)
         reallocateStore(size, kept);
     else if (m_store.width() < size.width() || m_store.height() < size.height())
         reallocateStore(size.expandedTo(m_store.size()), kept);
-    m_surface = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(),
-                       QImage::Format_RGB32);
+    m_surface = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(), QImage::Format_RGB32);
     if (kept.isEmpty()) {
         fillSurface(); // a new surface starts as the background: colour and picture
         return;
@@ -432,8 +442,7 @@ void PictureBox::fitToPicture()
     if (m_picture.isNull())
         return;
     const int border = 2 * borderWidth();
-    Move(Left(), Top(), pixelsToTwipsX(m_picture.width() + border),
-         pixelsToTwipsY(m_picture.height() + border));
+    Move(Left(), Top(), pixelsToTwipsX(m_picture.width() + border), pixelsToTwipsY(m_picture.height() + border));
 }
 
 } // namespace forms

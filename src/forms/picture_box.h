@@ -23,30 +23,44 @@ class PictureBox : public Control
     Q_OBJECT
 public:
     enum ScaleModeValue { Twips = 1, Pixels = 3 };
+
     enum BorderStyleValue { NoBorder = 0, FixedSingle = 1 };
+
     enum AppearanceValue { Flat = 0, ThreeD = 1 };
+
     enum TextFormat { AlignLeft = 0, AlignCenter = 1 };
 
     PictureBox(Parent parent, const QString &name);
 
     int ScaleMode() const { return m_scaleMode; }
+
     void setScaleMode(int mode); // throws PropertyError for anything but Twips or Pixels
     void setScaleModePixels(bool pixels);
-    double ScaleWidth() const;   // inner area, in the scale
+    double ScaleWidth() const; // inner area, in the scale
     double ScaleHeight() const;
 
     int BorderStyle() const { return m_borderStyle; }
+
     void setBorderStyle(int style); // throws PropertyError for anything but 0 or 1
+
     int Appearance() const { return m_appearance; }
+
     void setAppearance(int appearance); // throws PropertyError for anything but 0 or 1
+
     bool AutoRedraw() const { return m_autoRedraw; }
+
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
+
     bool AutoSize() const { return m_autoSize; }
+
     void setAutoSize(bool on);
 
     double CurrentX() const { return m_currentX; }
+
     double CurrentY() const { return m_currentY; }
+
     void setCurrentX(double x) { m_currentX = x; }
+
     void setCurrentY(double y) { m_currentY = y; }
 
     // Prints one line at the current position; afterwards CurrentX is 0 and CurrentY has moved
@@ -66,8 +80,11 @@ public:
     // The picture shown as background; setting it recomposes the surface (BackColor, then the
     // picture at the top-left corner). With AutoSize the control takes the picture's size.
     QImage Picture() const { return m_picture; }
+
     void setPicture(const QImage &picture);
+
     void setPictureFromDrawing() { setPicture(Image()); }
+
     QImage Image() const; // a copy of what is drawn now
 
     void setBackColor(ColorValue color) override; // erases the drawing

@@ -18,13 +18,11 @@ public:
         m_tabBar->setDrawBase(false);
         m_tabBar->setExpanding(false);
     }
+
     QTabBar *tabBar() const { return m_tabBar; }
 
 protected:
-    void resizeEvent(QResizeEvent *) override
-    {
-        m_tabBar->setGeometry(0, 0, width(), m_tabBar->sizeHint().height());
-    }
+    void resizeEvent(QResizeEvent *) override { m_tabBar->setGeometry(0, 0, width(), m_tabBar->sizeHint().height()); }
 
     void paintEvent(QPaintEvent *) override
     {
@@ -46,8 +44,7 @@ private:
 } // namespace
 
 TabStrip::TabStrip(Parent parent, const QString &name)
-    : Control(parent, new TabStripWidget, name),
-      m_tabBar(static_cast<TabStripWidget *>(widget())->tabBar())
+    : Control(parent, new TabStripWidget, name), m_tabBar(static_cast<TabStripWidget *>(widget())->tabBar())
 {
     applyFont();
     connect(m_tabBar, &QTabBar::currentChanged, this, [this] {
@@ -65,7 +62,10 @@ int TabStrip::AddTab(const QString &caption)
     return index;
 }
 
-int TabStrip::TabCount() const { return m_tabBar->count(); }
+int TabStrip::TabCount() const
+{
+    return m_tabBar->count();
+}
 
 QString TabStrip::TabCaption(int index) const
 {
@@ -74,7 +74,10 @@ QString TabStrip::TabCaption(int index) const
     return m_tabBar->tabText(index - 1);
 }
 
-int TabStrip::SelectedIndex() const { return m_tabBar->currentIndex() + 1; }
+int TabStrip::SelectedIndex() const
+{
+    return m_tabBar->currentIndex() + 1;
+}
 
 void TabStrip::setSelectedIndex(int index)
 {
@@ -85,6 +88,9 @@ void TabStrip::setSelectedIndex(int index)
     m_programChange = false;
 }
 
-QString TabStrip::SelectedCaption() const { return TabCaption(SelectedIndex()); }
+QString TabStrip::SelectedCaption() const
+{
+    return TabCaption(SelectedIndex());
+}
 
 } // namespace forms

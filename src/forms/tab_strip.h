@@ -19,7 +19,7 @@ public:
     int TabCount() const;
     QString TabCaption(int index) const; // empty outside 1..TabCount()
 
-    int SelectedIndex() const; // 0 while there are no tabs
+    int SelectedIndex() const;        // 0 while there are no tabs
     void setSelectedIndex(int index); // an index outside 1..TabCount() changes nothing
     QString SelectedCaption() const;
 

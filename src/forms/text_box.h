@@ -15,7 +15,9 @@ public:
 
     QString Text() const;
     void setText(const QString &text);
+
     bool MultiLine() const { return m_multiLine; }
+
     bool Locked() const;
     void setLocked(bool locked);
     void setBorder(bool border);

@@ -28,7 +28,10 @@ void Timer::setEnabled(bool enabled)
     update();
 }
 
-bool Timer::isTicking() const { return m_timer->isActive(); }
+bool Timer::isTicking() const
+{
+    return m_timer->isActive();
+}
 
 void Timer::update()
 {

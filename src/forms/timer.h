@@ -15,8 +15,11 @@ public:
     Timer(QObject *owner, const QString &name, int intervalMs, bool enabled);
 
     int Interval() const { return m_interval; }
+
     void setInterval(int milliseconds);
+
     bool Enabled() const { return m_enabled; }
+
     void setEnabled(bool enabled);
     bool isTicking() const; // enabled with a non-zero interval
 

@@ -22,9 +22,15 @@ ToolbarButton::ToolbarButton(QAction *action, const QString &key, int index)
     setParent(action);
 }
 
-bool ToolbarButton::isSeparator() const { return m_action && m_action->isSeparator(); }
+bool ToolbarButton::isSeparator() const
+{
+    return m_action && m_action->isSeparator();
+}
 
-bool ToolbarButton::Visible() const { return m_action && m_action->isVisible(); }
+bool ToolbarButton::Visible() const
+{
+    return m_action && m_action->isVisible();
+}
 
 void ToolbarButton::setVisible(bool visible)
 {
@@ -32,7 +38,10 @@ void ToolbarButton::setVisible(bool visible)
         m_action->setVisible(visible);
 }
 
-bool ToolbarButton::Enabled() const { return m_action && m_action->isEnabled(); }
+bool ToolbarButton::Enabled() const
+{
+    return m_action && m_action->isEnabled();
+}
 
 void ToolbarButton::setEnabled(bool enabled)
 {
@@ -40,7 +49,10 @@ void ToolbarButton::setEnabled(bool enabled)
         m_action->setEnabled(enabled);
 }
 
-QString ToolbarButton::ToolTipText() const { return m_action ? m_action->toolTip() : QString(); }
+QString ToolbarButton::ToolTipText() const
+{
+    return m_action ? m_action->toolTip() : QString();
+}
 
 void ToolbarButton::setToolTipText(const QString &text)
 {
@@ -48,8 +60,7 @@ void ToolbarButton::setToolTipText(const QString &text)
         m_action->setToolTip(text);
 }
 
-Toolbar::Toolbar(Parent parent, const QString &name)
-    : Control(parent, new QToolBar, name), m_area(parent.area())
+Toolbar::Toolbar(Parent parent, const QString &name) : Control(parent, new QToolBar, name), m_area(parent.area())
 {
     QToolBar *toolBar = bar();
     toolBar->setMovable(false);
@@ -68,7 +79,10 @@ Toolbar::Toolbar(Parent parent, const QString &name)
     widget()->raise();
 }
 
-QToolBar *Toolbar::bar() const { return static_cast<QToolBar *>(widget()); }
+QToolBar *Toolbar::bar() const
+{
+    return static_cast<QToolBar *>(widget());
+}
 
 ToolbarButton &Toolbar::adopt(QAction *action, const QString &key)
 {
@@ -99,7 +113,10 @@ ToolbarButton &Toolbar::addButton(const QString &key, const QString &toolTip, co
     return addButton(key, toolTip, iconOf(picture));
 }
 
-ToolbarButton &Toolbar::addSeparator() { return adopt(bar()->addSeparator(), QString()); }
+ToolbarButton &Toolbar::addSeparator()
+{
+    return adopt(bar()->addSeparator(), QString());
+}
 
 ToolbarButton &Toolbar::Buttons(int position) const
 {

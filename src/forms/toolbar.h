@@ -18,7 +18,9 @@ class ToolbarButton : public QObject
     Q_OBJECT
 public:
     QString Key() const { return m_key; }
+
     int Index() const { return m_index; } // position in the bar, from 1, separators counted
+
     bool isSeparator() const;
 
     bool Visible() const;
@@ -55,9 +57,11 @@ public:
     // The picture is taken from the toolbar's image list, by key (none when it is missing).
     ToolbarButton &addButton(const QString &key, const QString &toolTip, const QString &imageKey);
     ToolbarButton &addSeparator();
+
     void setImageList(ImageList *images) { m_images = images; }
 
     int ButtonCount() const { return int(m_buttons.size()); }
+
     // Throw std::out_of_range for a position outside 1..ButtonCount() or an unknown key.
     ToolbarButton &Buttons(int position) const;
     ToolbarButton &Buttons(const QString &key) const;
@@ -73,7 +77,9 @@ signals:
 
 protected:
     void applyGeometry() override;
+
     void handleMouseRelease() override {}
+
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -18,11 +18,34 @@ double logicalDpi(bool horizontal)
 
 } // namespace
 
-double twipsPerPixelX() { return TwipsPerInch / logicalDpi(true); }
-double twipsPerPixelY() { return TwipsPerInch / logicalDpi(false); }
-int twipsToPixelsX(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixelX())); }
-int twipsToPixelsY(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixelY())); }
-double pixelsToTwipsX(double pixels) { return pixels * twipsPerPixelX(); }
-double pixelsToTwipsY(double pixels) { return pixels * twipsPerPixelY(); }
+double twipsPerPixelX()
+{
+    return TwipsPerInch / logicalDpi(true);
+}
+
+double twipsPerPixelY()
+{
+    return TwipsPerInch / logicalDpi(false);
+}
+
+int twipsToPixelsX(double twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixelX()));
+}
+
+int twipsToPixelsY(double twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixelY()));
+}
+
+double pixelsToTwipsX(double pixels)
+{
+    return pixels * twipsPerPixelX();
+}
+
+double pixelsToTwipsY(double pixels)
+{
+    return pixels * twipsPerPixelY();
+}
 
 } // namespace forms

@@ -28,8 +28,7 @@ std::optional<qint32> mode(const Form_Control &record, const QString &key)
 
 // The new value of one edge, or nothing when the edge stays as it is or cannot be computed.
 template<typename Axis>
-std::optional<double> edgeValue(std::optional<double> original, std::optional<qint32> edgeMode,
-                                const Axis &axis)
+std::optional<double> edgeValue(std::optional<double> original, std::optional<qint32> edgeMode, const Axis &axis)
 {
     if (!original || !edgeMode)
         return std::nullopt;
@@ -83,8 +82,7 @@ qint32 Form_ControlPos::Init(forms::Form &frm)
     return 0;
 }
 
-qint32 Form_ControlPos::Add(forms::Control &ctl, qint32 Left, qint32 Top, qint32 Width,
-                            qint32 Height, bool FontSize)
+qint32 Form_ControlPos::Add(forms::Control &ctl, qint32 Left, qint32 Top, qint32 Width, qint32 Height, bool FontSize)
 {
     Form_Control record;
     record.Control = &ctl;
@@ -135,27 +133,22 @@ void Form_ControlPos::m_Form_Resize()
     }
 }
 
-void Form_ControlPos::layOut(const Form_Control &record, const Axis &horizontal,
-                             const Axis &vertical)
+void Form_ControlPos::layOut(const Form_Control &record, const Axis &horizontal, const Axis &vertical)
 {
     forms::Control *control = record.Control;
     if (!control)
         return;
     using forms::Control;
-    assign(*control, edgeValue(recorded(record, "Left"), mode(record, "MoveLeft"), horizontal),
-           &Control::setLeft);
-    assign(*control, edgeValue(recorded(record, "Top"), mode(record, "MoveTop"), vertical),
-           &Control::setTop);
-    assign(*control, edgeValue(recorded(record, "Width"), mode(record, "MoveWidth"), horizontal),
-           &Control::setWidth);
-    assign(*control, edgeValue(recorded(record, "Height"), mode(record, "MoveHeight"), vertical),
-           &Control::setHeight);
+    assign(*control, edgeValue(recorded(record, "Left"), mode(record, "MoveLeft"), horizontal), &Control::setLeft);
+    assign(*control, edgeValue(recorded(record, "Top"), mode(record, "MoveTop"), vertical), &Control::setTop);
+    assign(*control, edgeValue(recorded(record, "Width"), mode(record, "MoveWidth"), horizontal), &Control::setWidth);
+    assign(*control, edgeValue(recorded(record, "Height"), mode(record, "MoveHeight"), vertical), &Control::setHeight);
 
     const auto scaleFont = record.Properties.constFind(QStringLiteral("MoveFontSize"));
     const auto heightMode = mode(record, "MoveHeight");
     const auto fontSize = recorded(record, "FontSize");
-    if (scaleFont == record.Properties.constEnd() || !scaleFont->toBool() || !heightMode
-        || *heightMode == 0 || !fontSize || !vertical.ratio)
+    if (scaleFont == record.Properties.constEnd() || !scaleFont->toBool() || !heightMode || *heightMode == 0
+        || !fontSize || !vertical.ratio)
         return;
     assign(*control, *fontSize * *vertical.ratio, &Control::setFontSize);
 }

@@ -11,7 +11,7 @@
 namespace forms {
 class Control;
 class Form;
-}
+} // namespace forms
 
 namespace layout {
 
@@ -33,8 +33,8 @@ public:
     // Binds to the window at its current size and drops earlier registrations.
     qint32 Init(forms::Form &frm);
     // Registers the control as it is now; before Init nothing is registered.
-    qint32 Add(forms::Control &ctl, qint32 Left = 0, qint32 Top = 0, qint32 Width = 0,
-               qint32 Height = 0, bool FontSize = false);
+    qint32 Add(forms::Control &ctl, qint32 Left = 0, qint32 Top = 0, qint32 Width = 0, qint32 Height = 0,
+               bool FontSize = false);
     // Every edge and the font scale with the window.
     qint32 AddProportional(forms::Control &ctl);
 

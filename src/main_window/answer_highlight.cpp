@@ -19,9 +19,8 @@ AnswerHighlight::AnswerHighlight(frmMainControls &ui) : m_ui(ui) {}
 void AnswerHighlight::applyAnswerColours()
 {
     app::mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
-    Control *const copies[] = {m_ui.harc2,   m_ui.harc3,   m_ui.harc4,   m_ui.Option1,
-                               m_ui.Option2, m_ui.Option3, m_ui.Option4, m_ui.Picture5,
-                               m_ui.Picture6, m_ui.Picture7, m_ui.Picture8};
+    Control *const copies[] = {m_ui.harc2,   m_ui.harc3,    m_ui.harc4,    m_ui.Option1,  m_ui.Option2, m_ui.Option3,
+                               m_ui.Option4, m_ui.Picture5, m_ui.Picture6, m_ui.Picture7, m_ui.Picture8};
     for (Control *control : copies)
         control->setForeColor(m_ui.harc1->ForeColor());
     app::mMain::SetBackColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerBackColor));

@@ -13,9 +13,7 @@
 
 namespace main_window {
 
-AnswerKeys::AnswerKeys(frmMain &main)
-    : QObject(&main)
-    , m_main(main)
+AnswerKeys::AnswerKeys(frmMain &main) : QObject(&main), m_main(main)
 {
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &AnswerKeys::onFocusChanged);
@@ -66,15 +64,15 @@ bool AnswerKeys::handleKey(QWidget *target, const QKeyEvent &key)
         return false;
     const int row = answerRowOf(target);
     switch (key.key()) {
-    case Qt::Key_1: case Qt::Key_2: case Qt::Key_3: case Qt::Key_4:
-        return chooseAnswer(key.key() - Qt::Key_0);
-    case Qt::Key_Up:
-        return row != 0 && focusAnswer(row == 1 ? 4 : row - 1);
-    case Qt::Key_Down:
-        return row != 0 && focusAnswer(row == 4 ? 1 : row + 1);
-    case Qt::Key_Space:
-        return answerTextRow(target) && chooseAnswer(row);
-    case Qt::Key_Return: case Qt::Key_Enter:
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4: return chooseAnswer(key.key() - Qt::Key_0);
+    case Qt::Key_Up: return row != 0 && focusAnswer(row == 1 ? 4 : row - 1);
+    case Qt::Key_Down: return row != 0 && focusAnswer(row == 4 ? 1 : row + 1);
+    case Qt::Key_Space: return answerTextRow(target) && chooseAnswer(row);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         if (answerTextRow(target))
             return chooseAnswer(row);
         if (auto *button = qobject_cast<QPushButton *>(target); button && button->isEnabled()) {
@@ -82,8 +80,7 @@ bool AnswerKeys::handleKey(QWidget *target, const QKeyEvent &key)
             return true;
         }
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -128,8 +125,8 @@ bool AnswerKeys::testOnScreen() const
 // new question is where the keyboard user wants to be.
 void AnswerKeys::onFocusChanged(QWidget *old, QWidget *now)
 {
-    if (old && old == m_main.cmdNext->widget() && !old->isEnabled() && now
-        && now->window() == m_main.window() && answerRowOf(now) == 0 && testOnScreen())
+    if (old && old == m_main.cmdNext->widget() && !old->isEnabled() && now && now->window() == m_main.window()
+        && answerRowOf(now) == 0 && testOnScreen())
         m_main.Option(1).SetFocus();
 }
 

@@ -48,7 +48,10 @@ frmMain::frmMain() : Form(QStringLiteral("frmMain")), m_testFile(*this), m_quest
 
 frmMain::~frmMain() = default;
 
-draw::MarkupScroller &frmMain::resultsScroller() const { return m_results->scroller(); }
+draw::MarkupScroller &frmMain::resultsScroller() const
+{
+    return m_results->scroller();
+}
 
 void frmMain::Form_Load()
 {
@@ -93,7 +96,8 @@ void frmMain::Form_Unload()
 
 QString frmMain::statusText() const
 {
-    return QStringLiteral("You got %1 answers right.\rYou got %2 answers wrong.\rYour attempts were %3\r%4 questions available.")
+    return QStringLiteral(
+               "You got %1 answers right.\rYou got %2 answers wrong.\rYour attempts were %3\r%4 questions available.")
         .arg(numCorrect)
         .arg(numWrong)
         .arg(numTries)
@@ -274,10 +278,20 @@ void frmMain::mnuExit_Click()
     app::mMain::EndProgram();
 }
 
-void frmMain::cmdQuit_Click() { Unload(); }
+void frmMain::cmdQuit_Click()
+{
+    Unload();
+}
 
-void frmMain::mnuConfigure_Click() { dialogs::frmProperties::showProperties(*this); }
-void frmMain::mnuAbout_Click() { dialogs::frmAbout::showAbout(*this); }
+void frmMain::mnuConfigure_Click()
+{
+    dialogs::frmProperties::showProperties(*this);
+}
+
+void frmMain::mnuAbout_Click()
+{
+    dialogs::frmAbout::showAbout(*this);
+}
 
 void frmMain::Toolbar1_ButtonClick(const QString &key)
 {
@@ -308,8 +322,15 @@ void frmMain::harc_Click(int k)
     Option_Click(k);
 }
 
-void frmMain::Option_DblClick(int) { cmdNext_Click(); }
-void frmMain::harc_DblClick(int) { cmdNext_Click(); }
+void frmMain::Option_DblClick(int)
+{
+    cmdNext_Click();
+}
+
+void frmMain::harc_DblClick(int)
+{
+    cmdNext_Click();
+}
 
 // Gives the selected row the plain answer colours again and, for a press of Next, checks it.
 void frmMain::resetSelectedAnswer(bool checkIt)

@@ -5,8 +5,8 @@
 #include "main_window/frm_main_controls.h"
 #include "main_window/frm_main_fields.h"
 #include "main_window/question_display.h"
-#include "main_window/test_file_loader.h"
 #include "main_window/splash_loop.h"
+#include "main_window/test_file_loader.h"
 
 #include <functional>
 #include <memory>
@@ -14,9 +14,11 @@
 namespace layout {
 class Form_ControlPos;
 }
+
 namespace draw {
 class MarkupScroller;
 }
+
 namespace main_window {
 
 class AnswerKeys;
@@ -34,12 +36,19 @@ public:
 
     // Event procedures and the window's own procedures
     void Get_Appname_Datafile() { m_testFile.Get_Appname_Datafile(); }
+
     void Load_Question() { m_testFile.Load_Question(); }
+
     void Count_Questions() { m_testFile.Count_Questions(); }
+
     void randomQuestion(qint16 totquest) { m_questions.randomQuestion(totquest); }
+
     void display_question(qint16 &shown) { m_questions.display_question(shown); }
+
     void Advance_if_Wrong(qint16 record) { m_questions.Advance_if_Wrong(record); }
+
     void ShowQuestionPicture() { m_questions.ShowQuestionPicture(); }
+
     void Timer4_Timer();
     void Form_Resize();
     QString statusText() const;
@@ -61,7 +70,9 @@ public:
     void harc_Click(int k);
     void Option_DblClick(int k);
     void harc_DblClick(int k);
+
     void Clear_Answer_Highlight() { m_highlight.Clear_Answer_Highlight(); }
+
     void cmdNext_Click();
     void cmdAns_Click(int index);
     void Timer2_Timer();
@@ -70,8 +81,11 @@ public:
     void finishTest();
 
     layout::Form_ControlPos *layoutManager() const { return m_layout.get(); }
+
     dialogs::frmSplash *splash() const { return m_splashLoop.splash(); }
+
     draw::MarkupScroller &resultsScroller() const;
+
     // Milliseconds since the splash came up; empty is the real clock. Tests hand in their own.
     void setSplashClock(std::function<qint64()> elapsed) { m_splashLoop.setClock(std::move(elapsed)); }
 

@@ -79,11 +79,21 @@ void frmMainControls::buildToolbar(Form &form)
     ImageList1 = new ImageList(&form, QStringLiteral("ImageList1"));
     Toolbar1 = new Toolbar(form, QStringLiteral("Toolbar1"));
     Toolbar1->setImageList(ImageList1);
-    struct Entry { const char *key; const char *icon; const char *tip; };
+
+    struct Entry
+    {
+        const char *key;
+        const char *icon;
+        const char *tip;
+    };
+
     const Entry entries[] = {
-        {"Start", "toolbar_start", "Start a test"},   {"Stop", "toolbar_stop", "Stop the test"},
-        {"Pause", "toolbar_pause", "Pause the test"}, {"Resume", "toolbar_resume", "Resume the test"},
-        {"Quit", "toolbar_quit", "Quit"},             {"Properties", "toolbar_properties", "Properties"},
+        {"Start", "toolbar_start", "Start a test"},
+        {"Stop", "toolbar_stop", "Stop the test"},
+        {"Pause", "toolbar_pause", "Pause the test"},
+        {"Resume", "toolbar_resume", "Resume the test"},
+        {"Quit", "toolbar_quit", "Quit"},
+        {"Properties", "toolbar_properties", "Properties"},
         {"About", "toolbar_about", "About Lorvane 2004"},
     };
     for (const Entry &entry : entries)
@@ -94,7 +104,10 @@ void frmMainControls::buildToolbar(Form &form)
                             QString::fromLatin1(entries[i].key));
     };
     Toolbar1->addSeparator();
-    add(0); add(1); add(2); add(3);
+    add(0);
+    add(1);
+    add(2);
+    add(3);
     Toolbar1->addSeparator();
     add(4);
     Toolbar1->addSeparator();
@@ -275,10 +288,10 @@ void frmMainControls::createAnswerButtons()
 
 void frmMainControls::registerWithLayout(layout::Form_ControlPos &layout) const
 {
-    Control *const registered[] = {
-        lblQuestion, Picture4, Picture5, Picture6, Picture7, Picture8, Option1, Option2, Option3,
-        Option4, Frame2, Frame1, Frame3, Picture3, cmdStart, cmdQuit, cmdPouse, cmdNext,
-        Picture20, Picture21, Picture22, Picture23, harc1, harc2, harc3, harc4, Picture9, Label3};
+    Control *const registered[] = {lblQuestion, Picture4, Picture5, Picture6, Picture7,  Picture8,  Option1,
+                                   Option2,     Option3,  Option4,  Frame2,   Frame1,    Frame3,    Picture3,
+                                   cmdStart,    cmdQuit,  cmdPouse, cmdNext,  Picture20, Picture21, Picture22,
+                                   Picture23,   harc1,    harc2,    harc3,    harc4,     Picture9,  Label3};
     for (Control *control : registered)
         layout.AddProportional(*control);
 }

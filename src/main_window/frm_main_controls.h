@@ -16,6 +16,7 @@ class TextBox;
 class Timer;
 class Toolbar;
 } // namespace forms
+
 namespace layout {
 class Form_ControlPos;
 }
@@ -31,12 +32,13 @@ public:
     forms::OptionButton &Option(int k) const override;
     forms::TextBox &harc(int k) const override;
     forms::PictureBox &numberPicture(int k) const override; // Picture5 .. Picture8
+
     forms::TextBox &questionBox() const override { return *lblQuestion; }
 
     forms::Toolbar *Toolbar1 = nullptr;
     forms::ImageList *ImageList1 = nullptr;
-    forms::MenuItem *filemenu = nullptr, *mnuStart = nullptr, *mnuResume = nullptr,
-                    *mnuseparate = nullptr, *mnuExit = nullptr;
+    forms::MenuItem *filemenu = nullptr, *mnuStart = nullptr, *mnuResume = nullptr, *mnuseparate = nullptr,
+                    *mnuExit = nullptr;
     forms::MenuItem *Options = nullptr, *mnuConfigure = nullptr;
     forms::MenuItem *aboutmenu = nullptr, *mnuAbout = nullptr;
     forms::TextBox *lblQuestion = nullptr;

@@ -17,12 +17,12 @@ struct frmMainFields
     QString randomQuestValue;
     bool Scrolling = false;
     qint32 lineIndex = 0;
-    QString resultsTemplate;  // the unfilled results text while the results are shown
-    QStringList resultLines;  // the filled-in results text, line by line
-    qint16 numQuestions = 0; // records loaded
-    qint16 questCount = 0;   // records counted; the bank size for randomQuestion
+    QString resultsTemplate;             // the unfilled results text while the results are shown
+    QStringList resultLines;             // the filled-in results text, line by line
+    qint16 numQuestions = 0;             // records loaded
+    qint16 questCount = 0;               // records counted; the bank size for randomQuestion
     QList<bank::QuestionRecord> records; // record n at index n - 1
-    bank::QuestionOrder questionOrder;    // drawnQuestions and drawCount
+    bank::QuestionOrder questionOrder;   // drawnQuestions and drawCount
 };
 
 } // namespace main_window

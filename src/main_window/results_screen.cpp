@@ -24,8 +24,7 @@ namespace Settings = app::mRegistry::Settings;
 
 ResultsScreen::ResultsScreen(frmMainControls &ui, frmMainFields &state)
     : m_ui(ui), m_state(state), m_scroller(std::make_unique<draw::MarkupScroller>(*m_ui.iScroll))
-{
-}
+{}
 
 ResultsScreen::~ResultsScreen() = default;
 

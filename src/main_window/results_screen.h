@@ -5,7 +5,8 @@
 namespace main_window {
 class frmMainControls;
 struct frmMainFields;
-}
+} // namespace main_window
+
 namespace draw {
 class MarkupScroller;
 }
@@ -22,6 +23,7 @@ public:
 
     // Shows the results and returns when they have scrolled past (or the scroll was stopped).
     void show();
+
     draw::MarkupScroller &scroller() const { return *m_scroller; }
 
 private:

@@ -22,7 +22,9 @@ public:
     // Shows the splash and calls eachPass until a second has gone by on the clock.
     void run(const std::function<void()> &eachPass);
     void close();
+
     dialogs::frmSplash *splash() const { return m_splash.get(); }
+
     // Milliseconds since the splash came up; empty is the real clock.
     void setClock(std::function<qint64()> elapsed) { m_clock = std::move(elapsed); }
 

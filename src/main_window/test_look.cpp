@@ -15,6 +15,7 @@ struct Offer
     bool shown;
     bool enabled;
 };
+
 constexpr Offer Hidden{false, true}, Enabled{true, true}, Disabled{true, false};
 
 struct Look

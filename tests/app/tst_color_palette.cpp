@@ -22,6 +22,7 @@ class TestColorPalette : public QObject
     QPalette m_scheme;
 
 private slots:
+
     void initTestCase()
     {
         // A scheme far from fixed grey, white and black.
@@ -63,14 +64,22 @@ private slots:
     // Black, Gray and White as the scheme shows them; names in any letter case.
     void swatchShowsTheColourInABlackFrame()
     {
-        const std::pair<const char *, QColor> rows[] = {
-            {"Black", m_scheme.color(QPalette::Text)}, {"maroon", QColor(128, 0, 0)},
-            {"GREEN", QColor(0, 128, 0)}, {"Olive", QColor(128, 128, 0)}, {"Navy", QColor(0, 0, 128)},
-            {"Purple", QColor(128, 0, 128)}, {"Teal", QColor(0, 128, 128)},
-            {"Gray", m_scheme.color(QPalette::Button)}, {"sIlVeR", QColor(128, 128, 128)},
-            {"Red", QColor(255, 0, 0)}, {"Lime", QColor(0, 255, 0)}, {"Yellow", QColor(255, 255, 0)},
-            {"Blue", QColor(0, 0, 255)}, {"fuschia", QColor(255, 0, 255)}, {"Aqua", QColor(0, 255, 255)},
-            {"White", m_scheme.color(QPalette::Base)}};
+        const std::pair<const char *, QColor> rows[] = {{"Black", m_scheme.color(QPalette::Text)},
+                                                        {"maroon", QColor(128, 0, 0)},
+                                                        {"GREEN", QColor(0, 128, 0)},
+                                                        {"Olive", QColor(128, 128, 0)},
+                                                        {"Navy", QColor(0, 0, 128)},
+                                                        {"Purple", QColor(128, 0, 128)},
+                                                        {"Teal", QColor(0, 128, 128)},
+                                                        {"Gray", m_scheme.color(QPalette::Button)},
+                                                        {"sIlVeR", QColor(128, 128, 128)},
+                                                        {"Red", QColor(255, 0, 0)},
+                                                        {"Lime", QColor(0, 255, 0)},
+                                                        {"Yellow", QColor(255, 255, 0)},
+                                                        {"Blue", QColor(0, 0, 255)},
+                                                        {"fuschia", QColor(255, 0, 255)},
+                                                        {"Aqua", QColor(0, 255, 255)},
+                                                        {"White", m_scheme.color(QPalette::Base)}};
         for (const auto &[name, fill] : rows) {
             QString key = QString::fromLatin1(name);
             forms::ImageList images;

@@ -28,7 +28,10 @@ void putFile(const QByteArray &bytes)
         file.write(bytes);
 }
 
-QByteArray fileBytes() { return TestEnvironment::readFile(settingsFilePath()); }
+QByteArray fileBytes()
+{
+    return TestEnvironment::readFile(settingsFilePath());
+}
 
 } // namespace
 
@@ -38,7 +41,9 @@ class TestRegistry : public QObject
     std::optional<TestEnvironment> m_env;
 
 private slots:
+
     void init() { m_env.emplace(); }
+
     void cleanup() { m_env.reset(); }
 
     void writtenValueReadsBack_data()
@@ -56,6 +61,7 @@ private slots:
         QTest::newRow("up to the first NUL") << QStringLiteral("ab\0cd") << "ab";
         QTest::newRow("NUL first") << QString(QChar(0)) << "";
     }
+
     void writtenValueReadsBack()
     {
         QFETCH(QString, text);

@@ -12,6 +12,7 @@ class TestArmscii8 : public QObject
     Q_OBJECT
 
 private slots:
+
     // The C1 controls, which iconv passes through, and the bytes iconv refuses are no part of the
     // Armenian text: they show as the replacement character.
     void everyByteDecodesAsIconvDecodesIt()
@@ -42,7 +43,8 @@ private slots:
                 const quint32 kind = random.bounded(10);
                 if (round % 3)
                     b = char(kind < 6   ? random.bounded(0xB2, 0xFE)
-                             : kind < 9 ? random.bounded(0x80) : random.bounded(0x80, 0x100));
+                             : kind < 9 ? random.bounded(0x80)
+                                        : random.bounded(0x80, 0x100));
             }
             QString expected;
             for (const char b : bytes)
@@ -68,7 +70,7 @@ private slots:
         QCOMPARE(encodeArmscii8(u"().,-"), QByteArray("().,-"));
         const std::pair<QString, int> uncarried[] = {
             {QStringLiteral("ab\u2019c"), 2}, {QStringLiteral("Ա\uFB13"), 1}, {QStringLiteral("\uFFFD"), 0},
-            {QStringLiteral("Word Ж"), 5}, {QStringLiteral("ա\u055F"), 1}, {QStringLiteral("x\U0001F600"), 1}};
+            {QStringLiteral("Word Ж"), 5},    {QStringLiteral("ա\u055F"), 1}, {QStringLiteral("x\U0001F600"), 1}};
         for (const auto &[text, index] : uncarried) {
             QVERIFY(encodeArmscii8(text, &bad).isEmpty());
             QCOMPARE(bad, qsizetype(index));

@@ -24,6 +24,7 @@ class TestBankReader : public QObject
     Q_OBJECT
 
 private slots:
+
     // Every input keeps the properties the fuzzer checks (the count agrees with the load, the
     // load does not depend on the address or on filler after it, ...), and loads to its records
     // or fails in its record. The inputs the fuzzer has kept are only checked.
@@ -44,8 +45,10 @@ private slots:
         QTest::newRow("numbers outside 1..4 load as written")
             << Fields + "7\r\n" + Fields + "-32768\r\n" + Fields + "+32767\r\n" + Fields + "0004"
             << "q|a|b|c|d|7\nq|a|b|c|d|-32768\nq|a|b|c|d|32767\nq|a|b|c|d|4";
-        QTest::newRow("anything after the digits ignored") << Fields + "3.x, 9.5\r\n" << "q|a|b|c|d|3";
-        QTest::newRow("an e that starts no exponent") << Fields + "3e+x" << "q|a|b|c|d|3";
+        QTest::newRow("anything after the digits ignored") << Fields + "3.x, 9.5\r\n"
+                                                           << "q|a|b|c|d|3";
+        QTest::newRow("an e that starts no exponent") << Fields + "3e+x"
+                                                      << "q|a|b|c|d|3";
         QTest::newRow("ArmSCII-8") << QByteArray("\"\xb2\xb3\",\"\xa3\",\"b\",\"c\",\"d\",1") << "Աա|։|b|c|d|1";
         QTest::newRow("only filler") << QByteArrayLiteral("\r\n \0\r\n") << QStringLiteral("");
 
@@ -69,9 +72,10 @@ private slots:
         const QDir corpus(QStringLiteral(LORVANE_SOURCE_DIR "/tests/fuzz/corpus"));
         QVERIFY(corpus.entryList(QDir::Files).size() >= 10);
         for (const QString &name : corpus.entryList(QDir::Files))
-            QTest::addRow("corpus %s", qPrintable(name)) << TestEnvironment::readFile(corpus.filePath(name))
-                                                         << QString();
+            QTest::addRow("corpus %s", qPrintable(name))
+                << TestEnvironment::readFile(corpus.filePath(name)) << QString();
     }
+
     void fileLoadsItsRecordsOrFailsInOne()
     {
         QFETCH(QByteArray, file);
@@ -101,7 +105,8 @@ private slots:
             }
             const QByteArray unquoted(length, 'u');
             const QByteArray file = '"' + text + '"' + QByteArray(length % 19, 'x') + ",\"\"," + unquoted
-                + ",\"c\",\"d\"," + QByteArray(length % 17, ' ') + '2' + QByteArray(length, '\0') + '\n';
+                                    + ",\"c\",\"d\"," + QByteArray(length % 17, ' ') + '2' + QByteArray(length, '\0')
+                                    + '\n';
             QVERIFY(fuzzcheck::checkTestFileBytes(file).isEmpty());
             QCOMPARE(fuzzcheck::outcome(loadQuestions(file)), decoded + "||" + unquoted + "|c|d|2");
         }
@@ -122,9 +127,15 @@ private slots:
 
     void signatureIsQuoteAndFullStopOnTheFirstLine()
     {
-        const std::pair<QByteArray, bool> rows[] = {
-            {"\".doc\",\"a\"", true}, {"\".", true}, {"\"a.", false}, {".doc", false}, {" \".", false},
-            {"\r\n\".", false}, {"\xef\xbb\xbf\".", false}, {"\"", false}, {"", false}};
+        const std::pair<QByteArray, bool> rows[] = {{"\".doc\",\"a\"", true},
+                                                    {"\".", true},
+                                                    {"\"a.", false},
+                                                    {".doc", false},
+                                                    {" \".", false},
+                                                    {"\r\n\".", false},
+                                                    {"\xef\xbb\xbf\".", false},
+                                                    {"\"", false},
+                                                    {"", false}};
         for (const auto &[bytes, accepted] : rows)
             QVERIFY2(hasSignature(bytes) == accepted, bytes.constData());
     }

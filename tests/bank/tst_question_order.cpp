@@ -14,8 +14,19 @@ namespace {
 struct FakeClock
 {
     explicit FakeClock(unsigned firstSeed) : seed(firstSeed) {}
-    QuestionOrder::UniformSource source() { return [this] { ++values; return engine() / 4294967296.0; }; }
-    QuestionOrder::Reseed reseed() { return [this] { engine.seed(seed + unsigned(reseeds++ / 3)); }; }
+
+    QuestionOrder::UniformSource source()
+    {
+        return [this] {
+            ++values;
+            return engine() / 4294967296.0;
+        };
+    }
+
+    QuestionOrder::Reseed reseed()
+    {
+        return [this] { engine.seed(seed + unsigned(reseeds++ / 3)); };
+    }
 
     std::mt19937 engine;
     unsigned seed;
@@ -30,6 +41,7 @@ class TestQuestionOrder : public QObject
     Q_OBJECT
 
 private slots:
+
     // The clock-seeded generator draws every record once; then, or for an empty bank, the order is
     // refused without change instead of searching forever.
     void orderDrawsEveryNumberOnceThenRefuses()
@@ -53,7 +65,10 @@ private slots:
     {
         QList<double> values;
         QuestionOrder order([&values] { return values.takeFirst(); }, [] {});
-        const auto drawWith = [&](QList<double> u) { values = u; return order.randomQuestion(10); };
+        const auto drawWith = [&](QList<double> u) {
+            values = u;
+            return order.randomQuestion(10);
+        };
         QCOMPARE(drawWith({0.25}), qint16(3));
         QCOMPARE(drawWith({0.25, 0.45}), qint16(5));
         QCOMPARE(drawWith({0.45, 0.25, 0.45, 0.05}), qint16(1));

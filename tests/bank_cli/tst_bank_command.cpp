@@ -82,7 +82,9 @@ class TestBankCommand : public QObject
     std::unique_ptr<TestEnvironment> m_env;
 
 private slots:
+
     void init() { m_env = std::make_unique<TestEnvironment>(); }
+
     void cleanup() { m_env.reset(); }
 
     void decodeThenEncodeGivesTheSameBytes_data()
@@ -93,6 +95,7 @@ private slots:
         QTest::newRow("ends with the number") << testFile(3, "");
         QTest::newRow("armenian punctuation") << record(".\xB2\xB3\xA3 \xA6\xA7 \xAE\xB0, (x)", 4, QByteArray(1, '\0'));
     }
+
     void decodeThenEncodeGivesTheSameBytes()
     {
         QFETCH(QByteArray, bytes);
@@ -113,35 +116,46 @@ private slots:
         const QString starts = QStringLiteral("starts normally"), ends = QStringLiteral("ends silently"),
                       reinstall = QStringLiteral("Test File not found, please reinstall Lorvane 2004 program");
         QTest::newRow("good") << testFile(31) << "" << starts;
-        QTest::newRow("few") << testFile(30)
-            << "f.lvq:1:1: warning: only 30 records: a test needs thirty different questions and one record more" << starts;
+        QTest::newRow("few") << testFile(
+            30) << "f.lvq:1:1: warning: only 30 records: a test needs thirty different questions and one record more"
+                             << starts;
         QTest::newRow("empty") << QByteArray() << "f.lvq:1:1: the file is empty" << reinstall;
-        QTest::newRow("foreign") << record("q") + testFile(31)
+        QTest::newRow("foreign")
+            << record("q") + testFile(31)
             << "f.lvq:1:1: the file does not begin with \".: the first question's text must begin with a full stop, "
-               "or the program takes the file for a foreign one" << ends;
-        QTest::newRow("no number, then a fraction") << testFile(31, "\r\n") + record("q", 1).replace(",1", ",x") + record("r", 1).replace(",1", ",2.5")
+               "or the program takes the file for a foreign one"
+            << ends;
+        QTest::newRow("no number, then a fraction")
+            << testFile(31, "\r\n") + record("q", 1).replace(",1", ",x") + record("r", 1).replace(",1", ",2.5")
             << "f.lvq:32:21: the right answer's field holds no number\n"
-               "f.lvq:33:22: the right answer's number is not a whole number" << reinstall;
+               "f.lvq:33:22: the right answer's number is not a whole number"
+            << reinstall;
         QTest::newRow("out of range") << testFile(31, "\r\n") + record("q", 1).replace(",1", ",40000")
-            << "f.lvq:32:26: the right answer's number is out of range" << reinstall;
-        QTest::newRow("unterminated quote") << testFile(31, "\r\n") + "\"q\",\"a\r\n" + record("r")
+                                      << "f.lvq:32:26: the right answer's number is out of range" << reinstall;
+        QTest::newRow("unterminated quote")
+            << testFile(31, "\r\n") + "\"q\",\"a\r\n" + record("r")
             << "f.lvq:32:7: a quoted text has no closing quote on its line" << reinstall;
         QTest::newRow("short record") << testFile(31, "\r\n") + "\"q\",\"a\",\"b\",\"c\",2\r\n" + record("r")
-            << "f.lvq:33:1: the right answer's field holds no number (a record above is short of a field or has a stray quote)"
-            << reinstall;
+                                      << "f.lvq:33:1: the right answer's field holds no number (a record above is "
+                                         "short of a field or has a stray quote)"
+                                      << reinstall;
         QTest::newRow("ends inside a record") << testFile(31, "\r\n") + "\"q\",\"a\""
-            << "f.lvq:32:8: the file ends inside a record" << reinstall;
-        QTest::newRow("too many") << testFile(32768) << "f.lvq:32768:1: the file holds more than 32767 records" << reinstall;
-        QTest::newRow("warnings") << testFile(30, "\r\n") + "\"\xFF" + QByteArray(250, 'x') + "\",\"" + QByteArray(121, 'y')
-                                         + "\",\"b\",\"c\",\"d\",1\r\n\"q7\",\"a\",\"b\",\"a\",\"\",7"
+                                              << "f.lvq:32:8: the file ends inside a record" << reinstall;
+        QTest::newRow("too many") << testFile(32768) << "f.lvq:32768:1: the file holds more than 32767 records"
+                                  << reinstall;
+        QTest::newRow("warnings")
+            << testFile(30, "\r\n") + "\"\xFF" + QByteArray(250, 'x') + "\",\"" + QByteArray(121, 'y')
+                   + "\",\"b\",\"c\",\"d\",1\r\n\"q7\",\"a\",\"b\",\"a\",\"\",7"
             << "f.lvq:31:2: warning: 251 characters: the box shows about 250 at the design size\n"
                "f.lvq:31:2: warning: byte 0xff stands for no character; the program shows a box\n"
                "f.lvq:31:256: warning: 121 characters: the box shows about 120 at the design size\n"
                "f.lvq:32:15: warning: answer 3 repeats answer 1\n"
                "f.lvq:32:19: warning: empty text\n"
                "f.lvq:32:21: warning: the right answer 7 is none of 1 to 4: no answer counts as right\n"
-               "f.lvq:32:2: warning: the question repeats record 7" << starts;
+               "f.lvq:32:2: warning: the question repeats record 7"
+            << starts;
     }
+
     void checkNamesEveryProblem()
     {
         QFETCH(QByteArray, bytes);
@@ -166,25 +180,35 @@ private slots:
         const QStringList encode{"encode", "in.txt", "out.lvq"};
         const QByteArray fourA = aikenQuestion(".Q", 4);
         QTest::newRow("aiken") << aiken << fourA << kImportedQ << "";
-        QTest::newRow("aiken unsupported") << aiken
-            << fourA + aikenQuestion("Two", 2) + aikenQuestion("Six", 6, "F") + aikenQuestion("Both", 4, "A, C") << QByteArray()
+        QTest::newRow("aiken unsupported")
+            << aiken
+            << fourA + aikenQuestion("Two", 2) + aikenQuestion("Six", 6, "F") + aikenQuestion("Both", 4, "A, C")
+            << QByteArray()
             << "in.txt:8:1: this question cannot become a record: 2 answers, where a record has four\n"
                "in.txt:13:1: this question cannot become a record: 6 answers, where a record has four\n"
                "in.txt:22:1: this question cannot become a record: several right answers\n"
                "out.lvq: nothing written; --skip-unsupported leaves those questions out";
-        QTest::newRow("aiken skipped") << QStringList{"import", "--from", "aiken", "--skip-unsupported", "in.txt", "out.lvq"}
-            << aikenQuestion("Two", 2) + fourA << kImportedQ
-            << "in.txt:1:1: warning: this question cannot become a record: 2 answers, where a record has four (skipped)";
-        QTest::newRow("aiken stray line") << aiken << QByteArray("Q\nA) a\nB) b\nwhat\n") << QByteArray()
+        QTest::newRow("aiken skipped") << QStringList{"import", "--from", "aiken", "--skip-unsupported",
+                                                      "in.txt", "out.lvq"}
+                                       << aikenQuestion("Two", 2) + fourA << kImportedQ
+                                       << "in.txt:1:1: warning: this question cannot become a record: 2 answers, where "
+                                          "a record has four (skipped)";
+        QTest::newRow("aiken stray line")
+            << aiken << QByteArray("Q\nA) a\nB) b\nwhat\n") << QByteArray()
             << "in.txt:4:1: expected an answer like \"C) text\" or the line \"ANSWER: C\"";
-        QTest::newRow("gift") << gift
+        QTest::newRow("gift")
+            << gift
             << QByteArray("// comment\n::T\\:1::[html] .Is 1 \\= 1 \\{so\\}? {\n  ~%-100%no#why\n  =yes # right\n"
                           "  ~maybe ~never\n  ####all}\n\nGrant is {~buried =entombed ~living ~here} there.")
             << "\".Is 1 = 1 {so}?\",\"no\",\"yes\",\"maybe\",\"never\",2\r\n"
-               "\"Grant is _____ there.\",\"buried\",\"entombed\",\"living\",\"here\",2" + QByteArray(1, '\0') << "";
-        QTest::newRow("gift unsupported") << gift
-            << QByteArray(".Q {=a ~b ~c ~d}\n\nTF {T}\n\nNum {#2:1}\n\nShort {=a =b}\n\nMatch {=a -> b =c -> d ~e ~f}\n\n"
-                          "Essay {}\n\nText only\n\nTwo right {=a =b ~c ~d}\n\nHalf {~%50%a ~b ~c ~d}\n\nThree {=a ~b ~c}")
+               "\"Grant is _____ there.\",\"buried\",\"entombed\",\"living\",\"here\",2"
+                   + QByteArray(1, '\0')
+            << "";
+        QTest::newRow("gift unsupported")
+            << gift
+            << QByteArray(
+                   ".Q {=a ~b ~c ~d}\n\nTF {T}\n\nNum {#2:1}\n\nShort {=a =b}\n\nMatch {=a -> b =c -> d ~e ~f}\n\n"
+                   "Essay {}\n\nText only\n\nTwo right {=a =b ~c ~d}\n\nHalf {~%50%a ~b ~c ~d}\n\nThree {=a ~b ~c}")
             << QByteArray()
             << "in.txt:3:1: this question cannot become a record: a true-false question\n"
                "in.txt:5:1: this question cannot become a record: a numerical question\n"
@@ -197,25 +221,29 @@ private slots:
                "in.txt:19:1: this question cannot become a record: 3 answers, where a record has four\n"
                "out.lvq: nothing written; --skip-unsupported leaves those questions out";
         QTest::newRow("gift quote") << gift << QByteArray(".Q {=a ~b\n ~c ~d \\= \"e\"}") << QByteArray()
-            << "in.txt:2:11: a text cannot hold a double quote";
-        QTest::newRow("gift no closing brace") << gift << QByteArray("Q\n {=a ~b") << QByteArray()
-            << "in.txt:2:2: the answers have no closing \"}\"";
-        QTest::newRow("unsigned") << gift << QByteArray("\n\nQ {=a ~b ~c ~d}") << QByteArray()
+                                    << "in.txt:2:11: a text cannot hold a double quote";
+        QTest::newRow("gift no closing brace")
+            << gift << QByteArray("Q\n {=a ~b") << QByteArray() << "in.txt:2:2: the answers have no closing \"}\"";
+        QTest::newRow("unsigned")
+            << gift << QByteArray("\n\nQ {=a ~b ~c ~d}") << QByteArray()
             << "in.txt:3:1: the first question must begin with a full stop, or the program takes the file for a "
                "foreign one (--add-signature puts one in)";
         QTest::newRow("signed") << QStringList{"import", "--from", "gift", "--add-signature", "in.txt", "out.lvq"}
-            << QByteArray("Q {~b =a ~c ~d}") << "\".Q\",\"b\",\"a\",\"c\",\"d\",2" + QByteArray(1, '\0') << "";
+                                << QByteArray("Q {~b =a ~c ~d}")
+                                << "\".Q\",\"b\",\"a\",\"c\",\"d\",2" + QByteArray(1, '\0') << "";
         QTest::newRow("encode") << encode << QByteArray("[1]\nQ: .Ծ\n1: a\n2: b\n3: c\n4: d\nR: 3\nEND: CRLF\n")
-            << QByteArray("\".\xCC\",\"a\",\"b\",\"c\",\"d\",3\r\n") << "";
-        QTest::newRow("encode not armscii") << encode << QByteArray("[1]\nQ: .Q\n1: a\n2: b €\n3: c\n4: d\nR: 3\n")
-            << QByteArray() << "in.txt:4:6: character U+20AC cannot be written in ArmSCII-8";
+                                << QByteArray("\".\xCC\",\"a\",\"b\",\"c\",\"d\",3\r\n") << "";
+        QTest::newRow("encode not armscii")
+            << encode << QByteArray("[1]\nQ: .Q\n1: a\n2: b €\n3: c\n4: d\nR: 3\n") << QByteArray()
+            << "in.txt:4:6: character U+20AC cannot be written in ArmSCII-8";
         QTest::newRow("encode too many") << encode << sourceOf(bank::kMaxQuestions + 1) << QByteArray()
-            << "in.txt:262138:4: the program reads at most 32767 questions";
+                                         << "in.txt:262138:4: the program reads at most 32767 questions";
         QTest::newRow("encode not utf-8") << encode << QByteArray("[1]\nQ: .Q\n1: a\xFF") << QByteArray()
-            << "in.txt:3:5: the file is not valid UTF-8";
-        QTest::newRow("decode") << QStringList{"decode", "in.txt", "out.lvq"} << QByteArray("\".Q\",\"a\"") << QByteArray()
-            << "in.txt:1:9: the file ends inside a record";
+                                          << "in.txt:3:5: the file is not valid UTF-8";
+        QTest::newRow("decode") << QStringList{"decode", "in.txt", "out.lvq"} << QByteArray("\".Q\",\"a\"")
+                                << QByteArray() << "in.txt:1:9: the file ends inside a record";
     }
+
     void writesOnlyWhatIsWhole()
     {
         QFETCH(QStringList, arguments);
@@ -255,6 +283,7 @@ private slots:
         QTest::newRow("sheet as text") << QStringList{"sheet", "a.lvq", "b.txt"};
         QTest::newRow("sample not a number") << QStringList{"sheet", "--sample", "x", "a.lvq", "b.png"};
     }
+
     void refusesBadUsage()
     {
         QFETCH(QStringList, arguments);

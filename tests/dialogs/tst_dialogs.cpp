@@ -4,7 +4,6 @@
 #include "app/shell_execute.h"
 #include "bank/armscii8.h"
 #include "dialogs/frm_about.h"
-#include "support/accessible_tree.h"
 #include "dialogs/frm_properties.h"
 #include "forms/combo_box.h"
 #include "forms/frame.h"
@@ -13,6 +12,7 @@
 #include "forms/option_button.h"
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
+#include "support/accessible_tree.h"
 
 #include <QDesktopServices>
 #include <QTabBar>
@@ -51,9 +51,11 @@ class TestDialogs : public QObject
     }
 
 public slots:
+
     void openUrl(const QUrl &url) { m_opened << url.toString(); }
 
 private slots:
+
     void init()
     {
         m_fixture = std::make_unique<MainWindowFixture>();
@@ -66,6 +68,7 @@ private slots:
         m_about = std::make_unique<frmAbout>();
         m_about->Load();
     }
+
     void cleanup()
     {
         m_about.reset();
@@ -81,19 +84,18 @@ private slots:
         dialog->cmdOk->click(); // stores the eight values as shown, and closes
         QVERIFY(!dialog->Loaded());
         QCOMPARE(settingLines(), QStringList({"ImageColor=13", "ImageColor1=1", "ImageColor2=8", "ImageColor3=16",
-                                              "ImageColor4=10", "PauseTime=180", "UserName=User",
-                                              "NameFont=Bararan"}));
+                                              "ImageColor4=10", "PauseTime=180", "UserName=User", "NameFont=Bararan"}));
 
         dialog = loadedDialog();
         pick(*dialog->Combo1, 3);
         dialog->UserName->setText(QStringLiteral("Anahit"));
         dialog->nameFont->setText(QStringLiteral("Times LatArm")); // not on this screen
-        dialog->ImageCombo->setSelectedIndex(5); // chosen, not clicked: "Ok" still shows it
+        dialog->ImageCombo->setSelectedIndex(5);                   // chosen, not clicked: "Ok" still shows it
         dialog->ImageCombo3->setSelectedIndex(12);
         dialog->cmdOk->click();
-        QCOMPARE(settingLines(), QStringList({"ImageColor=5", "ImageColor1=1", "ImageColor2=8", "ImageColor3=12",
-                                              "ImageColor4=10", "PauseTime=240", "UserName=Anahit",
-                                              "NameFont=Times LatArm"}));
+        QCOMPARE(settingLines(),
+                 QStringList({"ImageColor=5", "ImageColor1=1", "ImageColor2=8", "ImageColor3=12", "ImageColor4=10",
+                              "PauseTime=240", "UserName=Anahit", "NameFont=Times LatArm"}));
         QCOMPARE(m_main->lblQuestion->ForeColor(), rgb(0, 0, 128));
 
         dialog = loadedDialog();
@@ -122,7 +124,8 @@ private slots:
 
         const QString font = dialog->nameFont->List(dialog->nameFont->ListCount() - 1);
         pick(*dialog->nameFont, dialog->nameFont->ListCount() - 1);
-        QCOMPARE(m_main->lblQuestion->FontName() + m_main->harc1->FontName() + m_main->harc4->FontName(), font + font + font);
+        QCOMPARE(m_main->lblQuestion->FontName() + m_main->harc1->FontName() + m_main->harc4->FontName(),
+                 font + font + font);
         dialog->Command1->click();
         QVERIFY(!dialog->Loaded() && m_main->harc4->FontName() == font);
         QCOMPARE(TestEnvironment::readFile(app::mRegistry::settingsFilePath()), before);
@@ -176,7 +179,8 @@ private slots:
         QTest::addColumn<bool>("recorded"); // false: through the desktop's own handlers
         QTest::newRow("web") << 1 << QString() << QString() << true;
         QTest::newRow("support") << 0 << QString() << QStringLiteral("mailto:") << true;
-        QTest::newRow("web address unchanged") << 1 << QStringLiteral("www.example.org/a b?x=1#top") << QString() << true;
+        QTest::newRow("web address unchanged")
+            << 1 << QStringLiteral("www.example.org/a b?x=1#top") << QString() << true;
         QTest::newRow("web, desktop handler") << 1 << QString() << QString() << false;
         QTest::newRow("support, desktop handler") << 0 << QString() << QStringLiteral("mailto:") << false;
     }

@@ -27,6 +27,7 @@ struct Area
         pic->setFontName(QStringLiteral("DejaVu Sans"));
         pic->setFontSize(8);
     }
+
     int lineHeight(double size)
     {
         pic->setFontSize(size);
@@ -63,18 +64,30 @@ class TestMarkupScroller : public QObject
     Q_OBJECT
 
 private slots:
+
     // Flags: b bold, c centred, u underlined, s 20 points instead of 16, p a pause before the line.
     void tagsSetTheLineAttributes()
     {
-        const struct { const char *line, *text, *flags; ColorValue color; } rows[] = {
-            {"<C><B><S>Finish Test", "Finish Test", "bcs", 0}, {"<cG><cR> text", "<cR> text", "", 0x00FF00},
-            {"<cB>x<cR>y<cR>", "<cB>xy", "", 0x0000FF}, {"<B><cB> a", " a", "b", 0xFF0000},
-            {"plain <b><c>", "plain <b><c>", "", 0}, {"<<B>C><U>u<U>", "u", "bcu", 0}, {"<P>", "", "p", 0}};
+        const struct
+        {
+            const char *line, *text, *flags;
+            ColorValue color;
+        } rows[] = {{"<C><B><S>Finish Test", "Finish Test", "bcs", 0},
+                    {"<cG><cR> text", "<cR> text", "", 0x00FF00},
+                    {"<cB>x<cR>y<cR>", "<cB>xy", "", 0x0000FF},
+                    {"<B><cB> a", " a", "b", 0xFF0000},
+                    {"plain <b><c>", "plain <b><c>", "", 0},
+                    {"<<B>C><U>u<U>", "u", "bcu", 0},
+                    {"<P>", "", "p", 0}};
+
         for (const auto &row : rows) {
             const MarkupLine parsed = MarkupLine::parse(QString::fromLatin1(row.line));
             const QString flags = QString(parsed.bold ? "b" : "") + (parsed.centred ? "c" : "")
-                + (parsed.underline ? "u" : "") + (parsed.fontSize == 20 ? "s" : parsed.fontSize == 16 ? "" : "?")
-                + (parsed.pause ? "p" : "");
+                                  + (parsed.underline ? "u" : "")
+                                  + (parsed.fontSize == 20   ? "s"
+                                     : parsed.fontSize == 16 ? ""
+                                                             : "?")
+                                  + (parsed.pause ? "p" : "");
             QCOMPARE(parsed.text + u'/' + flags, QString::fromLatin1(row.text) + u'/' + row.flags);
             QCOMPARE(parsed.color, row.color);
         }

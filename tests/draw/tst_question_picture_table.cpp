@@ -32,12 +32,14 @@ struct PreviewArea
         Picture3->setBackColor(rgb(255, 255, 255));
         Picture3->setForeColor(rgb(0, 0, 0));
     }
+
     QImage show(const QString &caption)
     {
         lblQuestNum->setCaption(caption);
         draw::ShowQuestionPicture(*lblQuestNum, *Picture2, *Picture3);
         return Picture3->Image().convertToFormat(QImage::Format_RGB32);
     }
+
     // Centred on white at half the size difference, which may fall on half a pixel; cut at the edges.
     bool showsCentred(const QString &caption, int id)
     {
@@ -68,6 +70,7 @@ class TestQuestionPictureTable : public QObject
     Q_OBJECT
 
 private slots:
+
     // Every entry's bitmap shows. 39 and 41 have each other's order of bitmaps, 139 has none; a
     // small area cuts the picture at its edges.
     void recordShowsItsBitmapCentred()

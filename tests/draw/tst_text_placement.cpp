@@ -27,13 +27,21 @@ class TestTextPlacement : public QObject
     Q_OBJECT
 
 private slots:
+
     // The text's top-left corner goes to (ax, ay) times the room left beside and below the text,
     // plus (bx, by), in single precision, neither rounded nor kept inside the area. The text is
     // printed once as a line; printing it again overprints it exactly.
     void placesTextByItsRule()
     {
         using Print = void (*)(PictureBox &, const QString &);
-        const struct { Print print; double width, height; const char *text; float ax, bx, ay, by; } rows[] = {
+
+        const struct
+        {
+            Print print;
+            double width, height;
+            const char *text;
+            float ax, bx, ay, by;
+        } rows[] = {
             {draw::PrintCentred, 600, 450, "1.", 0.5f, 0, 0.5f, 0},
             {draw::PrintCentred, 900, 450, "Question 30 of 30", 0.5f, 0, 0.5f, 0}, // wider than the area
             {draw::PrintTitle, 6000, 4000, "Lorvane 2004", 0.5f, 0, 0.5f, -500},
@@ -41,6 +49,7 @@ private slots:
             {draw::PrintCornerHint, 3000, 1000, "Dbl Click and Continue Test", 1, -400, 1, -800}, // cut at the top
             {draw::PrintLowTitle, 6000, 4000, "Lorvane 2004", 0.5f, 0, 1, -2500},
             {draw::PrintLowTitle, 3000, 2000, "Lorvane 2004", 0.5f, 0, 1, -2500}}; // above the top
+
         for (const auto &row : rows) {
             Form form(QStringLiteral("frmTest"));
             PictureBox *placed = makeArea(form, row.width, row.height);

@@ -29,14 +29,19 @@ class CountingForm : public Form
 {
 public:
     CountingForm() : Form("frmTest") {}
+
     int loads = 0, unloads = 0;
 
 protected:
     void Form_Load() override { ++loads; }
+
     void Form_Unload() override { ++unloads; }
 };
 
-QComboBox *comboOf(const Control &control) { return qobject_cast<QComboBox *>(control.widget()); }
+QComboBox *comboOf(const Control &control)
+{
+    return qobject_cast<QComboBox *>(control.widget());
+}
 
 } // namespace
 
@@ -46,6 +51,7 @@ class TestControls : public QObject
     std::unique_ptr<Form> m_form;
 
 private slots:
+
     void init() { m_form = std::make_unique<Form>("frmTest"); }
 
     // Edges are rounded, not sizes: 22.4 twips are 1.49 pixels at 96 dpi, 44.8 twips 2.99.
@@ -195,8 +201,8 @@ private slots:
         for (const QString key : {"NAVY", "BLUE"})
             chooser.AddItem(key, key.toLower(), key);
         QCOMPARE(comboOf(chooser)->iconSize(), QSize(88, 12)); // pictures at their own size
-        QVERIFY(comboOf(chooser)->itemIcon(0).isNull()); // no such picture
-        QCOMPARE(chooser.SelectedIndex(), 0); // filling selects nothing
+        QVERIFY(comboOf(chooser)->itemIcon(0).isNull());       // no such picture
+        QCOMPARE(chooser.SelectedIndex(), 0);                  // filling selects nothing
         for (const auto &[index, key] : {std::pair{2, "BLUE"}, {0, ""}, {3, ""}, {-3, ""}}) {
             chooser.setSelectedIndex(1);
             chooser.setSelectedIndex(index);

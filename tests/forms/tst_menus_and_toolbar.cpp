@@ -19,7 +19,8 @@ namespace {
 const QStringList barKeys = {"", "Start", "Stop", "Pause", "Resume", "", "Quit", "", "Properties", "", "About"};
 
 // A menu and the toolbar as the main window builds them, in the idle look.
-struct MainWindowBars {
+struct MainWindowBars
+{
     MainWindowBars()
     {
         form.setClientSize(11790, 8280);
@@ -53,6 +54,7 @@ class TestMenusAndToolbar : public QObject
     Q_OBJECT
 
 private slots:
+
     void unreachableItemDoesNotClick()
     {
         const std::vector<std::pair<bool, std::function<void(MainWindowBars &)>>> cases = {
@@ -68,7 +70,7 @@ private slots:
             QSignalSpy spy(bars.mnuConfigure, &MenuItem::Click);
             bars.mnuConfigure->trigger();
             QCOMPARE(spy.count(), clicks ? 1 : 0);
-            QVERIFY(bars.mnuseparate->isSeparator()); // by its caption
+            QVERIFY(bars.mnuseparate->isSeparator());              // by its caption
             QVERIFY(bars.mnuseparate->action()->text().isEmpty()); // a bare line, no "-" beside it
         }
     }

@@ -12,8 +12,7 @@ using namespace forms;
 
 namespace {
 
-constexpr QRgb White = 0xFFFFFFFF, Black = 0xFF000000, Red = 0xFFFF0000, Green = 0xFF00FF00,
-               Blue = 0xFF0000FF;
+constexpr QRgb White = 0xFFFFFFFF, Black = 0xFF000000, Red = 0xFFFF0000, Green = 0xFF00FF00, Blue = 0xFF0000FF;
 
 // The smallest rectangle holding every pixel that is not the background.
 QRect inkBounds(const QImage &image, QRgb background = White)
@@ -26,7 +25,10 @@ QRect inkBounds(const QImage &image, QRgb background = White)
     return bounds;
 }
 
-bool allPixels(const QImage &image, QRgb color) { return !image.isNull() && inkBounds(image, color).isNull(); }
+bool allPixels(const QImage &image, QRgb color)
+{
+    return !image.isNull() && inkBounds(image, color).isNull();
+}
 
 } // namespace
 
@@ -55,6 +57,7 @@ class TestPictureBox : public QObject
     }
 
 private slots:
+
     void init() { m_form = std::make_unique<Form>(QStringLiteral("frmTest")); }
 
     void scaleSizeExcludesBorderAndAutoSizeFitsPicture()
@@ -94,7 +97,7 @@ private slots:
         inPixels->Print(text);
         QCOMPARE(inTwips->Image(), inPixels->Image());
         const QRect ink = inkBounds(inPixels->Image());
-        QCOMPARE(ink.right(), 59); // runs into the edge
+        QCOMPARE(ink.right(), 59);                              // runs into the edge
         QVERIFY(ink.bottom() < 5 + inPixels->TextHeight(text)); // nothing on a second line
         QCOMPARE(inTwips->CurrentX(), 0.0);
         QCOMPARE(inTwips->CurrentY(), 75 + inTwips->TextHeight(text));
@@ -227,8 +230,7 @@ private slots:
         pic->setBackColor(rgb(0, 255, 0));
         pic->Line(0, 0, pic->Width() - 15, pic->Height() - 15, 0, true);
         QVERIFY(allPixels(pic->Image().copy(1, 1, 86, 10), Green));
-        for (const QRect &edge : {QRect(0, 0, 88, 1), QRect(0, 11, 88, 1), QRect(0, 0, 1, 12),
-                                  QRect(87, 0, 1, 12)})
+        for (const QRect &edge : {QRect(0, 0, 88, 1), QRect(0, 11, 88, 1), QRect(0, 0, 1, 12), QRect(87, 0, 1, 12)})
             QVERIFY(allPixels(pic->Image().copy(edge), Black));
     }
 };

@@ -23,11 +23,12 @@ inline QString outcome(const bank::LoadResult &result)
 {
     if (!result.ok())
         return QStringLiteral("%1 in record %2")
-            .arg(QLatin1StringView(bank::loadErrorText(result.error))).arg(result.errorRecord);
+            .arg(QLatin1StringView(bank::loadErrorText(result.error)))
+            .arg(result.errorRecord);
     QStringList lines;
     for (const bank::QuestionRecord &r : result.records)
-        lines << QStringList{r.text(0), r.text(1), r.text(2), r.text(3), r.text(4),
-                             QString::number(r.rightAnswer)}.join(u'|');
+        lines << QStringList{r.text(0), r.text(1), r.text(2), r.text(3), r.text(4), QString::number(r.rightAnswer)}
+                     .join(u'|');
     return lines.join(u'\n');
 }
 
@@ -53,7 +54,8 @@ inline QString checkDecoder(QByteArrayView bytes)
     const bool roundTrips = firstReplacement < 0 ? bank::decodeArmscii8(encoded) == text : encoded.isEmpty();
     if (badIndex != firstReplacement || !roundTrips)
         return QStringLiteral("encoding the decoded text: refused at %1, first replacement at %2")
-            .arg(badIndex).arg(firstReplacement);
+            .arg(badIndex)
+            .arg(firstReplacement);
     return {};
 }
 
@@ -82,15 +84,18 @@ inline QString checkReader(QByteArrayView input)
     const int failed = result.errorRecord;
     const qsizetype kept = result.records.size();
     // A record that fails to read has been counted already.
-    const bool consistent = result.ok()
-        ? failed == 0 && result.errorOffset == -1 && count == kept
-        : kept == 0 && failed >= 1 && failed <= bank::kMaxQuestions + 1 && result.errorOffset >= 0
-            && result.errorOffset <= bytes.size() && count == std::min(failed, bank::kMaxQuestions)
-            && (result.error == bank::LoadError::TooManyRecords) == (failed == bank::kMaxQuestions + 1);
+    const bool consistent =
+        result.ok() ? failed == 0 && result.errorOffset == -1 && count == kept
+                    : kept == 0 && failed >= 1 && failed <= bank::kMaxQuestions + 1 && result.errorOffset >= 0
+                          && result.errorOffset <= bytes.size() && count == std::min(failed, bank::kMaxQuestions)
+                          && (result.error == bank::LoadError::TooManyRecords) == (failed == bank::kMaxQuestions + 1);
     if (!consistent)
         return QStringLiteral("\"%1\" in record %2 at offset %3, %4 records kept, %5 counted")
-            .arg(QLatin1StringView(bank::loadErrorText(result.error))).arg(failed)
-            .arg(result.errorOffset).arg(kept).arg(count);
+            .arg(QLatin1StringView(bank::loadErrorText(result.error)))
+            .arg(failed)
+            .arg(result.errorOffset)
+            .arg(kept)
+            .arg(count);
     const QString expected = outcome(result);
     if (expected.contains(u'\r') || expected.count(u'\n') > std::max<qsizetype>(kept - 1, 0))
         return QStringLiteral("a loaded text holds a line end");

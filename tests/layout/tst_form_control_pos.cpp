@@ -21,7 +21,9 @@ constexpr double DesignHeight = 8280;
 struct CountingControl : Control
 {
     explicit CountingControl(forms::Parent parent) : Control(parent, new QWidget, QStringLiteral("counter")) {}
+
     void applyGeometry() override { ++assignments, Control::applyGeometry(); }
+
     int assignments = 0;
 };
 
@@ -32,6 +34,7 @@ class TestFormControlPos : public QObject
     Q_OBJECT
 
 private slots:
+
     void init()
     {
         m_form = std::make_unique<forms::Form>(QStringLiteral("frmMain"));
@@ -39,6 +42,7 @@ private slots:
         m_form->Show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form->window()));
     }
+
     void cleanup() { m_form.reset(); }
 
     // A label at (3000, 2000), 900 x 400 twips in a 12 point font, is registered in a window of
@@ -69,6 +73,7 @@ private slots:
         row("registered before Init", {1, 1, 1, 1, 1}, {w + 600, 2 * h}, {3000, 2000, 900, 400, 12}, 1);
         row("dropped by a second Init", {1, 1, 1, 1, 1}, {w + 600, 2 * h}, {3000, 2000, 900, 400, 12}, 2);
     }
+
     void resizeMovesEachEdgeByItsMode()
     {
         QFETCH(QList<int>, modes);
@@ -123,6 +128,7 @@ private:
         QTRY_COMPARE(m_form->ScaleHeight(), height);
         QCoreApplication::processEvents();
     }
+
     std::unique_ptr<forms::Form> m_form;
 };
 

@@ -35,9 +35,9 @@ enum Way { ClickText, DoubleClickText, Keys };
 struct Run
 {
     Way way;
-    QList<int> keys; // Key_0 stands for the digit of the wanted answer
+    QList<int> keys;                           // Key_0 stands for the digit of the wanted answer
     int chosen = 0, confirm = 0, timeOuts = 0; // chosen 0: the right answer, every third time the next one
-    QString name = {}; // null: none stored
+    QString name = {};                         // null: none stored
     QString shownName = QStringLiteral("User");
 };
 
@@ -47,7 +47,10 @@ bank::QuestionOrder scripted(QList<double> u)
     return bank::QuestionOrder([u]() mutable { return u.size() > 1 ? u.takeFirst() : u.first(); }, [] {});
 }
 
-double uFor(int record, int bankSize) { return (record - 0.5) / bankSize; }
+double uFor(int record, int bankSize)
+{
+    return (record - 0.5) / bankSize;
+}
 
 // Every visible caption of the window is drawn whole: none needs more room than its label's or
 // button's inside (less the indicator of an option) leaves it.
@@ -65,8 +68,9 @@ void verifyWhole(const Form &form)
         QStyleOptionButton option;
         option.initFrom(w);
         const auto metric = [&](QStyle::PixelMetric m) { return w->style()->pixelMetric(m, &option, w); };
-        const int frame = w->inherits("QPushButton") ? 2 * metric(QStyle::PM_ButtonMargin)
-                                                     : metric(QStyle::PM_IndicatorWidth) + metric(QStyle::PM_CheckBoxLabelSpacing);
+        const int frame = w->inherits("QPushButton")
+                              ? 2 * metric(QStyle::PM_ButtonMargin)
+                              : metric(QStyle::PM_IndicatorWidth) + metric(QStyle::PM_CheckBoxLabelSpacing);
         const QSize room = label ? label->contentsRect().size() : QSize(w->width() - frame, w->height());
         const QSize needed = QFontMetrics(w->font()).size(Qt::TextShowMnemonic, text);
         if (!text.isEmpty() && (needed.width() > room.width() || needed.height() > room.height()))
@@ -87,11 +91,13 @@ class TestMainWindow : public QObject
     std::unique_ptr<frmMain> m_main; // loaded from a bank of 171 records and shown
 
 private slots:
+
     void init()
     {
         m_fixture = std::make_unique<MainWindowFixture>();
         m_main = m_fixture->loadedWindow();
     }
+
     void cleanup()
     {
         m_main.reset();
@@ -170,9 +176,9 @@ private slots:
     {
         frmMain *main = m_main.get();
         main->questionOrder = scripted({uFor(5, 171), uFor(5, 171), uFor(9, 171)});
-        main->randomQuestion(main->questCount); // 5
+        main->randomQuestion(main->questCount);         // 5
         main->Label2->setCaption(QStringLiteral("15")); // a new order is asked for
-        main->randomQuestion(main->questCount); // 5 again is refused against the old history: 9
+        main->randomQuestion(main->questCount);         // 5 again is refused against the old history: 9
         QCOMPARE(main->Label1->Caption() + main->Label2->Caption(), QStringLiteral("916"));
         main->questionOrder = scripted({uFor(5, 171)});
         main->randomQuestion(main->questCount);
@@ -207,7 +213,8 @@ private slots:
     {
         frmMain *main = m_main.get();
         const auto sample = [&] {
-            return QList<double>{main->harc2->Left(), main->Option2->Top(), main->Frame3->Width(), main->Label3->FontSize()};
+            return QList<double>{main->harc2->Left(), main->Option2->Top(), main->Frame3->Width(),
+                                 main->Label3->FontSize()};
         };
         const QList<double> design = sample();
         main->setClientSize(23580, 16560);
@@ -253,6 +260,7 @@ private slots:
         QTest::newRow("Tab to the text, Enter") << Run{Keys, {Qt::Key_Tab, enter}, 1, enter};
         QTest::newRow("every question times out") << Run{Keys, {}, 0, 0, 30};
     }
+
     void eachWayOfAnsweringRunsAWholeTest()
     {
         QFETCH(Run, run);
@@ -260,7 +268,9 @@ private slots:
         if (!name.isNull())
             MainWindowFixture::store(QStringLiteral("UserName"), name);
         frmMain &main = *m_main;
-        const auto textOf = [&main](int k) { return main.harc(k).widget()->findChild<QWidget *>("qt_scrollarea_viewport"); };
+        const auto textOf = [&main](int k) {
+            return main.harc(k).widget()->findChild<QWidget *>("qt_scrollarea_viewport");
+        };
         const QString unfilled = main.srcTextBox->Text();
         main.window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main.window()));
@@ -328,7 +338,9 @@ private slots:
             QVERIFY(!main.Option(k).Value() && !main.cmdNext->Enabled());
             QCOMPARE(main.lblStatus->Caption(), QStringLiteral("You got %1 answers right.\rYou got %2 answers wrong.\r"
                                                                "Your attempts were %3\r171 questions available.")
-                                                    .arg(right).arg(wrong).arg(i + 1));
+                                                    .arg(right)
+                                                    .arg(wrong)
+                                                    .arg(i + 1));
             QCOMPARE(main.lblAnswerStat->Caption() + main.Label3->Caption(),
                      (k == correct ? QStringLiteral("CORRECT ANSWER:") : QStringLiteral("WRONG ANSWER DUDE.")) + "60");
             QCOMPARE(main.Picture1->BackColor(), k == correct ? SystemColor::Window : rgb(255, 0, 0));
@@ -344,7 +356,7 @@ private slots:
                               QStringLiteral("<B><cG> Ճիշտ պատասխանների թիվը - %1").arg(right),
                               QStringLiteral("<B><cR> Սխալ պատասխանների թիվը - %1").arg(wrong + timeOuts)}));
         QVERIFY(main.srcTextBox->Text() == unfilled && main.resultsTemplate.isEmpty()); // ready to refill
-        QVERIFY(main.iScroll->widget()->accessibleDescription().contains( // read without the markup
+        QVERIFY(main.iScroll->widget()->accessibleDescription().contains(               // read without the markup
             QStringLiteral("\nՃիշտ պատասխանների թիվը - %1\n").arg(right)));
         for (QRgb colour : {0x00FF00u, 0xFF0000u, 0x0000FFu}) // right, wrong, the heading
             QVERIFY(shows(main.iScroll->Image(), colour));
@@ -400,14 +412,15 @@ private slots:
     {
         QTest::addColumn<QString>("stored"); // null: no pause time stored
         QTest::addColumn<int>("ticks");
-        QTest::addColumn<int>("route"); // resume by the countdown, a double-click, the menu; stop
-                                        // then by the toolbar, the button, the menu
+        QTest::addColumn<int>("route");     // resume by the countdown, a double-click, the menu; stop
+                                            // then by the toolbar, the button, the menu
         QTest::addColumn<QString>("shown"); // null: the test goes on
         QTest::newRow("double-click, Stop button") << QString() << 1 << 1 << QString();
         QTest::newRow("File > Resume, File > Stop") << QStringLiteral("60") << 0 << 2 << QString();
         QTest::newRow("two seconds run out, toolbar Stop") << QStringLiteral("2") << 2 << 0 << QString();
         QTest::newRow("a fraction never hits zero") << QStringLiteral("1.5") << 3 << 0 << QStringLiteral("-1.5");
     }
+
     void aTestCanBePausedOnce()
     {
         QFETCH(QString, stored);
@@ -423,7 +436,8 @@ private slots:
         QVERIFY(main.Toolbar1->click(4));
         QCOMPARE(main.cmdPouse->Caption() + main.lblpause->Caption(),
                  QStringLiteral("Resume") + (stored.isNull() ? QStringLiteral("180") : stored));
-        QVERIFY(main.splashik->Visible() && main.lblpause->Visible() && !main.Timer2->Enabled() && main.Timer3->Enabled());
+        QVERIFY(main.splashik->Visible() && main.lblpause->Visible() && !main.Timer2->Enabled()
+                && main.Timer3->Enabled());
         QVERIFY(!main.mnuStart->Visible() && main.mnuResume->Visible() && main.Toolbar1->Buttons(5).Visible());
         QVERIFY(!main.Toolbar1->Buttons(3).Visible() && !main.Toolbar1->Buttons(4).Visible());
         for (int i = 0; i < ticks; ++i, main.Timer3_Timer())

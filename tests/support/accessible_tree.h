@@ -17,9 +17,8 @@ struct AccessibleTree
 
     explicit AccessibleTree(QWidget *window)
     {
-        const QSet<QAccessible::Role> containers = {QAccessible::Client, QAccessible::Grouping,
-                                                    QAccessible::ToolBar, QAccessible::MenuBar,
-                                                    QAccessible::Dialog, QAccessible::Window};
+        const QSet<QAccessible::Role> containers = {QAccessible::Client,  QAccessible::Grouping, QAccessible::ToolBar,
+                                                    QAccessible::MenuBar, QAccessible::Dialog,   QAccessible::Window};
         const std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *item) {
             if (item->state().invisible)
                 return;

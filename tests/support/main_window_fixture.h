@@ -32,9 +32,11 @@ class MainWindowFixture
 public:
     MainWindowFixture()
     {
-        forms::setMessageBoxHandler([this](const QString &text, const QString &title) { messages << title + ": " + text; });
+        forms::setMessageBoxHandler(
+            [this](const QString &text, const QString &title) { messages << title + ": " + text; });
         app::mMain::setEndProgramHandler([](int code) { throw ProgramEnded{code}; });
     }
+
     ~MainWindowFixture() { forms::setMessageBoxHandler({}), app::mMain::setEndProgramHandler({}); }
 
     // A bank of n records: question "Q<n>", answers "A<n>.<k>", right answer (n mod 4) + 1;
@@ -111,8 +113,8 @@ inline bool shows(const QImage &image, QRgb colour)
 
 inline void moveOver(QWidget *widget)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 

@@ -25,6 +25,5 @@ inline QString pixelDifference(const QImage &expected, const QImage &actual, int
             largest = std::max(largest, distance);
             differing += distance > channelTolerance;
         }
-    return differing == 0 ? QString()
-                          : QStringLiteral("%1 pixels differ, by up to %2").arg(differing).arg(largest);
+    return differing == 0 ? QString() : QStringLiteral("%1 pixels differ, by up to %2").arg(differing).arg(largest);
 }

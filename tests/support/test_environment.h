@@ -21,6 +21,7 @@ public:
             qputenv(Variables[i], dirs[i].toLocal8Bit());
         }
     }
+
     ~TestEnvironment()
     {
         for (int i = 0; i < 4; ++i)
@@ -28,8 +29,11 @@ public:
     }
 
     QString root() const { return m_dir.path(); }
-    QString winDir() const { return root() + QStringLiteral("/windir"); }   // $WinDir
+
+    QString winDir() const { return root() + QStringLiteral("/windir"); } // $WinDir
+
     QString configDir() const { return root() + QStringLiteral("/config"); } // $XDG_CONFIG_HOME
+
     QString testFilePath() const { return winDir() + QStringLiteral("/LVT.lvq"); }
 
     void writeTestFile(const QByteArray &bytes) const

@@ -20,6 +20,7 @@ class TestBankContent : public QObject
     QString key;       // the right answers' numbers, record by record
 
 private slots:
+
     void initTestCase()
     {
         for (const bank::QuestionRecord &r : records) {
@@ -35,12 +36,15 @@ private slots:
     void answerKeyGivesNothingAway()
     {
         const qsizetype repeats = key.count(QRegularExpression(QStringLiteral("(.)(?=\\1)")));
-        const auto [fewest, most] = std::ranges::minmax({key.count(u'1'), key.count(u'2'), key.count(u'3'), key.count(u'4')});
+        const auto [fewest, most] =
+            std::ranges::minmax({key.count(u'1'), key.count(u'2'), key.count(u'3'), key.count(u'4')});
         QVERIFY2(fewest >= 30 && most <= 56 && repeats >= 25 && repeats <= 60
-                     && !QRegularExpression(QStringLiteral("(.)\\1{4}")).match(key).hasMatch(), qPrintable(key));
+                     && !QRegularExpression(QStringLiteral("(.)\\1{4}")).match(key).hasMatch(),
+                 qPrintable(key));
         int unique = 0, right = 0;
         for (const bank::QuestionRecord &r : records) {
-            const QList<qsizetype> lengths = {r.answer(1).size(), r.answer(2).size(), r.answer(3).size(), r.answer(4).size()};
+            const QList<qsizetype> lengths = {r.answer(1).size(), r.answer(2).size(), r.answer(3).size(),
+                                              r.answer(4).size()};
             const qsizetype longest = std::ranges::max(lengths);
             unique += lengths.count(longest) == 1 ? 1 : 0;
             right += lengths.count(longest) == 1 && lengths.at(r.rightAnswer - 1) == longest ? 1 : 0;
@@ -55,7 +59,8 @@ private slots:
         const QStringList terms = QString::fromUtf8(TestEnvironment::readFile(path)).split(u'\n');
         QVERIFY(terms.size() > 20);
         for (const QString &line : terms.filter(QRegularExpression(QStringLiteral("^[^#]")))) {
-            const QRegularExpression variant(line.section(QStringLiteral(" | "), 2), QRegularExpression::CaseInsensitiveOption);
+            const QRegularExpression variant(line.section(QStringLiteral(" | "), 2),
+                                             QRegularExpression::CaseInsensitiveOption);
             QVERIFY2(line.count(QStringLiteral(" | ")) == 2 && variant.isValid(), qPrintable(line));
             for (const QString &text : texts)
                 QVERIFY2(!variant.match(text).hasMatch(), qPrintable(line + ": " + text));
@@ -66,7 +71,9 @@ private slots:
     // Cyrillic letters.
     void armenianWordsHoldOnlyArmenianLetters()
     {
-        const QRegularExpression mixed(QStringLiteral("%1%2|%2%1").arg(u"[\\x{0531}-\\x{055C}\\x{055E}-\\x{0587}]", u"[A-Za-z\\x{00C0}-\\x{04FF}]"));
+        const QRegularExpression mixed(
+            QStringLiteral("%1%2|%2%1")
+                .arg(u"[\\x{0531}-\\x{055C}\\x{055E}-\\x{0587}]", u"[A-Za-z\\x{00C0}-\\x{04FF}]"));
         for (const QString &text : texts + QStringList{frmAbout::readmeText(), frmAbout::closingNote()})
             QVERIFY2(!mixed.match(text).hasMatch(), qPrintable(text));
     }

@@ -25,6 +25,7 @@ class TestBankGenerator : public QObject
     Q_OBJECT
 
 private slots:
+
     void carriedTestFileIsBuiltFromItsSource()
     {
         SourceError error;
@@ -57,7 +58,8 @@ private slots:
             QVERIFY2(QSet<QString>(texts.begin() + 1, texts.end()).size() == 4, where);
             const bool picture = bank::questionPictureId(number).has_value();
             QVERIFY2(picture ? texts[0].contains(pictureWord, Qt::CaseInsensitive)
-                             : !all.contains(pictureWord, Qt::CaseInsensitive), where);
+                             : !all.contains(pictureWord, Qt::CaseInsensitive),
+                     where);
             // Questions with pictures may share a wording; their pictures and answers tell them apart.
             const QString key = picture ? all : texts[0];
             QVERIFY2(number == 171 ? all == previous && r.rightAnswer == 4 : !questions.contains(key), where);

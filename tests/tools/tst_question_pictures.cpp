@@ -20,6 +20,7 @@ class TestQuestionPictures : public QObject
     QTemporaryDir drawn; // what the generators draw today
 
 private slots:
+
     // One run-length encoded 8-bit bitmap for every id from 101 to 170 but 106.
     void regeneratedPicturesMatchCommittedFiles()
     {
@@ -35,7 +36,8 @@ private slots:
             const QString name = QStringLiteral("%1.bmp").arg(id);
             const QByteArray header = TestEnvironment::readFile(committed.filePath(name)).left(34);
             QVERIFY2(header.size() == 34 && header.startsWith("BM") && header[28] == 8
-                         && header.endsWith(QByteArray("\1\0\0\0", 4)), qPrintable(name));
+                         && header.endsWith(QByteArray("\1\0\0\0", 4)),
+                     qPrintable(name));
             const QImage image = QImageReader(committed.filePath(name)).read();
             QCOMPARE(image.format(), QImage::Format_Indexed8);
             QVERIFY2(QRect(35, 22, 452, 135).contains(QPoint(image.width(), image.height())), qPrintable(name));
@@ -47,10 +49,10 @@ private slots:
     void regeneratedIconsMatchCommittedFiles()
     {
         const QMap<QString, QSize> sizes = {
-            {"toolbar_start.png", {24, 24}}, {"toolbar_stop.png", {24, 24}}, {"toolbar_pause.png", {24, 24}},
+            {"toolbar_start.png", {24, 24}},  {"toolbar_stop.png", {24, 24}}, {"toolbar_pause.png", {24, 24}},
             {"toolbar_resume.png", {24, 24}}, {"toolbar_quit.png", {24, 24}}, {"toolbar_properties.png", {24, 24}},
-            {"toolbar_about.png", {24, 24}}, {"lorvane.png", {48, 48}}, {"test.png", {16, 16}},
-            {"splash_left.png", {120, 180}}, {"about.png", {64, 64}}};
+            {"toolbar_about.png", {24, 24}},  {"lorvane.png", {48, 48}},      {"test.png", {16, 16}},
+            {"splash_left.png", {120, 180}},  {"about.png", {64, 64}}};
         QStringList names = AppIcons::names();
         names.sort();
         QCOMPARE(names, sizes.keys());

@@ -38,6 +38,7 @@ class TestRle8BmpWriter : public QObject
     Q_OBJECT
 
 private slots:
+
     // Runs of three or more equal pixels are count and index, at most 255 long; stretches between
     // them are absolute runs of at least three, padded to an even length; shorter stretches are
     // runs of one or two. Rows end in 0 0, the bitmap in 0 1.
@@ -79,12 +80,11 @@ private slots:
         QList<int> runs; // alternating between two colours
         for (const int length : {1, 2, 3, 254, 257, 3, 2, 255, 256, 1})
             runs += QList<int>(length, int(runs.isEmpty() ? 0 : 1 - runs.last()));
-        const QImage images[] = {
-            indexedImage(1, 1, 1, [](int, int) { return 0; }),
-            indexedImage(1, 7, 4, [](int, int y) { return y % 4; }),
-            indexedImage(700, 9, 256, [&random](int, int) { return int(random.bounded(256)); }),
-            indexedImage(int(runs.size()), 2, 2, [&runs](int x, int y) { return runs.at(x) ^ y; }),
-            indexedImage(521, 12, 16, [](int x, int y) { return (x * x / 300 + y) % 16; })};
+        const QImage images[] = {indexedImage(1, 1, 1, [](int, int) { return 0; }),
+                                 indexedImage(1, 7, 4, [](int, int y) { return y % 4; }),
+                                 indexedImage(700, 9, 256, [&random](int, int) { return int(random.bounded(256)); }),
+                                 indexedImage(int(runs.size()), 2, 2, [&runs](int x, int y) { return runs.at(x) ^ y; }),
+                                 indexedImage(521, 12, 16, [](int x, int y) { return (x * x / 300 + y) % 16; })};
         for (const QImage &image : images)
             QCOMPARE(decoded(image), image);
     }

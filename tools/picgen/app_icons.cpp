@@ -21,7 +21,8 @@ const QColor DarkRed(0x80, 0x10, 0x10);
 
 using Drawing = std::function<void(QPainter &)>;
 
-struct Icon {
+struct Icon
+{
     int width;
     int height;
     Drawing draw;
@@ -47,7 +48,10 @@ void playTriangle(QPainter &p, qreal left)
     p.drawPolygon(QPolygonF({{left, 3.5}, {left + 13, 12}, {left, 20.5}}));
 }
 
-void start(QPainter &p) { playTriangle(p, 6.5); }
+void start(QPainter &p)
+{
+    playTriangle(p, 6.5);
+}
 
 void stop(QPainter &p)
 {
@@ -125,12 +129,17 @@ void testSheet(QPainter &p, const QRectF &r, bool withCheck)
         G::bar(p, r.left() + 11 * u, r.right() - (i == 0 ? 9 : 4) * u, y - lineWidth / 2, lineWidth);
     }
     if (withCheck)
-        G::check(p, QPolygonF({{r.left() + 9 * u, r.top() + 27 * u}, {r.left() + 17 * u, r.top() + 37 * u},
-                               {r.right() + 4 * u, r.top() + 14 * u}}),
+        G::check(p,
+                 QPolygonF({{r.left() + 9 * u, r.top() + 27 * u},
+                            {r.left() + 17 * u, r.top() + 37 * u},
+                            {r.right() + 4 * u, r.top() + 14 * u}}),
                  4 * u, Green);
 }
 
-void applicationIcon(QPainter &p) { testSheet(p, QRectF(7.5, 3.5, 30, 41), true); }
+void applicationIcon(QPainter &p)
+{
+    testSheet(p, QRectF(7.5, 3.5, 30, 41), true);
+}
 
 void testListIcon(QPainter &p)
 {

@@ -9,7 +9,7 @@
 class AppIcons
 {
 public:
-    static QStringList names(); // file names, e.g. "toolbar_start.png"
+    static QStringList names();                // file names, e.g. "toolbar_start.png"
     static QImage render(const QString &name); // null for an unknown name
     static bool writeAll(const QString &directory, QString *errorString = nullptr);
 

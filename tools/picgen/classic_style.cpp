@@ -114,12 +114,13 @@ void ClassicStyle::spinBox(QPainter &painter, const QRect &rect, const QString &
     painter.setPen(Qt::NoPen);
     painter.setBrush(Text);
     const QPointF cu = QRectF(up).center(), cd = QRectF(down).center();
-    painter.drawPolygon(QPolygonF({{cu.x() - w, cu.y() + w / 2}, {cu.x() + w, cu.y() + w / 2}, {cu.x(), cu.y() - w / 2}}));
-    painter.drawPolygon(QPolygonF({{cd.x() - w, cd.y() - w / 2}, {cd.x() + w, cd.y() - w / 2}, {cd.x(), cd.y() + w / 2}}));
+    painter.drawPolygon(
+        QPolygonF({{cu.x() - w, cu.y() + w / 2}, {cu.x() + w, cu.y() + w / 2}, {cu.x(), cu.y() - w / 2}}));
+    painter.drawPolygon(
+        QPolygonF({{cd.x() - w, cd.y() - w / 2}, {cd.x() + w, cd.y() - w / 2}, {cd.x(), cd.y() + w / 2}}));
 }
 
-void ClassicStyle::checkBox(QPainter &painter, const QPoint &topLeft, const QString &text, bool checked,
-                            int pixelSize)
+void ClassicStyle::checkBox(QPainter &painter, const QPoint &topLeft, const QString &text, bool checked, int pixelSize)
 {
     const int side = pixelSize + 2;
     const QRect box(topLeft, QSize(side, side));
@@ -189,8 +190,8 @@ void ClassicStyle::captionButton(QPainter &painter, const QRect &rect, QChar kin
     painter.fillRect(rect, Face);
     raised(painter, rect);
     painter.save();
-    const QRectF glyph = QRectF(rect).adjusted(rect.width() * 0.3, rect.height() * 0.28,
-                                               -rect.width() * 0.3, -rect.height() * 0.28);
+    const QRectF glyph =
+        QRectF(rect).adjusted(rect.width() * 0.3, rect.height() * 0.28, -rect.width() * 0.3, -rect.height() * 0.28);
     if (kind == QLatin1Char('x')) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(Text, rect.width() / 8.0, Qt::SolidLine, Qt::FlatCap));

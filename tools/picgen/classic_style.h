@@ -47,6 +47,5 @@ public:
     static void captionButton(QPainter &painter, const QRect &rect, QChar kind);
     static void tabs(QPainter &painter, const QRect &pane, const QStringList &names, int active);
 
-    static void dropArrow(QPainter &painter, const QPointF &centre, qreal halfWidth,
-                          const QColor &colour = Text);
+    static void dropArrow(QPainter &painter, const QPointF &centre, qreal halfWidth, const QColor &colour = Text);
 };

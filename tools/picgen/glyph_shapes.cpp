@@ -13,15 +13,15 @@ QPen GlyphShapes::outline(qreal width, const QColor &colour)
 
 void GlyphShapes::page(QPainter &painter, const QRectF &r, qreal fold, const QColor &fill)
 {
-    const QPolygonF sheet({r.topLeft(), {r.right() - fold, r.top()}, {r.right(), r.top() + fold},
-                           r.bottomRight(), r.bottomLeft()});
+    const QPolygonF sheet(
+        {r.topLeft(), {r.right() - fold, r.top()}, {r.right(), r.top() + fold}, r.bottomRight(), r.bottomLeft()});
     painter.setPen(outline());
     painter.setBrush(fill);
     painter.drawPolygon(sheet);
     if (fold > 0) {
         painter.setBrush(QColor(0xc0, 0xc0, 0xc0));
-        painter.drawPolygon(QPolygonF({{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold},
-                                       {r.right(), r.top() + fold}}));
+        painter.drawPolygon(
+            QPolygonF({{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold}, {r.right(), r.top() + fold}}));
     }
 }
 
@@ -39,8 +39,7 @@ QFont GlyphShapes::glyphFont(const QString &family, bool bold, bool italic)
     return font;
 }
 
-QPainterPath GlyphShapes::textPath(const QString &text, const QFont &font, const QRectF &box,
-                                   Qt::Alignment alignment)
+QPainterPath GlyphShapes::textPath(const QString &text, const QFont &font, const QRectF &box, Qt::Alignment alignment)
 {
     QPainterPath path;
     path.addText(0, 0, font, text);
@@ -60,8 +59,8 @@ QPainterPath GlyphShapes::textPath(const QString &text, const QFont &font, const
     return transform.map(path);
 }
 
-void GlyphShapes::pencil(QPainter &painter, const QPointF &tip, qreal angleDegrees, qreal length,
-                         qreal width, const QColor &body)
+void GlyphShapes::pencil(QPainter &painter, const QPointF &tip, qreal angleDegrees, qreal length, qreal width,
+                         const QColor &body)
 {
     painter.save();
     painter.translate(tip);

@@ -28,30 +28,44 @@ Item separator()
 
 QList<Item> fileMenu()
 {
-    return {entry("New..."), entry("Open..."), entry("Close"), separator(), entry("Save"), entry("Save As..."),
-            separator(), entry("Page Setup..."), entry("Print Preview"), entry("Print..."), separator(),
-            entry("Exit")};
+    return {entry("New..."),        entry("Open..."),    entry("Close"), separator(),
+            entry("Save"),          entry("Save As..."), separator(),    entry("Page Setup..."),
+            entry("Print Preview"), entry("Print..."),   separator(),    entry("Exit")};
 }
 
 QList<Item> editMenu()
 {
-    return {entry("Undo Typing"), entry("Repeat Typing"), separator(), entry("Cut"), entry("Copy"),
-            entry("Paste"), entry("Paste Special..."), entry("Clear"), entry("Select All"), separator(),
-            entry("Find..."), entry("Replace..."), entry("Go To...")};
+    return {entry("Undo Typing"), entry("Repeat Typing"),    separator(),      entry("Cut"),        entry("Copy"),
+            entry("Paste"),       entry("Paste Special..."), entry("Clear"),   entry("Select All"), separator(),
+            entry("Find..."),     entry("Replace..."),       entry("Go To...")};
 }
 
 QList<Item> formatMenu()
 {
-    return {entry("Font..."), entry("Paragraph..."), entry("Bullets and Numbering..."),
-            entry("Borders and Shading..."), entry("Columns..."), entry("Tabs..."),
-            entry("Drop Cap..."), entry("Change Case...")};
+    return {entry("Font..."),
+            entry("Paragraph..."),
+            entry("Bullets and Numbering..."),
+            entry("Borders and Shading..."),
+            entry("Columns..."),
+            entry("Tabs..."),
+            entry("Drop Cap..."),
+            entry("Change Case...")};
 }
 
 QList<Item> insertMenu()
 {
-    return {entry("Break..."), entry("Page Numbers..."), entry("Date and Time..."), entry("Symbol..."),
-            separator(), entry("Comment"), entry("Footnote..."), separator(),
-            entry("Picture", true), entry("Text Box"), entry("File..."), separator(),
+    return {entry("Break..."),
+            entry("Page Numbers..."),
+            entry("Date and Time..."),
+            entry("Symbol..."),
+            separator(),
+            entry("Comment"),
+            entry("Footnote..."),
+            separator(),
+            entry("Picture", true),
+            entry("Text Box"),
+            entry("File..."),
+            separator(),
             entry("Hyperlink...")};
 }
 

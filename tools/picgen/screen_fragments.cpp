@@ -56,12 +56,16 @@ int menuItemHeight(const QList<ScreenFragments::MenuItem> &items, int separatorH
 }
 
 // The white strip of a ruler, 1 cm = 96/2.54 px; drawn at twice the screen size by the caller.
-struct Ruler {
+struct Ruler
+{
     int width = 240;
     int top = 0;
     int margin = 20;
+
     int bandTop() const { return top + 3; }
+
     int bandBottom() const { return top + 15; }
+
     qreal at(qreal cm) const { return margin + cm * PixelsPerCm; }
 };
 
@@ -230,7 +234,9 @@ QImage ScreenFragments::viewButtons(int pressed)
             S::sunken(p, button);
         }
         const int inset = ButtonScale;
-        ToolbarGlyphs::draw(p, glyphs[i], QRectF(button.adjusted(inset, inset, -inset, -inset)).translated(i == pressed ? 1 : 0, i == pressed ? 1 : 0));
+        ToolbarGlyphs::draw(p, glyphs[i],
+                            QRectF(button.adjusted(inset, inset, -inset, -inset))
+                                .translated(i == pressed ? 1 : 0, i == pressed ? 1 : 0));
     }
     // The start of the horizontal scroll bar beside them.
     const QRect arrow(Margin + 4 * side + 2, Margin, side, side);
@@ -265,7 +271,8 @@ QImage ScreenFragments::statusBar()
 {
     const QStringList first = {QStringLiteral("Page 3"), QStringLiteral("Sec 1"), QStringLiteral("3/12")};
     const QStringList second = {QStringLiteral("At 2.5cm"), QStringLiteral("Ln 1"), QStringLiteral("Col 1")};
-    const QStringList flags = {QStringLiteral("REC"), QStringLiteral("TRK"), QStringLiteral("EXT"), QStringLiteral("OVR")};
+    const QStringList flags = {QStringLiteral("REC"), QStringLiteral("TRK"), QStringLiteral("EXT"),
+                               QStringLiteral("OVR")};
     const QFontMetrics metrics(S::font(11));
     const int gap = 13;
     auto paneWidth = [&](const QStringList &texts) {
@@ -278,8 +285,8 @@ QImage ScreenFragments::statusBar()
     QImage image = S::canvas(w1 + w2 + w3 + 10, 26, S::Face);
     QPainter p(&image);
     int x = 2;
-    for (const auto &[texts, width, colour] : {std::tuple{first, w1, S::Text}, std::tuple{second, w2, S::Text},
-                                              std::tuple{flags, w3, S::GrayText}}) {
+    for (const auto &[texts, width, colour] :
+         {std::tuple{first, w1, S::Text}, std::tuple{second, w2, S::Text}, std::tuple{flags, w3, S::GrayText}}) {
         S::thinSunken(p, QRect(x, 3, width, 20));
         int tx = x + 8;
         p.setFont(S::font(11));
@@ -328,10 +335,14 @@ QImage ScreenFragments::pageSetupMargins()
     QPainter p(&image);
     const QRect client = S::dialogFrame(p, image.rect(), QStringLiteral("Page Setup"), true);
     const QRect pane = client.adjusted(6, 24, -6, -5);
-    S::tabs(p, pane, {QStringLiteral("Margins"), QStringLiteral("Paper Size"), QStringLiteral("Paper Source"),
-                      QStringLiteral("Layout")}, 0);
-    const QStringList names = {QStringLiteral("Top:"), QStringLiteral("Bottom:"), QStringLiteral("Left:"), QStringLiteral("Right:")};
-    const QStringList values = {QStringLiteral("2.5 cm"), QStringLiteral("2.5 cm"), QStringLiteral("3 cm"), QStringLiteral("1.5 cm")};
+    S::tabs(p, pane,
+            {QStringLiteral("Margins"), QStringLiteral("Paper Size"), QStringLiteral("Paper Source"),
+             QStringLiteral("Layout")},
+            0);
+    const QStringList names = {QStringLiteral("Top:"), QStringLiteral("Bottom:"), QStringLiteral("Left:"),
+                               QStringLiteral("Right:")};
+    const QStringList values = {QStringLiteral("2.5 cm"), QStringLiteral("2.5 cm"), QStringLiteral("3 cm"),
+                                QStringLiteral("1.5 cm")};
     for (int i = 0; i < 4; ++i)
         spinRow(p, pane.left() + 12, pane.top() + 8 + i * 24, names.at(i), values.at(i));
     const QRect preview(pane.left() + 190, pane.top() + 4, pane.width() - 200, pane.height() - 10);

@@ -12,7 +12,8 @@
 class ScreenFragments
 {
 public:
-    struct MenuItem {
+    struct MenuItem
+    {
         QString text;
         bool submenu = false;
         bool separator = false;

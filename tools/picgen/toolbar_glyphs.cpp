@@ -84,8 +84,8 @@ void spelling(QPainter &p)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(G::Ink);
-    p.drawPath(G::textPath(QStringLiteral("ABC"), G::glyphFont(QStringLiteral("DejaVu Sans"), true),
-                           QRectF(1, 1, 14, 5.5)));
+    p.drawPath(
+        G::textPath(QStringLiteral("ABC"), G::glyphFont(QStringLiteral("DejaVu Sans"), true), QRectF(1, 1, 14, 5.5)));
     G::check(p, QPolygonF({{3.5, 11}, {6.5, 14}, {13, 7.5}}), 1.7, QColor(0x10, 0x40, 0xd0));
 }
 
@@ -351,7 +351,12 @@ void viewPrintLayout(QPainter &p)
 
 void viewOutline(QPainter &p)
 {
-    const struct { qreal indent; qreal y; } rows[] = {{1, 2}, {4.5, 6}, {4.5, 10}, {1, 14}};
+    const struct
+    {
+        qreal indent;
+        qreal y;
+    } rows[] = {{1, 2}, {4.5, 6}, {4.5, 10}, {1, 14}};
+
     for (const auto &row : rows) {
         p.fillRect(QRectF(row.indent, row.y - 1, 2, 2), G::Ink);
         G::bar(p, row.indent + 3.5, 15, row.y - 0.5, Thick, G::Ink);
@@ -367,8 +372,8 @@ void wordDocument(QPainter &p)
     p.drawRect(QRectF(0.66, 4.5, 7.5, 7.5));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawPath(G::textPath(QStringLiteral("W"), G::glyphFont(QStringLiteral("DejaVu Sans"), true),
-                           QRectF(1.3, 5.8, 6.2, 5)));
+    p.drawPath(
+        G::textPath(QStringLiteral("W"), G::glyphFont(QStringLiteral("DejaVu Sans"), true), QRectF(1.3, 5.8, 6.2, 5)));
 }
 
 } // namespace

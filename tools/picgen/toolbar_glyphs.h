@@ -8,6 +8,7 @@
 class ToolbarGlyphs
 {
 public:
+    // clang-format off
     enum class Glyph {
         New, Open, Save, Print, PrintPreview, Spelling, Cut, Copy, Paste, FormatPainter,
         Undo, Redo, Hyperlink, TablesAndBorders, InsertTable, InsertWorksheet, Columns, Drawing,
@@ -15,6 +16,7 @@ public:
         Numbering, Bullets, DecreaseIndent, IncreaseIndent, OutsideBorder, Highlight, FontColor,
         ViewNormal, ViewWebLayout, ViewPrintLayout, ViewOutline, WordDocument,
     };
+    // clang-format on
 
     static constexpr int GridSize = 16;
 
