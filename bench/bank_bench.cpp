@@ -26,7 +26,7 @@ using namespace bank;
 
 namespace {
 
-constexpr int kRuns = 15;
+constexpr int Runs = 15;
 
 // Armenian words (ArmSCII-8 letters 0xB2..0xFD) and spaces, like the default file's texts.
 QByteArray armenianText(std::mt19937 &random, int length)
@@ -70,7 +70,7 @@ template<typename Work>
 double bestMs(Work work, qint64 *result)
 {
     double best = 1e300;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < Runs; ++run) {
         QElapsedTimer timer;
         timer.start();
         *result = work();
@@ -166,7 +166,7 @@ int main(int argc, char **argv)
     const QString path = dir.filePath(QStringLiteral("LVT.lvq"));
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(generatedBank(kMaxQuestions)) < 0)
+        if (!file.open(QIODevice::WriteOnly) || file.write(generatedBank(MaxQuestions)) < 0)
             qFatal("cannot write %s", qPrintable(path));
     }
     const qint64 fileSize = QFileInfo(path).size();
@@ -183,7 +183,7 @@ int main(int argc, char **argv)
         },
         &lines);
     double loadMs = 1e300, releaseMs = 1e300;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < Runs; ++run) {
         QElapsedTimer timer;
         timer.start();
         auto result = std::make_unique<LoadResult>(loadQuestions(readFile(path)));
@@ -215,8 +215,8 @@ int main(int argc, char **argv)
         },
         &encoded);
 
-    std::printf("Test file: %d records, %lld bytes, %lld line ends (best of %d runs)\n", kMaxQuestions, fileSize, lines,
-                kRuns);
+    std::printf("Test file: %d records, %lld bytes, %lld line ends (best of %d runs)\n", MaxQuestions, fileSize, lines,
+                Runs);
     row("read the file and count its line ends (floor)", floorMs);
     char note[80];
     std::snprintf(note, sizeof note, "%lld records, %+.2f ms over the floor", loaded, loadMs - floorMs);
@@ -232,7 +232,7 @@ int main(int argc, char **argv)
                   encoded == fileSize ? "the same file" : "NOT the same file");
     row("lorvane-bank encode: read the source and encode", encodeMs, note);
 
-    const qint16 big = kMaxQuestions;
+    const qint16 big = MaxQuestions;
     const qint16 small = 2000, smaller = 1000;
     qint64 check = 0;
     std::printf("\nQuestion order: %d draws without repetition from %d records\n", big - 1, big);

@@ -12,10 +12,11 @@
 namespace bank {
 namespace {
 
-const QLatin1StringView kPrefixes[6] = {QLatin1StringView("Q: "), QLatin1StringView("1: "), QLatin1StringView("2: "),
-                                        QLatin1StringView("3: "), QLatin1StringView("4: "), QLatin1StringView("R: ")};
-const QLatin1StringView kEndings[3] = {QLatin1StringView("END: NUL"), QLatin1StringView("END: CRLF"),
-                                       QLatin1StringView("END: NONE")};
+const QLatin1StringView SourceFieldPrefixes[6] = {QLatin1StringView("Q: "), QLatin1StringView("1: "),
+                                                  QLatin1StringView("2: "), QLatin1StringView("3: "),
+                                                  QLatin1StringView("4: "), QLatin1StringView("R: ")};
+const QLatin1StringView SourceEndLines[3] = {QLatin1StringView("END: NUL"), QLatin1StringView("END: CRLF"),
+                                             QLatin1StringView("END: NONE")};
 
 bool fail(SourceError &error, const SourcePosition &where, const QString &message)
 {
@@ -41,7 +42,7 @@ int headerNumber(QStringView line)
 int endingLine(QStringView line)
 {
     for (int i = 0; i < 3; ++i) {
-        if (line == kEndings[i])
+        if (line == SourceEndLines[i])
             return i;
     }
     return -1;
@@ -98,10 +99,11 @@ private:
             if (index >= m_lines.size())
                 return fail(m_error, at(index, 1), QStringLiteral("record ends too early"));
             const QStringView line = m_lines.at(index);
-            if (!line.startsWith(kPrefixes[field]))
-                return fail(m_error, at(index, 1), QStringLiteral("expected \"%1\"").arg(kPrefixes[field].trimmed()));
-            const QStringView value = line.mid(kPrefixes[field].size());
-            const SourcePosition where = at(index, kPrefixes[field].size() + 1);
+            if (!line.startsWith(SourceFieldPrefixes[field]))
+                return fail(m_error, at(index, 1),
+                            QStringLiteral("expected \"%1\"").arg(SourceFieldPrefixes[field].trimmed()));
+            const QStringView value = line.mid(SourceFieldPrefixes[field].size());
+            const SourcePosition where = at(index, SourceFieldPrefixes[field].size() + 1);
             if (field < 5) {
                 record.texts[field] = value.toString();
                 record.positions[field] = where;
@@ -229,9 +231,9 @@ bool ensureSignature(BankSource &source, bool add, SourceError &error)
 
 QByteArray encodeTestFile(const BankSource &source, SourceError &error)
 {
-    if (source.records.size() > kMaxQuestions) {
-        fail(error, source.records.at(kMaxQuestions).positions[0],
-             QStringLiteral("the program reads at most %1 questions").arg(kMaxQuestions));
+    if (source.records.size() > MaxQuestions) {
+        fail(error, source.records.at(MaxQuestions).positions[0],
+             QStringLiteral("the program reads at most %1 questions").arg(MaxQuestions));
         return {};
     }
     QByteArray out;
@@ -297,7 +299,7 @@ QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> 
         for (int field = 0; field < 5; ++field) {
             const QuestionRecord::Span span = record.texts[field];
             const QString text = record.text(field);
-            const qsizetype bad = text.indexOf(QChar(kArmscii8Replacement));
+            const qsizetype bad = text.indexOf(QChar(Armscii8Replacement));
             if (bad >= 0) {
                 fail(error, lines.at(span.offset + bad),
                      QStringLiteral("byte 0x%1 stands for no character")
@@ -308,19 +310,19 @@ QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> 
                 fail(error, lines.at(span.offset), QStringLiteral("empty text"));
                 return {};
             }
-            out += kPrefixes[field] + text + u'\n';
+            out += SourceFieldPrefixes[field] + text + u'\n';
         }
         if (record.rightAnswer < 1 || record.rightAnswer > 4) {
             fail(error, lines.at(record.texts[0].offset),
                  QStringLiteral("the right answer %1 is none of 1, 2, 3 and 4").arg(record.rightAnswer));
             return {};
         }
-        out += kPrefixes[5] + QString::number(record.rightAnswer) + QStringLiteral("\n\n");
+        out += SourceFieldPrefixes[5] + QString::number(record.rightAnswer) + QStringLiteral("\n\n");
     }
     if (testFile.endsWith("\r\n"))
-        out += kEndings[int(FileEnding::LineEnd)] + u'\n';
+        out += SourceEndLines[int(FileEnding::LineEnd)] + u'\n';
     else if (!testFile.endsWith('\0'))
-        out += kEndings[int(FileEnding::Nothing)] + u'\n';
+        out += SourceEndLines[int(FileEnding::Nothing)] + u'\n';
     return out;
 }
 

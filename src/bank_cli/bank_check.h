@@ -11,10 +11,10 @@
 enum class ProgramOutcome { StartsNormally, EndsSilently, ReinstallMessage };
 
 // Lengths the question box and an answer box show whole at the window's design size.
-inline constexpr int kQuestionBoxChars = 250;
-inline constexpr int kAnswerBoxChars = 120;
+inline constexpr int QuestionBoxChars = 250;
+inline constexpr int AnswerBoxChars = 120;
 // A test draws thirty different questions; the question order needs one record more.
-inline constexpr int kFewestRecords = 31;
+inline constexpr int FewestRecords = 31;
 
 struct BankCheck
 {

@@ -19,7 +19,7 @@
 
 namespace {
 
-const QString kDescription =
+const QString HelpDescription =
     QStringLiteral("Checks, converts, imports and installs Lorvane test files.\n\n"
                    "Commands:\n"
                    "  check FILE.lvq               report every problem and what the program would do\n"
@@ -37,8 +37,8 @@ struct CommandShape
     int files;
 };
 
-constexpr CommandShape kCommands[] = {{"check", 1},   {"decode", 2}, {"encode", 2}, {"import", 2},
-                                      {"install", 1}, {"where", 0},  {"sheet", 2}};
+constexpr CommandShape CommandShapes[] = {{"check", 1},   {"decode", 2}, {"encode", 2}, {"import", 2},
+                                          {"install", 1}, {"where", 0},  {"sheet", 2}};
 
 } // namespace
 
@@ -47,7 +47,7 @@ BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err
 int BankCommand::run(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(kDescription);
+    parser.setApplicationDescription(HelpDescription);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
@@ -79,9 +79,9 @@ int BankCommand::run(const QStringList &arguments)
     }
     QStringList files = parser.positionalArguments();
     const QString command = files.isEmpty() ? QString() : files.takeFirst();
-    const auto shape = std::find_if(std::begin(kCommands), std::end(kCommands),
+    const auto shape = std::find_if(std::begin(CommandShapes), std::end(CommandShapes),
                                     [&](const CommandShape &c) { return command == QLatin1StringView(c.name); });
-    if (shape == std::end(kCommands))
+    if (shape == std::end(CommandShapes))
         return usage(command.isEmpty() ? QStringLiteral("no command given")
                                        : QStringLiteral("unknown command \"%1\"").arg(command));
     if (files.size() != shape->files)

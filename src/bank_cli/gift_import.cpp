@@ -6,7 +6,7 @@
 
 namespace {
 
-const QString kSpecial = QStringLiteral("~=#{}:\\n");
+const QString EscapedChars = QStringLiteral("~=#{}:\\n");
 
 // The index of the first c at or after from that no backslash escapes, or -1.
 qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from)
@@ -39,7 +39,7 @@ GiftText unescape(QStringView raw, qsizetype base)
     GiftText shown;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw.at(i);
-        if (c == u'\\' && i + 1 < raw.size() && kSpecial.contains(raw.at(i + 1))) {
+        if (c == u'\\' && i + 1 < raw.size() && EscapedChars.contains(raw.at(i + 1))) {
             ++i;
             shown.append(raw.at(i) == u'n' ? u' ' : raw.at(i), base + i - 1);
         } else {

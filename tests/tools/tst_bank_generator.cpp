@@ -50,7 +50,7 @@ private slots:
             const QStringList texts = {r.text(0), r.text(1), r.text(2), r.text(3), r.text(4)};
             const QString all = texts.join(u'|');
             const QByteArray where = QStringLiteral("record %1: %2").arg(number).arg(all).toUtf8();
-            QVERIFY2(r.rightAnswer >= 1 && r.rightAnswer <= 4 && !all.contains(bank::kArmscii8Replacement), where);
+            QVERIFY2(r.rightAnswer >= 1 && r.rightAnswer <= 4 && !all.contains(bank::Armscii8Replacement), where);
             // The preview areas are sized for these lengths.
             QVERIFY2(!texts[0].trimmed().isEmpty() && texts[0].size() < 250, where);
             for (int answer = 1; answer <= 4; ++answer)
