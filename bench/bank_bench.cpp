@@ -198,7 +198,8 @@ int main(int argc, char **argv)
     const double countMs = bestMs([&] { return qint64(countQuestions(readFile(path))); }, &counted);
 
     qint64 checked = 0, encoded = 0;
-    const double checkMs = bestMs([&] { return qint64(checkTestFile(readFile(path), path).recordCount); }, &checked);
+    const double checkMs =
+        bestMs([&] { return qint64(bank_cli::checkTestFile(readFile(path), path).recordCount); }, &checked);
     const QString sourcePath = dir.filePath(QStringLiteral("source.txt"));
     {
         const QByteArray bytes = readFile(path);

@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+namespace bank_cli {
+
 namespace {
 
 class Checker
@@ -180,3 +182,5 @@ BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName)
     Checker(bytes, fileName, check).run();
     return check;
 }
+
+} // namespace bank_cli

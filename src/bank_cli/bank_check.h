@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+namespace bank_cli {
+
 // A test file read exactly as the program reads it: what the program would do with it, every
 // problem and remark with its line and column, and the figures a teacher wants to see.
 enum class ProgramOutcome { StartsNormally, EndsSilently, ReinstallMessage };
@@ -29,3 +31,5 @@ struct BankCheck
 };
 
 BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName);
+
+} // namespace bank_cli

@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace bank_cli {
+
 namespace {
 
 const QString HelpDescription =
@@ -295,3 +297,5 @@ int BankCommand::fail(const bank::SourceError &error)
     m_err << error.toString() << '\n';
     return BadInput;
 }
+
+} // namespace bank_cli

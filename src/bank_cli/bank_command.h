@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace bank_cli {
+
 // lorvane-bank, the teachers' command: check, decode, encode, import, install, where and sheet.
 // Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
 // through a temporary one, so a failed run leaves what was there untouched.
@@ -41,3 +43,5 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
 };
+
+} // namespace bank_cli

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace bank_cli {
+
 namespace {
 
 const QString EscapedChars = QStringLiteral("~=#{}:\\n");
@@ -261,3 +263,5 @@ ImportResult importGift(const QString &text, const QString &fileName)
     }
     return result;
 }
+
+} // namespace bank_cli

@@ -11,6 +11,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+namespace bank_cli {
+
 namespace {
 
 constexpr int SheetWidth = 1000; // pixels at 96 dpi; a PDF page holds the same
@@ -164,3 +166,5 @@ bool ReviewSheet::writePng(const QString &path, QString *error) const
     }
     return save(path, buffer.data(), error);
 }
+
+} // namespace bank_cli

@@ -72,7 +72,7 @@ class TestBankCommand : public QObject
         }
         Run result;
         QTextStream out(&result.out), err(&result.err);
-        result.status = BankCommand(out, err).run(QStringList{QStringLiteral("lorvane-bank")} + arguments);
+        result.status = bank_cli::BankCommand(out, err).run(QStringList{QStringLiteral("lorvane-bank")} + arguments);
         out.flush();
         err.flush();
         result.err.replace(m_env->root() + u'/', QString());

@@ -120,7 +120,7 @@ inline QString checkReader(QByteArrayView input)
 
 // Every report lies inside the question file, and the records made of it read back from their
 // test file as they are, or the encoder refuses them with a reason.
-inline QString checkImport(const ImportResult &result, qsizetype lineCount)
+inline QString checkImport(const bank_cli::ImportResult &result, qsizetype lineCount)
 {
     QList<bank::SourceError> reports = result.unsupported;
     reports.append(result.ok() ? bank::SourceError{{QString(), 1, 1}, QString()} : result.error);
@@ -155,9 +155,9 @@ inline QString checkTestFileBytes(QByteArrayView bytes)
     const QString text = QString::fromUtf8(bytes);
     const qsizetype lines = text.count(u'\n') + 1;
     if (broken.isEmpty())
-        broken = detail::checkImport(importAiken(text, QStringLiteral("f")), lines);
+        broken = detail::checkImport(bank_cli::importAiken(text, QStringLiteral("f")), lines);
     if (broken.isEmpty())
-        broken = detail::checkImport(importGift(text, QStringLiteral("f")), lines);
+        broken = detail::checkImport(bank_cli::importGift(text, QStringLiteral("f")), lines);
     return broken;
 }
 
