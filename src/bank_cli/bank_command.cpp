@@ -1,6 +1,7 @@
 #include "bank_cli/bank_command.h"
 
 #include "app/bank_location.h"
+#include "app/whole_file.h"
 #include "bank/line_index.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/bank_check.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <numeric>
@@ -279,10 +279,10 @@ int BankCommand::writeTestFile(const QString &path, const bank::BankSource &sour
 
 bool BankCommand::save(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString error;
+    if (app::writeWholeFile(path, bytes, &error))
         return true;
-    m_err << path << ": " << file.errorString() << '\n';
+    m_err << path << ": " << error << '\n';
     return false;
 }
 

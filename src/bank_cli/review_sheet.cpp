@@ -1,5 +1,6 @@
 #include "bank_cli/review_sheet.h"
 
+#include "app/whole_file.h"
 #include "bank/question_pictures.h"
 
 #include <QBuffer>
@@ -9,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace bank_cli {
 
@@ -25,15 +25,6 @@ QFont sheetFont(int pointSize, bool bold = false)
     font.setPixelSize(pointSize * 4 / 3);
     font.setBold(bold);
     return font;
-}
-
-bool save(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
 }
 
 } // namespace
@@ -132,7 +123,7 @@ bool ReviewSheet::writePdf(const QString &path, QString *error) const
             y += block.height;
         }
     }
-    return save(path, buffer.data(), error);
+    return app::writeWholeFile(path, buffer.data(), error);
 }
 
 bool ReviewSheet::writePng(const QString &path, QString *error) const
@@ -164,7 +155,7 @@ bool ReviewSheet::writePng(const QString &path, QString *error) const
         *error = QStringLiteral("the image cannot be encoded");
         return false;
     }
-    return save(path, buffer.data(), error);
+    return app::writeWholeFile(path, buffer.data(), error);
 }
 
 } // namespace bank_cli

@@ -1,10 +1,10 @@
 // bankgen: turns the readable source of the default test bank into the 8-bit test file, through
 // the same code as `lorvane-bank encode`.
 // Usage: bankgen <source-folder> <output-file>
+#include "app/whole_file.h"
 #include "bank/bank_source.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -21,9 +21,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
         return 1;
     }
-    QSaveFile out(args.at(2));
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(args.at(2)), qPrintable(out.errorString()));
+    QString writeError;
+    if (!app::writeWholeFile(args.at(2), bytes, &writeError)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(args.at(2)), qPrintable(writeError));
         return 1;
     }
     std::printf("%s: %lld bytes\n", qPrintable(args.at(2)), static_cast<long long>(bytes.size()));
