@@ -326,9 +326,4 @@ QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> 
     return out;
 }
 
-QStringList defaultSourceFiles(const QString &folder)
-{
-    return {folder + QStringLiteral("/questions-001-085.txt"), folder + QStringLiteral("/questions-086-171.txt")};
-}
-
 } // namespace bank

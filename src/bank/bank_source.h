@@ -81,7 +81,4 @@ QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> 
 // The text of a UTF-8 file; false and an error when it cannot be read or is no UTF-8.
 bool readUtf8File(const QString &path, QString &text, SourceError &error);
 
-// The source files of the default bank in a folder, in reading order.
-QStringList defaultSourceFiles(const QString &folder);
-
 } // namespace bank

@@ -1,6 +1,7 @@
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
 #include "bank/bank_source.h"
+#include "bankgen/source_files.h"
 #include "draw/question_picture_table.h"
 #include "support/test_environment.h"
 
@@ -29,7 +30,8 @@ private slots:
     void carriedTestFileIsBuiltFromItsSource()
     {
         SourceError error;
-        const QByteArray built = buildTestFile(defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), false, error);
+        const QByteArray built =
+            buildTestFile(bankgen::defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), false, error);
         QVERIFY2(!built.isEmpty(), qPrintable(error.toString()));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(LORVANE_SOURCE_DIR "/resources/LVT.lvq")));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(":/LVT.lvq")));

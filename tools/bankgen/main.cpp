@@ -3,6 +3,7 @@
 // Usage: bankgen <source-folder> <output-file>
 #include "app/whole_file.h"
 #include "bank/bank_source.h"
+#include "bankgen/source_files.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -16,7 +17,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     bank::SourceError error;
-    const QByteArray bytes = bank::buildTestFile(bank::defaultSourceFiles(args.at(1)), false, error);
+    const QByteArray bytes = bank::buildTestFile(bankgen::defaultSourceFiles(args.at(1)), false, error);
     if (bytes.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
         return 1;
