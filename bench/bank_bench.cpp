@@ -4,8 +4,9 @@
 // order, set against the history scan that compares each number with every earlier order.
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
-#include "bank/bank_source.h"
 #include "bank/question_order.h"
+#include "bank/source_decoder.h"
+#include "bank/source_encoder.h"
 #include "bank_cli/bank_check.h"
 #include "support/literal_question_order.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bank/bank_reader.h"
 #include "bank/bank_source.h"
 
 #include <QStringList>

@@ -1,5 +1,7 @@
 #include "bank_cli/gift_import.h"
 
+#include "bank/source_encoder.h"
+
 #include <QRegularExpression>
 
 #include <optional>

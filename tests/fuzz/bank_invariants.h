@@ -2,6 +2,7 @@
 
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
+#include "bank/source_encoder.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/gift_import.h"
 

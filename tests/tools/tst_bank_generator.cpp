@@ -1,6 +1,6 @@
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
-#include "bank/bank_source.h"
+#include "bank/source_encoder.h"
 #include "bankgen/source_files.h"
 #include "draw/question_picture_table.h"
 #include "support/test_environment.h"

@@ -2,7 +2,7 @@
 // the same code as `lorvane-bank encode`.
 // Usage: bankgen <source-folder> <output-file>
 #include "app/whole_file.h"
-#include "bank/bank_source.h"
+#include "bank/source_encoder.h"
 #include "bankgen/source_files.h"
 
 #include <QCoreApplication>
