@@ -9,8 +9,7 @@
 
 namespace bank_cli {
 
-// A test file read exactly as the program reads it: what the program would do with it, every
-// problem and remark with its line and column, and the figures a teacher wants to see.
+// What the program does when it starts with the file.
 enum class ProgramOutcome { StartsNormally, EndsSilently, ReinstallMessage };
 
 // Lengths the question box and an answer box show whole at the window's design size.
@@ -19,6 +18,8 @@ inline constexpr int AnswerBoxChars = 120;
 // A test draws thirty different questions; the question order needs one record more.
 inline constexpr int FewestRecords = 31;
 
+// A test file read exactly as the program reads it: what the program would do with it, every
+// problem and remark with its line and column, and the figures a teacher wants to see.
 struct BankCheck
 {
     ProgramOutcome outcome = ProgramOutcome::StartsNormally;
