@@ -4,8 +4,9 @@
 // order, set against the history scan that compares each number with every earlier order.
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
-#include "bank/bank_source.h"
 #include "bank/question_order.h"
+#include "bank/source_decoder.h"
+#include "bank/source_encoder.h"
 #include "bank_cli/bank_check.h"
 #include "support/literal_question_order.h"
 
@@ -26,7 +27,7 @@ using namespace bank;
 
 namespace {
 
-constexpr int kRuns = 15;
+constexpr int Runs = 15;
 
 // Armenian words (ArmSCII-8 letters 0xB2..0xFD) and spaces, like the default file's texts.
 QByteArray armenianText(std::mt19937 &random, int length)
@@ -70,7 +71,7 @@ template<typename Work>
 double bestMs(Work work, qint64 *result)
 {
     double best = 1e300;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < Runs; ++run) {
         QElapsedTimer timer;
         timer.start();
         *result = work();
@@ -166,7 +167,7 @@ int main(int argc, char **argv)
     const QString path = dir.filePath(QStringLiteral("LVT.lvq"));
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(generatedBank(kMaxQuestions)) < 0)
+        if (!file.open(QIODevice::WriteOnly) || file.write(generatedBank(MaxQuestions)) < 0)
             qFatal("cannot write %s", qPrintable(path));
     }
     const qint64 fileSize = QFileInfo(path).size();
@@ -183,7 +184,7 @@ int main(int argc, char **argv)
         },
         &lines);
     double loadMs = 1e300, releaseMs = 1e300;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < Runs; ++run) {
         QElapsedTimer timer;
         timer.start();
         auto result = std::make_unique<LoadResult>(loadQuestions(readFile(path)));
@@ -198,7 +199,8 @@ int main(int argc, char **argv)
     const double countMs = bestMs([&] { return qint64(countQuestions(readFile(path))); }, &counted);
 
     qint64 checked = 0, encoded = 0;
-    const double checkMs = bestMs([&] { return qint64(checkTestFile(readFile(path), path).recordCount); }, &checked);
+    const double checkMs =
+        bestMs([&] { return qint64(bank_cli::checkTestFile(readFile(path), path).recordCount); }, &checked);
     const QString sourcePath = dir.filePath(QStringLiteral("source.txt"));
     {
         const QByteArray bytes = readFile(path);
@@ -215,8 +217,8 @@ int main(int argc, char **argv)
         },
         &encoded);
 
-    std::printf("Test file: %d records, %lld bytes, %lld line ends (best of %d runs)\n", kMaxQuestions, fileSize, lines,
-                kRuns);
+    std::printf("Test file: %d records, %lld bytes, %lld line ends (best of %d runs)\n", MaxQuestions, fileSize, lines,
+                Runs);
     row("read the file and count its line ends (floor)", floorMs);
     char note[80];
     std::snprintf(note, sizeof note, "%lld records, %+.2f ms over the floor", loaded, loadMs - floorMs);
@@ -232,7 +234,7 @@ int main(int argc, char **argv)
                   encoded == fileSize ? "the same file" : "NOT the same file");
     row("lorvane-bank encode: read the source and encode", encodeMs, note);
 
-    const qint16 big = kMaxQuestions;
+    const qint16 big = MaxQuestions;
     const qint16 small = 2000, smaller = 1000;
     qint64 check = 0;
     std::printf("\nQuestion order: %d draws without repetition from %d records\n", big - 1, big);

@@ -21,7 +21,7 @@ using main_window::frmMain;
 
 namespace {
 
-constexpr int kPasses = 400;
+constexpr int Passes = 400;
 
 QByteArray smallBank()
 {
@@ -84,20 +84,20 @@ int main(int argc, char *argv[])
 
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < kPasses; ++i)
+    for (int i = 0; i < Passes; ++i)
         window->resize(i % 2 ? small : large);
-    const double passUs = clock.nsecsElapsed() / 1e3 / kPasses;
+    const double passUs = clock.nsecsElapsed() / 1e3 / Passes;
 
     clock.restart();
-    for (int i = 0; i < kPasses; ++i) {
+    for (int i = 0; i < Passes; ++i) {
         const QList<QRect> &target = i % 2 ? atSmall : atLarge;
         for (int k = 0; k < widgets.size(); ++k)
             widgets[k]->setGeometry(target[k]);
     }
-    const double floorUs = clock.nsecsElapsed() / 1e3 / kPasses;
+    const double floorUs = clock.nsecsElapsed() / 1e3 / Passes;
 
     std::printf("Layout pass over %lld controls, %d passes between %dx%d and %dx%d pixels\n",
-                static_cast<long long>(widgets.size()), kPasses, small.width(), small.height(), large.width(),
+                static_cast<long long>(widgets.size()), Passes, small.width(), small.height(), large.width(),
                 large.height());
     std::printf("  moving the widgets directly (floor)   %8.1f us\n", floorUs);
     std::printf("  window resize with the layout pass    %8.1f us  (+%.1f us over the floor)\n", passUs,

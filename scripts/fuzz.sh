@@ -15,9 +15,14 @@ bash scripts/setup-debian.sh fuzz
 
 root=$PWD
 build=build/fuzz
-cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-cmake --build "$build"
-fuzzer=$root/$build/fuzz_bank_reader
+# A cache made from another source folder is configured afresh; the corpus beside it stays.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$root" "$build/CMakeCache.txt"; then
+    rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DLORVANE_FUZZ=ON -DLORVANE_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --target fuzz_bank_reader
+fuzzer=$root/$build/tests/fuzz/fuzz_bank_reader
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
 
 if [ "$1" = --replay ]; then

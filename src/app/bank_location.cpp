@@ -1,10 +1,11 @@
 #include "app/bank_location.h"
 
+#include "app/whole_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace app::mMain {
 
@@ -39,11 +40,11 @@ QString WriteDefaultTestFile()
         return QCoreApplication::translate("mMain", "The default test file is missing from the program.");
     const QByteArray bytes = resource.readAll();
 
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString error;
+    if (writeWholeFile(path, bytes, &error))
         return QString();
     return QCoreApplication::translate("mMain", "Cannot write the test file %1:\n%2")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), error);
 }
 
 } // namespace app::mMain

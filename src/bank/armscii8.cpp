@@ -13,8 +13,8 @@ namespace {
 
 // Byte 0xA0 onwards, as the standard assigns them; 0xA1 and 0xFF are unassigned. Eight a row.
 // clang-format off
-constexpr char16_t kUpperHalf[96] = {
-    u'\u00A0', kArmscii8Replacement, u'\u0587', u'\u0589', u')', u'(', u'\u00BB', u'\u00AB',
+constexpr char16_t UpperHalfChars[96] = {
+    u'\u00A0', Armscii8Replacement, u'\u0587', u'\u0589', u')', u'(', u'\u00BB', u'\u00AB',
     u'\u2014', u'.', u'\u055D', u',', u'-', u'\u058A', u'\u2026', u'\u055C',
     u'\u055B', u'\u055E',
     // 0xB2..0xFD: capital and small letter of Ա..Ֆ alternate.
@@ -28,7 +28,7 @@ constexpr char16_t kUpperHalf[96] = {
     u'\u054D', u'\u057D', u'\u054E', u'\u057E', u'\u054F', u'\u057F', u'\u0550', u'\u0580',
     u'\u0551', u'\u0581', u'\u0552', u'\u0582', u'\u0553', u'\u0583', u'\u0554', u'\u0584',
     u'\u0555', u'\u0585', u'\u0556', u'\u0586',
-    u'\u055A', kArmscii8Replacement,
+    u'\u055A', Armscii8Replacement,
 };
 
 // clang-format on
@@ -39,37 +39,37 @@ constexpr std::array<char16_t, 256> makeDecodeTable()
     for (int b = 0; b < 0x80; ++b)
         table[b] = char16_t(b);
     for (int b = 0x80; b < 0xA0; ++b)
-        table[b] = kArmscii8Replacement;
+        table[b] = Armscii8Replacement;
     for (int b = 0xA0; b < 0x100; ++b)
-        table[b] = kUpperHalf[b - 0xA0];
+        table[b] = UpperHalfChars[b - 0xA0];
     return table;
 }
 
-constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
+constexpr std::array<char16_t, 256> DecodeTable = makeDecodeTable();
 
 // The byte of each Armenian character U+0530..U+058F (0 for none); the few others are searched.
 constexpr std::array<quint8, 0x60> makeArmenianTable()
 {
     std::array<quint8, 0x60> table{};
     for (int b = 0xA0; b < 0x100; ++b) {
-        if (kDecode[b] >= 0x530 && kDecode[b] < 0x590)
-            table[kDecode[b] - 0x530] = quint8(b);
+        if (DecodeTable[b] >= 0x530 && DecodeTable[b] < 0x590)
+            table[DecodeTable[b] - 0x530] = quint8(b);
     }
     return table;
 }
 
-constexpr std::array<quint8, 0x60> kArmenian = makeArmenianTable();
+constexpr std::array<quint8, 0x60> ArmenianBytes = makeArmenianTable();
 
 int byteFor(char16_t ch)
 {
     if (ch < 0x80)
         return ch;
     if (ch >= 0x530 && ch < 0x590)
-        return kArmenian[ch - 0x530] ? kArmenian[ch - 0x530] : -1;
-    if (ch == kArmscii8Replacement)
+        return ArmenianBytes[ch - 0x530] ? ArmenianBytes[ch - 0x530] : -1;
+    if (ch == Armscii8Replacement)
         return -1;
     for (int b = 0xA0; b < 0x100; ++b) {
-        if (kDecode[b] == ch)
+        if (DecodeTable[b] == ch)
             return b;
     }
     return -1;
@@ -116,11 +116,11 @@ QString decodeArmscii8(QByteArrayView bytes)
             continue;
         }
         for (const char *blockEnd = in + 16; in != blockEnd; ++in)
-            *out++ = kDecode[static_cast<unsigned char>(*in)];
+            *out++ = DecodeTable[static_cast<unsigned char>(*in)];
     }
 #endif
     for (; in != end; ++in)
-        *out++ = kDecode[static_cast<unsigned char>(*in)];
+        *out++ = DecodeTable[static_cast<unsigned char>(*in)];
     return text;
 }
 
@@ -180,7 +180,7 @@ qsizetype encodeArmscii8Into(QStringView text, char *out)
 #endif
         for (const qsizetype blockEnd = std::min(i + 8, size); i < blockEnd; ++i) {
             const char16_t ch = in[i];
-            const int b = ch < 0x80 ? int(ch) : ch >= 0x530 && ch < 0x590 ? kArmenian[ch - 0x530] : byteFor(ch);
+            const int b = ch < 0x80 ? int(ch) : ch >= 0x530 && ch < 0x590 ? ArmenianBytes[ch - 0x530] : byteFor(ch);
             if (b <= 0 && ch != 0)
                 return i;
             out[i] = static_cast<char>(b);

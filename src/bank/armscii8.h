@@ -10,7 +10,7 @@
 // to U+FFFD, so a damaged or foreign file shows visibly wrong characters instead of vanishing.
 namespace bank {
 
-inline constexpr char16_t kArmscii8Replacement = u'\uFFFD';
+inline constexpr char16_t Armscii8Replacement = u'\uFFFD';
 
 // One character per byte; never fails.
 QString decodeArmscii8(QByteArrayView bytes);

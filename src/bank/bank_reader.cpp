@@ -240,7 +240,7 @@ LoadResult loadQuestions(const QByteArray &bytes)
     };
     while (!reader.atEndOfRecords()) {
         const int number = static_cast<int>(result.records.size()) + 1;
-        if (number > kMaxQuestions) {
+        if (number > MaxQuestions) {
             reader.fail(LoadError::TooManyRecords);
             return failure(number);
         }
@@ -256,7 +256,7 @@ qint16 countQuestions(QByteArrayView bytes)
 {
     qint16 count = 0;
     FieldReader reader(bytes);
-    while (count < kMaxQuestions && !reader.atEndOfRecords()) {
+    while (count < MaxQuestions && !reader.atEndOfRecords()) {
         ++count;
         if (!skipRecord(reader))
             break;

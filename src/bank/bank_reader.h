@@ -32,7 +32,7 @@
 namespace bank {
 
 // At most this many records: the counts are 16-bit signed integers.
-inline constexpr int kMaxQuestions = 32767;
+inline constexpr int MaxQuestions = 32767;
 
 // One record of the file. Its texts stay in the file's ArmSCII-8 bytes, which every record of
 // a load shares, and are decoded when asked for: loading a large file then costs no memory or
@@ -62,7 +62,7 @@ enum class LoadError {
     NoNumber,          // the number field holds no digits
     NotAnInteger,      // the number field has a fraction or an exponent
     NumberOutOfRange,  // beyond -32768..32767
-    TooManyRecords,    // more than kMaxQuestions records
+    TooManyRecords,    // more than MaxQuestions records
 };
 
 struct LoadResult
@@ -84,7 +84,7 @@ LoadResult loadQuestions(const QByteArray &bytes);
 
 // The records of the file counted with the same reading, the fields thrown away. The count is
 // raised before a record is read, so a record that fails to read is still counted; counting
-// stops quietly at the first failure, and at kMaxQuestions when more records follow.
+// stops quietly at the first failure, and at MaxQuestions when more records follow.
 qint16 countQuestions(QByteArrayView bytes);
 
 // A short English description of the failure, for logs and test output.

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "bank/bank_reader.h"
-
-#include <QByteArray>
+#include <QLatin1StringView>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
-// The readable UTF-8 source of a test file and its translation to and from the 8-bit file.
+// The readable UTF-8 source of a test file, and its parser.
 //
 // A source file holds records like
 //     [12]
@@ -43,6 +40,10 @@ struct SourceError
     QString toString() const;
 };
 
+// Sets error to message at where and returns false, for the early returns of the source's readers
+// and writers.
+bool failAt(SourceError &error, const SourcePosition &where, const QString &message);
+
 enum class FileEnding { Nul, LineEnd, Nothing };
 
 struct BankSource
@@ -51,37 +52,16 @@ struct BankSource
     FileEnding ending = FileEnding::Nul;
 };
 
+// What each line of a record begins with after its header: the question, answers 1..4, the right
+// answer.
+inline constexpr QLatin1StringView SourceFieldPrefixes[6] = {QLatin1StringView("Q: "), QLatin1StringView("1: "),
+                                                             QLatin1StringView("2: "), QLatin1StringView("3: "),
+                                                             QLatin1StringView("4: "), QLatin1StringView("R: ")};
+// The last line that gives each FileEnding.
+inline constexpr QLatin1StringView SourceEndLines[3] = {QLatin1StringView("END: NUL"), QLatin1StringView("END: CRLF"),
+                                                        QLatin1StringView("END: NONE")};
+
 // Appends the records of one source file; false and an error at the first fault.
 bool parseBankSource(const QString &text, const QString &fileName, BankSource &source, SourceError &error);
-
-// The program only takes a file whose first question begins with a full stop. With add set, one is
-// put in front of it; otherwise an error names the first question's line.
-bool ensureSignature(BankSource &source, bool add, SourceError &error);
-
-// The test file: per record five quoted texts and the number, CR LF between records, then the
-// ending. Empty with an error when a text holds a double quote or a character ArmSCII-8 lacks.
-QByteArray encodeTestFile(const BankSource &source, SourceError &error);
-
-// The index of the first character of text that the test file cannot hold (a double quote, a
-// line break, a character ArmSCII-8 lacks), with what is wrong with it; -1 when there is none.
-qsizetype findUnwritable(QStringView text, QString *reason);
-
-// Reads the files in order, checks the signature and builds the test file; empty with an error
-// on any fault.
-QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, SourceError &error);
-// The same for records already read.
-QByteArray buildTestFile(BankSource source, bool addSignature, SourceError &error);
-
-// The records of a loaded test file as source text. Empty with an error at the place in the test
-// file of what the source cannot hold: a byte without a character, an empty text, a right answer
-// outside 1..4.
-QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> &records, const QString &fileName,
-                        SourceError &error);
-
-// The text of a UTF-8 file; false and an error when it cannot be read or is no UTF-8.
-bool readUtf8File(const QString &path, QString &text, SourceError &error);
-
-// The source files of the default bank in a folder, in reading order.
-QStringList defaultSourceFiles(const QString &folder);
 
 } // namespace bank

@@ -9,7 +9,7 @@ namespace bank {
 namespace {
 
 // Record numbers are 16-bit, so every number drawn fits below this.
-constexpr std::size_t kNumberRange = 32768;
+constexpr std::size_t NumberRange = 32768;
 
 void checkOrderCanGrow(qint16 totquest, qint16 drawCount)
 {
@@ -55,11 +55,11 @@ QuestionOrder::QuestionOrder()
     auto generator = std::make_shared<ClockSeededGenerator>();
     m_next = [generator] { return generator->next(); };
     m_reseed = [generator] { generator->reseed(); };
-    m_drawn.assign(kNumberRange, false);
+    m_drawn.assign(NumberRange, false);
 }
 
 QuestionOrder::QuestionOrder(UniformSource next, Reseed reseed)
-    : m_next(std::move(next)), m_reseed(std::move(reseed)), m_drawn(kNumberRange, false)
+    : m_next(std::move(next)), m_reseed(std::move(reseed)), m_drawn(NumberRange, false)
 {}
 
 qint16 QuestionOrder::randomQuestion(qint16 totquest)

@@ -7,7 +7,8 @@ namespace {
 
 using PicturePair = std::pair<int, int>; // record number, bitmap id
 
-// Ascending by record number. Records 39 and 41 swap their bitmaps' order; 106 and 139 have none.
+// Ascending by record number. Records 39 and 41 swap their bitmaps' order; no record shows bitmap
+// 139, and there is no bitmap 106.
 constexpr std::array<PicturePair, 68> PictureTable{{
     {1, 101},   {2, 102},   {3, 103},   {4, 104},   {5, 105},   {8, 107},   {11, 108},  {12, 109},  {13, 110},
     {22, 111},  {25, 112},  {28, 113},  {29, 114},  {31, 115},  {35, 116},  {39, 118},  {41, 117},  {42, 119},

@@ -7,8 +7,9 @@ namespace bank {
 
 // The bitmap id for a record number, or nothing for a record without a picture.
 std::optional<int> questionPictureId(int recordNumber);
-// Every record number that has a picture, ascending.
+// How many records have a picture.
 int questionPictureCount();
+// The record numbers that have a picture, ascending, for index 0 to questionPictureCount() - 1.
 int questionPictureRecord(int index);
 
 } // namespace bank

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+namespace bank_cli {
+
 namespace {
 
 struct AikenOption
@@ -97,3 +99,5 @@ ImportResult importAiken(const QString &text, const QString &fileName)
 {
     return AikenReader(fileName).read(text);
 }
+
+} // namespace bank_cli

@@ -4,7 +4,11 @@
 
 #include <QString>
 
+namespace bank_cli {
+
 // Moodle's Aiken format: the question on one line (or several, before the first answer), then
 // one answer a line, each a capital letter, ")" or "." and a space before its text, then
 // "ANSWER: C". Blank lines may separate the questions.
 ImportResult importAiken(const QString &text, const QString &fileName);
+
+} // namespace bank_cli

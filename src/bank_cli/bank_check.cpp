@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+namespace bank_cli {
+
 namespace {
 
 class Checker
@@ -42,7 +44,7 @@ private:
             return reportLoadFailures();
         }
         m_check.recordCount = int(m_check.load.records.size());
-        if (m_check.recordCount < kFewestRecords)
+        if (m_check.recordCount < FewestRecords)
             warn(0, QStringLiteral("only %1 records: a test needs thirty different questions and one record more")
                         .arg(m_check.recordCount));
         for (int n = 1; n <= m_check.recordCount; ++n)
@@ -77,7 +79,7 @@ private:
         QString texts[5];
         for (int field = 0; field < 5; ++field) {
             texts[field] = record.text(field);
-            checkText(record.texts[field].offset, texts[field], field == 0 ? kQuestionBoxChars : kAnswerBoxChars);
+            checkText(record.texts[field].offset, texts[field], field == 0 ? QuestionBoxChars : AnswerBoxChars);
             for (int earlier = 1; field > 1 && earlier < field; ++earlier) {
                 if (texts[earlier] == texts[field] && !texts[field].isEmpty())
                     warn(record.texts[field].offset,
@@ -106,7 +108,7 @@ private:
             warn(offset, QStringLiteral("%1 characters: the box shows about %2 at the design size")
                              .arg(text.size())
                              .arg(boxChars));
-        if (const qsizetype bad = text.indexOf(QChar(bank::kArmscii8Replacement)); bad >= 0)
+        if (const qsizetype bad = text.indexOf(QChar(bank::Armscii8Replacement)); bad >= 0)
             warn(offset + bad, QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
                                    .arg(quint8(m_bytes.at(offset + bad)), 2, 16, QLatin1Char('0')));
     }
@@ -180,3 +182,5 @@ BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName)
     Checker(bytes, fileName, check).run();
     return check;
 }
+
+} // namespace bank_cli

@@ -1,21 +1,25 @@
 #pragma once
 
+#include "bank/bank_reader.h"
 #include "bank/bank_source.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-// A test file read exactly as the program reads it: what the program would do with it, every
-// problem and remark with its line and column, and the figures a teacher wants to see.
+namespace bank_cli {
+
+// What the program does when it starts with the file.
 enum class ProgramOutcome { StartsNormally, EndsSilently, ReinstallMessage };
 
 // Lengths the question box and an answer box show whole at the window's design size.
-inline constexpr int kQuestionBoxChars = 250;
-inline constexpr int kAnswerBoxChars = 120;
+inline constexpr int QuestionBoxChars = 250;
+inline constexpr int AnswerBoxChars = 120;
 // A test draws thirty different questions; the question order needs one record more.
-inline constexpr int kFewestRecords = 31;
+inline constexpr int FewestRecords = 31;
 
+// A test file read exactly as the program reads it: what the program would do with it, every
+// problem and remark with its line and column, and the figures a teacher wants to see.
 struct BankCheck
 {
     ProgramOutcome outcome = ProgramOutcome::StartsNormally;
@@ -29,3 +33,5 @@ struct BankCheck
 };
 
 BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName);
+
+} // namespace bank_cli

@@ -1,7 +1,11 @@
 #include "bank_cli/bank_command.h"
 
 #include "app/bank_location.h"
+#include "app/whole_file.h"
 #include "bank/line_index.h"
+#include "bank/source_decoder.h"
+#include "bank/source_encoder.h"
+#include "bank/utf8_file.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/bank_check.h"
 #include "bank_cli/gift_import.h"
@@ -12,14 +16,15 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <numeric>
 
+namespace bank_cli {
+
 namespace {
 
-const QString kDescription =
+const QString HelpDescription =
     QStringLiteral("Checks, converts, imports and installs Lorvane test files.\n\n"
                    "Commands:\n"
                    "  check FILE.lvq               report every problem and what the program would do\n"
@@ -37,8 +42,8 @@ struct CommandShape
     int files;
 };
 
-constexpr CommandShape kCommands[] = {{"check", 1},   {"decode", 2}, {"encode", 2}, {"import", 2},
-                                      {"install", 1}, {"where", 0},  {"sheet", 2}};
+constexpr CommandShape CommandShapes[] = {{"check", 1},   {"decode", 2}, {"encode", 2}, {"import", 2},
+                                          {"install", 1}, {"where", 0},  {"sheet", 2}};
 
 } // namespace
 
@@ -47,7 +52,7 @@ BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err
 int BankCommand::run(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(kDescription);
+    parser.setApplicationDescription(HelpDescription);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
@@ -79,9 +84,9 @@ int BankCommand::run(const QStringList &arguments)
     }
     QStringList files = parser.positionalArguments();
     const QString command = files.isEmpty() ? QString() : files.takeFirst();
-    const auto shape = std::find_if(std::begin(kCommands), std::end(kCommands),
+    const auto shape = std::find_if(std::begin(CommandShapes), std::end(CommandShapes),
                                     [&](const CommandShape &c) { return command == QLatin1StringView(c.name); });
-    if (shape == std::end(kCommands))
+    if (shape == std::end(CommandShapes))
         return usage(command.isEmpty() ? QStringLiteral("no command given")
                                        : QStringLiteral("unknown command \"%1\"").arg(command));
     if (files.size() != shape->files)
@@ -277,10 +282,10 @@ int BankCommand::writeTestFile(const QString &path, const bank::BankSource &sour
 
 bool BankCommand::save(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString error;
+    if (app::writeWholeFile(path, bytes, &error))
         return true;
-    m_err << path << ": " << file.errorString() << '\n';
+    m_err << path << ": " << error << '\n';
     return false;
 }
 
@@ -295,3 +300,5 @@ int BankCommand::fail(const bank::SourceError &error)
     m_err << error.toString() << '\n';
     return BadInput;
 }
+
+} // namespace bank_cli

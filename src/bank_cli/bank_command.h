@@ -1,9 +1,12 @@
 #pragma once
 
+#include "bank/bank_reader.h"
 #include "bank/bank_source.h"
 
 #include <QStringList>
 #include <QTextStream>
+
+namespace bank_cli {
 
 // lorvane-bank, the teachers' command: check, decode, encode, import, install, where and sheet.
 // Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
@@ -41,3 +44,5 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
 };
+
+} // namespace bank_cli

@@ -1,12 +1,16 @@
 #include "bank_cli/gift_import.h"
 
+#include "bank/source_encoder.h"
+
 #include <QRegularExpression>
 
 #include <optional>
 
+namespace bank_cli {
+
 namespace {
 
-const QString kSpecial = QStringLiteral("~=#{}:\\n");
+const QString EscapedChars = QStringLiteral("~=#{}:\\n");
 
 // The index of the first c at or after from that no backslash escapes, or -1.
 qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from)
@@ -39,7 +43,7 @@ GiftText unescape(QStringView raw, qsizetype base)
     GiftText shown;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw.at(i);
-        if (c == u'\\' && i + 1 < raw.size() && kSpecial.contains(raw.at(i + 1))) {
+        if (c == u'\\' && i + 1 < raw.size() && EscapedChars.contains(raw.at(i + 1))) {
             ++i;
             shown.append(raw.at(i) == u'n' ? u' ' : raw.at(i), base + i - 1);
         } else {
@@ -261,3 +265,5 @@ ImportResult importGift(const QString &text, const QString &fileName)
     }
     return result;
 }
+
+} // namespace bank_cli

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace bank_cli {
+
 // The multiple-choice part of Moodle's GIFT format: questions separated by blank lines, "//"
 // comment lines, an optional "::title::" and "[html]"-style format, the answers in braces, the
 // right one after "=", the wrong ones after "~", "#" feedback and "####" general feedback (both
@@ -11,3 +13,5 @@
 // its answers keeps a blank "_____" where the answers stood. Every other question type is
 // unsupported.
 ImportResult importGift(const QString &text, const QString &fileName);
+
+} // namespace bank_cli

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace bank_cli {
+
 // What an importer makes of a question file: the records, the questions that cannot become one
 // (another number of answers, several right answers, another question type), each at its first
 // line, and the first fault that stops the reading altogether.
@@ -20,3 +22,5 @@ struct ImportResult
     QList<bank::SourceError> unsupported;
     bank::SourceError error;
 };
+
+} // namespace bank_cli

@@ -25,5 +25,5 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(LORVANE_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return BankCommand(out, err).run(QCoreApplication::arguments());
+    return bank_cli::BankCommand(out, err).run(QCoreApplication::arguments());
 }

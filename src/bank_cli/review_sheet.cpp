@@ -1,5 +1,6 @@
 #include "bank_cli/review_sheet.h"
 
+#include "app/whole_file.h"
 #include "bank/question_pictures.h"
 
 #include <QBuffer>
@@ -9,13 +10,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+
+namespace bank_cli {
 
 namespace {
 
-constexpr int kWidth = 1000; // pixels at 96 dpi; a PDF page holds the same
-constexpr int kMargin = 24;
-constexpr int kLargestPng = 16000;
+constexpr int SheetWidth = 1000; // pixels at 96 dpi; a PDF page holds the same
+constexpr int Margin = 24;
+constexpr int LargestPngHeight = 16000;
 
 QFont sheetFont(int pointSize, bool bold = false)
 {
@@ -23,15 +25,6 @@ QFont sheetFont(int pointSize, bool bold = false)
     font.setPixelSize(pointSize * 4 / 3);
     font.setBold(bold);
     return font;
-}
-
-bool save(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
 }
 
 } // namespace
@@ -62,7 +55,7 @@ ReviewSheet::Block ReviewSheet::layout(int number) const
         block.picture = QImage(QStringLiteral(":/pictures/%1.bmp").arg(*pictureId));
         block.heading += QStringLiteral(", picture %1").arg(*pictureId);
     }
-    const int textWidth = kWidth - 2 * kMargin - (block.picture.isNull() ? 0 : block.picture.width() + kMargin);
+    const int textWidth = SheetWidth - 2 * Margin - (block.picture.isNull() ? 0 : block.picture.width() + Margin);
     int top = 22;
     for (int field = 0; field < 5; ++field) {
         const bool right = field == record.rightAnswer;
@@ -73,7 +66,7 @@ ReviewSheet::Block ReviewSheet::layout(int number) const
                                               .arg(record.answer(field));
         const int indent = field == 0 ? 0 : 20;
         const QFontMetrics metrics(sheetFont(field == 0 ? 13 : 12, field == 0 || right));
-        block.rects[field] = metrics.boundingRect(QRect(kMargin + indent, top, textWidth - indent, 10000),
+        block.rects[field] = metrics.boundingRect(QRect(Margin + indent, top, textWidth - indent, 10000),
                                                   Qt::TextWordWrap, block.texts[field]);
         top = block.rects[field].bottom() + (field == 0 ? 8 : 4);
     }
@@ -87,7 +80,7 @@ void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
     painter.translate(0, top);
     painter.setFont(sheetFont(10));
     painter.setPen(Qt::darkGray);
-    painter.drawText(kMargin, 14, block.heading);
+    painter.drawText(Margin, 14, block.heading);
     const int right = m_records.at(block.number - 1).rightAnswer;
     for (int field = 0; field < 5; ++field) {
         painter.setFont(sheetFont(field == 0 ? 13 : 12, field == 0 || field == right));
@@ -95,9 +88,9 @@ void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
         painter.drawText(block.rects[field], Qt::TextWordWrap, block.texts[field]);
     }
     if (!block.picture.isNull())
-        painter.drawImage(kWidth - kMargin - block.picture.width(), 22, block.picture);
+        painter.drawImage(SheetWidth - Margin - block.picture.width(), 22, block.picture);
     painter.setPen(QColor(200, 200, 200));
-    painter.drawLine(kMargin, block.height - 10, kWidth - kMargin, block.height - 10);
+    painter.drawLine(Margin, block.height - 10, SheetWidth - Margin, block.height - 10);
     painter.restore();
 }
 
@@ -116,41 +109,41 @@ bool ReviewSheet::writePdf(const QString &path, QString *error) const
         QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(kWidth * 254 / 2100); // the sheet's width fills the page's
+        pdf.setResolution(SheetWidth * 254 / 2100); // the sheet's width fills the page's
         QPainter painter(&pdf);
         const int pageHeight = pdf.height();
-        int y = kMargin;
+        int y = Margin;
         for (const int number : m_numbers) {
             const Block block = layout(number);
-            if (y + block.height > pageHeight && y > kMargin) {
+            if (y + block.height > pageHeight && y > Margin) {
                 pdf.newPage();
-                y = kMargin;
+                y = Margin;
             }
             paint(painter, block, y);
             y += block.height;
         }
     }
-    return save(path, buffer.data(), error);
+    return app::writeWholeFile(path, buffer.data(), error);
 }
 
 bool ReviewSheet::writePng(const QString &path, QString *error) const
 {
     QList<Block> blocks;
-    int height = 2 * kMargin;
+    int height = 2 * Margin;
     for (const int number : m_numbers) {
         blocks.append(layout(number));
         height += blocks.last().height;
-        if (height > kLargestPng) {
+        if (height > LargestPngHeight) {
             *error = QStringLiteral("too many records for one image; write a .pdf or take a --sample");
             return false;
         }
     }
-    QImage sheet(kWidth, height, QImage::Format_RGB32);
+    QImage sheet(SheetWidth, height, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     {
         QPainter painter(&sheet);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        int y = kMargin;
+        int y = Margin;
         for (const Block &block : blocks) {
             paint(painter, block, y);
             y += block.height;
@@ -162,5 +155,7 @@ bool ReviewSheet::writePng(const QString &path, QString *error) const
         *error = QStringLiteral("the image cannot be encoded");
         return false;
     }
-    return save(path, buffer.data(), error);
+    return app::writeWholeFile(path, buffer.data(), error);
 }
+
+} // namespace bank_cli

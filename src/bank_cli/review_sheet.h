@@ -5,6 +5,10 @@
 #include <QList>
 #include <QString>
 
+class QPainter;
+
+namespace bank_cli {
+
 // A review sheet of records: each with its number, its picture from the picture table, the
 // question and the four answers, the right one marked, in the program's question font. A path
 // ending in ".pdf" gets A4 pages, one ending in ".png" one long image. Needs a QGuiApplication
@@ -21,10 +25,12 @@ public:
 private:
     struct Block;
     Block layout(int number) const;
-    void paint(class QPainter &painter, const Block &block, int top) const;
+    void paint(QPainter &painter, const Block &block, int top) const;
     bool writePdf(const QString &path, QString *error) const;
     bool writePng(const QString &path, QString *error) const;
 
     const QList<bank::QuestionRecord> &m_records;
     QList<int> m_numbers;
 };
+
+} // namespace bank_cli

@@ -27,7 +27,7 @@ private slots:
             process.closeWriteChannel();
             const bool refused = !process.waitForFinished() || process.exitCode() != 0 || (b >= 0x80 && b < 0xA0);
             const QString fromIconv = QString::fromUtf8(process.readAllStandardOutput());
-            const QString expected = refused ? QString(QChar(kArmscii8Replacement)) : fromIconv;
+            const QString expected = refused ? QString(QChar(Armscii8Replacement)) : fromIconv;
             QVERIFY2(decodeArmscii8(QByteArray(1, char(b))) == expected, qPrintable(QString::number(b, 16)));
         }
     }

@@ -66,8 +66,8 @@ private slots:
         QTest::newRow("below 16 bits") << Fields + "-32769" << failure(LoadError::NumberOutOfRange, 1);
         QTest::newRow("endless digits") << Fields + QByteArray(5000, '9') + "\r\n" + Q1
                                         << failure(LoadError::NumberOutOfRange, 1);
-        QTest::newRow("32768 records") << Q1.repeated(kMaxQuestions + 1)
-                                       << failure(LoadError::TooManyRecords, kMaxQuestions + 1);
+        QTest::newRow("32768 records") << Q1.repeated(MaxQuestions + 1)
+                                       << failure(LoadError::TooManyRecords, MaxQuestions + 1);
 
         const QDir corpus(QStringLiteral(LORVANE_SOURCE_DIR "/tests/fuzz/corpus"));
         QVERIFY(corpus.entryList(QDir::Files).size() >= 10);

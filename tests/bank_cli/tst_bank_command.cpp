@@ -12,7 +12,7 @@ struct Run
     QString out, err;
 };
 
-const QByteArray kOld = "the file that was there";
+const QByteArray OldFileContent = "the file that was there";
 
 QByteArray record(const QByteArray &question, int right = 2, const QByteArray &end = "\r\n")
 {
@@ -46,7 +46,7 @@ QByteArray aikenQuestion(const QByteArray &q, int options, const QByteArray &ans
 }
 
 // ".Q" with the answers o0 .. o3, the second right, as the only record.
-const QByteArray kImportedQ = "\".Q\",\"o0\",\"o1\",\"o2\",\"o3\",2" + QByteArray(1, '\0');
+const QByteArray ImportedQFile = "\".Q\",\"o0\",\"o1\",\"o2\",\"o3\",2" + QByteArray(1, '\0');
 
 } // namespace
 
@@ -72,7 +72,7 @@ class TestBankCommand : public QObject
         }
         Run result;
         QTextStream out(&result.out), err(&result.err);
-        result.status = BankCommand(out, err).run(QStringList{QStringLiteral("lorvane-bank")} + arguments);
+        result.status = bank_cli::BankCommand(out, err).run(QStringList{QStringLiteral("lorvane-bank")} + arguments);
         out.flush();
         err.flush();
         result.err.replace(m_env->root() + u'/', QString());
@@ -179,7 +179,7 @@ private slots:
         const QStringList gift{"import", "--from", "gift", "in.txt", "out.lvq"};
         const QStringList encode{"encode", "in.txt", "out.lvq"};
         const QByteArray fourA = aikenQuestion(".Q", 4);
-        QTest::newRow("aiken") << aiken << fourA << kImportedQ << "";
+        QTest::newRow("aiken") << aiken << fourA << ImportedQFile << "";
         QTest::newRow("aiken unsupported")
             << aiken
             << fourA + aikenQuestion("Two", 2) + aikenQuestion("Six", 6, "F") + aikenQuestion("Both", 4, "A, C")
@@ -190,7 +190,7 @@ private slots:
                "out.lvq: nothing written; --skip-unsupported leaves those questions out";
         QTest::newRow("aiken skipped") << QStringList{"import", "--from", "aiken", "--skip-unsupported",
                                                       "in.txt", "out.lvq"}
-                                       << aikenQuestion("Two", 2) + fourA << kImportedQ
+                                       << aikenQuestion("Two", 2) + fourA << ImportedQFile
                                        << "in.txt:1:1: warning: this question cannot become a record: 2 answers, where "
                                           "a record has four (skipped)";
         QTest::newRow("aiken stray line")
@@ -236,7 +236,7 @@ private slots:
         QTest::newRow("encode not armscii")
             << encode << QByteArray("[1]\nQ: .Q\n1: a\n2: b €\n3: c\n4: d\nR: 3\n") << QByteArray()
             << "in.txt:4:6: character U+20AC cannot be written in ArmSCII-8";
-        QTest::newRow("encode too many") << encode << sourceOf(bank::kMaxQuestions + 1) << QByteArray()
+        QTest::newRow("encode too many") << encode << sourceOf(bank::MaxQuestions + 1) << QByteArray()
                                          << "in.txt:262138:4: the program reads at most 32767 questions";
         QTest::newRow("encode not utf-8") << encode << QByteArray("[1]\nQ: .Q\n1: a\xFF") << QByteArray()
                                           << "in.txt:3:5: the file is not valid UTF-8";
@@ -251,24 +251,24 @@ private slots:
         QFETCH(QByteArray, written);
         QFETCH(QString, err);
         write(QStringLiteral("in.txt"), input);
-        write(QStringLiteral("out.lvq"), kOld);
+        write(QStringLiteral("out.lvq"), OldFileContent);
         const Run result = run(arguments);
         QCOMPARE(result.err.trimmed(), err);
         QCOMPARE(result.status, written.isEmpty() ? 1 : 0);
-        QCOMPARE(TestEnvironment::readFile(path("out.lvq")), written.isEmpty() ? kOld : written);
+        QCOMPARE(TestEnvironment::readFile(path("out.lvq")), written.isEmpty() ? OldFileContent : written);
     }
 
     void installsOnlyWhatStarts()
     {
         QCOMPARE(run({"where"}).out, QDir::toNativeSeparators(m_env->testFilePath()) + u'\n');
-        m_env->writeTestFile(kOld);
+        m_env->writeTestFile(OldFileContent);
         write(QStringLiteral("bad.lvq"), testFile(31, "\r\n") + "\"q");
         QCOMPARE(run({"install", "bad.lvq"}).status, 1);
-        QCOMPARE(TestEnvironment::readFile(m_env->testFilePath()), kOld);
+        QCOMPARE(TestEnvironment::readFile(m_env->testFilePath()), OldFileContent);
         write(QStringLiteral("good.lvq"), testFile(31));
         QCOMPARE(run({"install", "good.lvq"}).status, 0);
         QCOMPARE(TestEnvironment::readFile(m_env->testFilePath()), testFile(31));
-        QCOMPARE(TestEnvironment::readFile(m_env->testFilePath() + ".bak"), kOld);
+        QCOMPARE(TestEnvironment::readFile(m_env->testFilePath() + ".bak"), OldFileContent);
     }
 
     void refusesBadUsage_data()

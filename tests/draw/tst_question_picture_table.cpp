@@ -71,8 +71,8 @@ class TestQuestionPictureTable : public QObject
 
 private slots:
 
-    // Every entry's bitmap shows. 39 and 41 have each other's order of bitmaps, 139 has none; a
-    // small area cuts the picture at its edges.
+    // Every entry's bitmap shows. 39 and 41 have each other's order of bitmaps, and no record shows
+    // bitmap 139 (91 shows 140); a small area cuts the picture at its edges.
     void recordShowsItsBitmapCentred()
     {
         QCOMPARE(bank::questionPictureCount(), 68);

@@ -2,6 +2,7 @@
 
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
+#include "bank/source_encoder.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/gift_import.h"
 
@@ -45,10 +46,10 @@ inline QString checkDecoder(QByteArrayView bytes)
         const auto b = static_cast<unsigned char>(bytes[i]);
         const bool unassigned = (b >= 0x80 && b <= 0x9F) || b == 0xA1 || b == 0xFF;
         const char16_t c = text[i].unicode();
-        if ((b < 0x80 && c != b) || unassigned != (c == bank::kArmscii8Replacement))
+        if ((b < 0x80 && c != b) || unassigned != (c == bank::Armscii8Replacement))
             return QStringLiteral("byte %1 at %2 decoded to U+%3").arg(int(b)).arg(i).arg(int(c), 0, 16);
     }
-    const qsizetype firstReplacement = text.indexOf(QChar(bank::kArmscii8Replacement));
+    const qsizetype firstReplacement = text.indexOf(QChar(bank::Armscii8Replacement));
     qsizetype badIndex = -2;
     const QByteArray encoded = bank::encodeArmscii8(text, &badIndex);
     const bool roundTrips = firstReplacement < 0 ? bank::decodeArmscii8(encoded) == text : encoded.isEmpty();
@@ -86,9 +87,9 @@ inline QString checkReader(QByteArrayView input)
     // A record that fails to read has been counted already.
     const bool consistent =
         result.ok() ? failed == 0 && result.errorOffset == -1 && count == kept
-                    : kept == 0 && failed >= 1 && failed <= bank::kMaxQuestions + 1 && result.errorOffset >= 0
-                          && result.errorOffset <= bytes.size() && count == std::min(failed, bank::kMaxQuestions)
-                          && (result.error == bank::LoadError::TooManyRecords) == (failed == bank::kMaxQuestions + 1);
+                    : kept == 0 && failed >= 1 && failed <= bank::MaxQuestions + 1 && result.errorOffset >= 0
+                          && result.errorOffset <= bytes.size() && count == std::min(failed, bank::MaxQuestions)
+                          && (result.error == bank::LoadError::TooManyRecords) == (failed == bank::MaxQuestions + 1);
     if (!consistent)
         return QStringLiteral("\"%1\" in record %2 at offset %3, %4 records kept, %5 counted")
             .arg(QLatin1StringView(bank::loadErrorText(result.error)))
@@ -120,7 +121,7 @@ inline QString checkReader(QByteArrayView input)
 
 // Every report lies inside the question file, and the records made of it read back from their
 // test file as they are, or the encoder refuses them with a reason.
-inline QString checkImport(const ImportResult &result, qsizetype lineCount)
+inline QString checkImport(const bank_cli::ImportResult &result, qsizetype lineCount)
 {
     QList<bank::SourceError> reports = result.unsupported;
     reports.append(result.ok() ? bank::SourceError{{QString(), 1, 1}, QString()} : result.error);
@@ -155,9 +156,9 @@ inline QString checkTestFileBytes(QByteArrayView bytes)
     const QString text = QString::fromUtf8(bytes);
     const qsizetype lines = text.count(u'\n') + 1;
     if (broken.isEmpty())
-        broken = detail::checkImport(importAiken(text, QStringLiteral("f")), lines);
+        broken = detail::checkImport(bank_cli::importAiken(text, QStringLiteral("f")), lines);
     if (broken.isEmpty())
-        broken = detail::checkImport(importGift(text, QStringLiteral("f")), lines);
+        broken = detail::checkImport(bank_cli::importGift(text, QStringLiteral("f")), lines);
     return broken;
 }
 

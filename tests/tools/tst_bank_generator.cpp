@@ -1,6 +1,7 @@
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
-#include "bank/bank_source.h"
+#include "bank/source_encoder.h"
+#include "bankgen/source_files.h"
 #include "draw/question_picture_table.h"
 #include "support/test_environment.h"
 
@@ -29,7 +30,8 @@ private slots:
     void carriedTestFileIsBuiltFromItsSource()
     {
         SourceError error;
-        const QByteArray built = buildTestFile(defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), false, error);
+        const QByteArray built =
+            buildTestFile(bankgen::defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), false, error);
         QVERIFY2(!built.isEmpty(), qPrintable(error.toString()));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(LORVANE_SOURCE_DIR "/resources/LVT.lvq")));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(":/LVT.lvq")));
@@ -50,7 +52,7 @@ private slots:
             const QStringList texts = {r.text(0), r.text(1), r.text(2), r.text(3), r.text(4)};
             const QString all = texts.join(u'|');
             const QByteArray where = QStringLiteral("record %1: %2").arg(number).arg(all).toUtf8();
-            QVERIFY2(r.rightAnswer >= 1 && r.rightAnswer <= 4 && !all.contains(bank::kArmscii8Replacement), where);
+            QVERIFY2(r.rightAnswer >= 1 && r.rightAnswer <= 4 && !all.contains(bank::Armscii8Replacement), where);
             // The preview areas are sized for these lengths.
             QVERIFY2(!texts[0].trimmed().isEmpty() && texts[0].size() < 250, where);
             for (int answer = 1; answer <= 4; ++answer)

@@ -1,10 +1,11 @@
 // bankgen: turns the readable source of the default test bank into the 8-bit test file, through
 // the same code as `lorvane-bank encode`.
 // Usage: bankgen <source-folder> <output-file>
-#include "bank/bank_source.h"
+#include "app/whole_file.h"
+#include "bank/source_encoder.h"
+#include "bankgen/source_files.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -16,14 +17,14 @@ int main(int argc, char *argv[])
         return 2;
     }
     bank::SourceError error;
-    const QByteArray bytes = bank::buildTestFile(bank::defaultSourceFiles(args.at(1)), false, error);
+    const QByteArray bytes = bank::buildTestFile(bankgen::defaultSourceFiles(args.at(1)), false, error);
     if (bytes.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
         return 1;
     }
-    QSaveFile out(args.at(2));
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(args.at(2)), qPrintable(out.errorString()));
+    QString writeError;
+    if (!app::writeWholeFile(args.at(2), bytes, &writeError)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(args.at(2)), qPrintable(writeError));
         return 1;
     }
     std::printf("%s: %lld bytes\n", qPrintable(args.at(2)), static_cast<long long>(bytes.size()));

@@ -1,8 +1,7 @@
 #include "rle8_bmp_writer.h"
 
+#include "app/whole_file.h"
 #include "palette_reducer.h"
-
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -85,9 +84,9 @@ bool Rle8BmpWriter::write(const QImage &image, const QString &path, QString *err
     };
     if (bytes.isEmpty())
         return fail(QStringLiteral("%1: empty picture").arg(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    QString error;
+    if (!app::writeWholeFile(path, bytes, &error))
+        return fail(QStringLiteral("%1: %2").arg(path, error));
     return true;
 }
 
