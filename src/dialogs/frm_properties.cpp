@@ -3,9 +3,7 @@
 #include "app/color_palette.h"
 #include "app/m_registry.h"
 #include "app/text_number.h"
-#include "dialogs/preview_target.h"
 #include "draw/color_swatch.h"
-#include "draw/text_placement.h"
 #include "forms/combo_box.h"
 #include "forms/command_button.h"
 #include "forms/frame.h"
@@ -13,7 +11,6 @@
 #include "forms/image_list.h"
 #include "forms/label.h"
 #include "forms/list_view.h"
-#include "forms/option_button.h"
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
 
@@ -61,28 +58,6 @@ QString entryText(const QString &key)
     return key.left(1).toUpper() + key.mid(1).toLower();
 }
 
-// The answer whose option button alone is set, 0 when none is set, -1 when several are.
-int selectedAnswer(const PreviewTarget &main)
-{
-    int selected = 0;
-    for (int k = 4; k >= 1; --k) {
-        if (!main.Option(k).Value())
-            continue;
-        if (selected != 0)
-            return -1;
-        selected = k;
-    }
-    return selected;
-}
-
-void setColour(Control &control, bool text, ColorValue color)
-{
-    if (text)
-        control.setForeColor(color);
-    else
-        control.setBackColor(color);
-}
-
 // A label left of its field, naming it for a screen reader too.
 Label *makeLabel(Parent parent, const QString &name, const QString &caption, Control &field, double left, double width)
 {
@@ -97,11 +72,12 @@ Label *makeLabel(Parent parent, const QString &name, const QString &caption, Con
 
 } // namespace
 
-frmProperties::frmProperties(PreviewTarget &main) : Form(QStringLiteral("frmProperties")), m_main(main)
+frmProperties::frmProperties(PreviewTarget &main) : Form(QStringLiteral("frmProperties"))
 {
     setCaption(QStringLiteral("  Configure"));
     setClientSize(WindowWidth, WindowHeight);
     buildControls();
+    m_preview = std::make_unique<PropertiesPreview>(main, m_choosers, *lblContrast);
     connectEvents();
     setResizable(false);
 }
@@ -109,7 +85,7 @@ frmProperties::frmProperties(PreviewTarget &main) : Form(QStringLiteral("frmProp
 frmProperties *frmProperties::showProperties(PreviewTarget &main, QObject &owner)
 {
     static QPointer<frmProperties> open;
-    if (!open || &open->m_main != &main) {
+    if (!open || &open->m_preview->target() != &main) {
         // The main window owns the dialog; an unloaded dialog goes, so the next opening is fresh.
         open = new frmProperties(main);
         open->setParent(&owner);
@@ -216,7 +192,7 @@ void frmProperties::Form_Load()
     loadPauseTimes();
     UserName->setText(app::mRegistry::ReadSetting(app::mRegistry::Settings::UserName));
     loadFonts();
-    updateContrastHint();
+    m_preview->updateContrastHint();
 }
 
 void frmProperties::loadTestList()
@@ -300,80 +276,12 @@ void frmProperties::Form_MouseMove()
 
 void frmProperties::nameFont_Click()
 {
-    const QString name = nameFont->Text();
-    m_main.questionBox().setFontName(name);
-    for (int k = 1; k <= 4; ++k)
-        m_main.harc(k).setFontName(name);
-}
-
-forms::ColorValue frmProperties::chosenColour(int index) const
-{
-    return app::mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
+    m_preview->showFont(nameFont->Text());
 }
 
 void frmProperties::ImageCombo_Click(int index)
 {
-    const ColorValue color = chosenColour(index);
-    switch (index) {
-    case 0: m_main.questionBox().setForeColor(color); break;
-    case 1: colourUnselectedAnswers(true, color); break;
-    case 2: colourUnselectedAnswers(false, color); break;
-    case 3: colourSelectedAnswer(true, color); break;
-    case 4: colourSelectedAnswer(false, color); break;
-    default: break;
-    }
-    updateContrastHint();
-}
-
-// Every choice stays as made; the hint only says which texts would be hard to read. The chosen
-// answer's highlight is left out: it marks a choice rather than being read at length, and its
-// default, white on red, is itself below the mark.
-void frmProperties::updateContrastHint()
-{
-    constexpr double ReadsWell = 4.5;
-    QStringList hardToRead;
-    if (app::mMain::ContrastRatio(chosenColour(0), m_main.questionBox().BackColor()) < ReadsWell)
-        hardToRead << QStringLiteral("the question");
-    if (app::mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell)
-        hardToRead << QStringLiteral("the answers");
-    lblContrast->setCaption(
-        QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
-    lblContrast->setVisible(!hardToRead.isEmpty());
-}
-
-void frmProperties::colourUnselectedAnswers(bool text, ColorValue color)
-{
-    const int selected = selectedAnswer(m_main);
-    if (selected < 0)
-        return;
-    QList<int> answers;
-    for (int k = 1; k <= 4; ++k) {
-        if (k != selected)
-            answers << k;
-    }
-    for (int k : answers)
-        setColour(m_main.harc(k), text, color);
-    for (int k : answers)
-        setColour(m_main.Option(k), text, color);
-    for (int k : answers)
-        recolourNumber(k, text, color);
-}
-
-void frmProperties::colourSelectedAnswer(bool text, ColorValue color)
-{
-    const int k = selectedAnswer(m_main);
-    if (k <= 0)
-        return;
-    setColour(m_main.harc(k), text, color);
-    setColour(m_main.Option(k), text, color);
-    recolourNumber(k, text, color);
-}
-
-void frmProperties::recolourNumber(int answer, bool text, ColorValue color)
-{
-    PictureBox &area = m_main.numberPicture(answer);
-    setColour(area, text, color);
-    draw::PrintCentred(area, QStringLiteral("%1.").arg(answer));
+    m_preview->showColour(index);
 }
 
 } // namespace dialogs

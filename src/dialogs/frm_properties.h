@@ -1,9 +1,9 @@
 #pragma once
 
-#include "forms/color_value.h"
+#include "dialogs/properties_preview.h"
 #include "forms/form.h"
 
-#include <array>
+#include <memory>
 
 namespace forms {
 class ComboBox;
@@ -18,8 +18,6 @@ class TextBox;
 } // namespace forms
 
 namespace dialogs {
-
-class PreviewTarget;
 
 // The properties dialog: user name, pause time, question font and the five display colours.
 // It is modeless and starts from the settings store at every load. Picking a font or a colour
@@ -80,19 +78,14 @@ protected:
 private:
     void buildControls();
     void buildColourFrame();
-    void updateContrastHint();
-    forms::ColorValue chosenColour(int index) const; // of chooser index, as on the main window
     void connectEvents();
     void loadTestList();
     void loadColourChoosers();
     void loadPauseTimes();
     void loadFonts();
-    void colourUnselectedAnswers(bool text, forms::ColorValue color);
-    void colourSelectedAnswer(bool text, forms::ColorValue color);
-    void recolourNumber(int answer, bool text, forms::ColorValue color);
 
-    PreviewTarget &m_main;
-    std::array<forms::ImageCombo *, 5> m_choosers{};
+    PropertiesPreview::Choosers m_choosers{};
+    std::unique_ptr<PropertiesPreview> m_preview;
 };
 
 } // namespace dialogs

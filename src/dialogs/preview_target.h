@@ -1,23 +1,25 @@
 #pragma once
 
-namespace forms {
-class OptionButton;
-class PictureBox;
-class TextBox;
-} // namespace forms
+#include "forms/color_value.h"
+
+class QString;
 
 namespace dialogs {
 
-// What the properties dialog shows its choices on at once: the question box and the four answer
-// rows (option button, answer text, number picture) of the window that opened it.
+// What the properties dialog shows its choices on at once: the question and the four answer
+// rows of the window that opened it.
 class PreviewTarget
 {
 public:
-    virtual forms::TextBox &questionBox() const = 0;
-    // Answer row K, 1 to 4.
-    virtual forms::OptionButton &Option(int k) const = 0;
-    virtual forms::TextBox &harc(int k) const = 0;
-    virtual forms::PictureBox &numberPicture(int k) const = 0;
+    // The chosen answer row, or every other one (all four when none is chosen).
+    enum class AnswerRows { Chosen, Others };
+
+    enum class ColourPart { Text, Background };
+
+    virtual void showFont(const QString &family) = 0; // of the question and the answers
+    virtual void showQuestionColour(forms::ColorValue color) = 0;
+    virtual void showAnswerColour(AnswerRows rows, ColourPart part, forms::ColorValue color) = 0;
+    virtual forms::ColorValue questionBackColour() const = 0;
 
 protected:
     ~PreviewTarget() = default;

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace forms {
 
@@ -116,8 +115,8 @@ void PictureBox::Print(const QString &text)
     const QFontMetricsF metrics(font);
     const double x = toPixelsX(m_currentX);
     const double y = toPixelsY(m_currentY);
-    if (!m_surface.isNull() && !text.isEmpty()) {
-        QPainter painter(&m_surface);
+    if (!m_surface.image().isNull() && !text.isEmpty()) {
+        QPainter painter(&m_surface.image());
         painter.setFont(font);
         painter.setPen(resolveColor(m_foreColor));
         painter.drawText(QPointF(x, y + metrics.ascent()), text);
@@ -161,32 +160,25 @@ void PictureBox::Refresh()
 void PictureBox::Line(double x1, double y1, double x2, double y2, ColorValue color, bool box)
 {
     ensureSurface();
-    if (m_surface.isNull())
+    if (m_surface.image().isNull())
         return;
     const QPoint from(roundToPixel(toPixelsX(x1)), roundToPixel(toPixelsY(y1)));
     const QPoint to(roundToPixel(toPixelsX(x2)), roundToPixel(toPixelsY(y2)));
-    const QRgb rgb = pixelOf(color);
-    if (box) {
-        const QRect r = QRect(from, to).normalized();
-        // Each edge is drawn one pixel past its corner, because a plain line leaves out its end.
-        drawLinePixels(r.topLeft(), r.topRight() + QPoint(1, 0), rgb);
-        drawLinePixels(r.bottomLeft(), r.bottomRight() + QPoint(1, 0), rgb);
-        drawLinePixels(r.topLeft(), r.bottomLeft() + QPoint(0, 1), rgb);
-        drawLinePixels(r.topRight(), r.bottomRight() + QPoint(0, 1), rgb);
-        updatePixels(r);
-    } else {
-        drawLinePixels(from, to, rgb);
-        updatePixels(QRect(from, to).normalized());
-    }
+    const QRect bounds = QRect(from, to).normalized();
+    if (box)
+        m_surface.drawBox(bounds, pixelOf(color));
+    else
+        m_surface.drawLine(from, to, pixelOf(color));
+    updatePixels(bounds);
 }
 
 void PictureBox::PaintPicture(const QImage &picture, double x, double y)
 {
     ensureSurface();
-    if (m_surface.isNull() || picture.isNull())
+    if (m_surface.image().isNull() || picture.isNull())
         return;
     const QPoint at(roundToPixel(toPixelsX(x)), roundToPixel(toPixelsY(y)));
-    QPainter painter(&m_surface);
+    QPainter painter(&m_surface.image());
     painter.drawImage(at, picture);
     updatePixels(QRect(at, picture.size()));
 }
@@ -224,13 +216,13 @@ void PictureBox::setBackColor(ColorValue color)
 void PictureBox::DrawText(const QRect &rect, const QString &text, int format)
 {
     ensureSurface();
-    const QRect target = rect.normalized() & m_surface.rect();
+    const QRect target = rect.normalized() & m_surface.image().rect();
     if (target.isEmpty() || text.isEmpty())
         return;
     int alignment = Qt::AlignLeft;
     if (format & AlignCenter)
         alignment = Qt::AlignHCenter;
-    QPainter painter(&m_surface);
+    QPainter painter(&m_surface.image());
     painter.setClipRect(target);
     painter.setFont(surfaceFont());
     painter.setPen(resolveColor(m_foreColor));
@@ -241,19 +233,7 @@ void PictureBox::DrawText(const QRect &rect, const QString &text, int format)
 void PictureBox::ScrollUp(const QRect &rect)
 {
     ensureSurface();
-    const QRect r = rect.normalized() & m_surface.rect();
-    if (r.height() < 2)
-        return;
-    const qsizetype stride = m_surface.bytesPerLine();
-    const qsizetype rowBytes = qsizetype(r.width()) * 4;
-    uchar *top = m_surface.scanLine(r.top()) + qsizetype(r.left()) * 4;
-    if (rowBytes == stride) {
-        std::memmove(top, top + stride, stride * (r.height() - 1));
-    } else {
-        for (int row = 0; row < r.height() - 1; ++row)
-            std::memmove(top + row * stride, top + (row + 1) * stride, rowBytes);
-    }
-    updatePixels(r);
+    updatePixels(m_surface.scrollUp(rect));
 }
 
 void PictureBox::applyColors()
@@ -275,10 +255,11 @@ void PictureBox::paint(QPainter &painter, const QRect &exposed) const
     const QRect inner = innerRect();
     if (!m_surfaceInUse) {
         painter.fillRect(inner & exposed, resolveColor(m_backColor));
-    } else if (!m_surface.isNull()) {
-        const QRect target = exposed & QRect(inner.topLeft(), m_surface.size());
+    } else if (!m_surface.image().isNull()) {
+        const QImage &surface = m_surface.image();
+        const QRect target = exposed & QRect(inner.topLeft(), surface.size());
         if (!target.isEmpty())
-            painter.drawImage(target, m_surface, target.translated(-inner.topLeft()));
+            painter.drawImage(target, surface, target.translated(-inner.topLeft()));
     }
     const QRect outer = widget()->rect();
     if (m_borderStyle == NoBorder || outer.isEmpty())
@@ -316,52 +297,13 @@ void PictureBox::ensureSurface()
 {
     m_surfaceInUse = true;
     const QSize size = innerRect().size();
-    if (m_surface.size() == size)
-        return;
-    if (size.isEmpty()) {
-        m_surface = QImage();
-        m_store = QImage();
-        return;
-    }
-    const QSize kept = m_surface.size().boundedTo(size);
-    // Memory is kept for resizing back and forth, not for a box that became much smaller (every
-    // box starts at the toolkit's default size before it is first placed).
-    const bool muchSmaller = qint64(size.width()) * size.height() * 4 < qint64(m_store.width()) * m_store.height();
-    if (muchSmaller)
-        reallocateStore(size, kept);
-    else if (m_store.width() < size.width() || m_store.height() < size.height())
-        reallocateStore(size.expandedTo(m_store.size()), kept);
-    m_surface = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(), QImage::Format_RGB32);
-    if (kept.isEmpty()) {
-        fillSurface(); // a new surface starts as the background: colour and picture
-        return;
-    }
-    // What was drawn stays at the top-left corner; new room shows the background colour.
-    QPainter painter(&m_surface);
-    const QColor back = QColor::fromRgb(pixelOf(m_backColor));
-    painter.fillRect(kept.width(), 0, size.width() - kept.width(), size.height(), back);
-    painter.fillRect(0, kept.height(), kept.width(), size.height() - kept.height(), back);
-}
-
-void PictureBox::reallocateStore(QSize size, QSize kept)
-{
-    QImage store(size, QImage::Format_RGB32);
-    const qsizetype rowBytes = qsizetype(kept.width()) * 4;
-    for (int y = 0; y < kept.height(); ++y)
-        std::memcpy(store.scanLine(y), m_store.constScanLine(y), rowBytes);
-    m_surface = QImage(); // it looked into the old store
-    m_store = store;
+    if (m_surface.image().size() != size)
+        m_surface.resize(size, pixelOf(m_backColor), m_picture);
 }
 
 void PictureBox::fillSurface()
 {
-    if (m_surface.isNull())
-        return;
-    m_surface.fill(pixelOf(m_backColor));
-    if (!m_picture.isNull()) {
-        QPainter painter(&m_surface);
-        painter.drawImage(0, 0, m_picture);
-    }
+    m_surface.fill(pixelOf(m_backColor), m_picture);
 }
 
 QFont PictureBox::surfaceFont() const
@@ -397,44 +339,6 @@ void PictureBox::updatePixels(const QRect &pixels)
     const QRect area = pixels.translated(inner.topLeft()) & inner;
     if (!area.isEmpty())
         widget()->update(area);
-}
-
-void PictureBox::drawLinePixels(QPoint from, QPoint to, QRgb color)
-{
-    const QRect bounds = m_surface.rect();
-    if (from.y() == to.y()) {
-        // The common case, the bottom row of a scrolling area: one span of pixels.
-        const int y = from.y();
-        int first = from.x() < to.x() ? from.x() : to.x() + 1;
-        int last = from.x() < to.x() ? to.x() - 1 : from.x();
-        first = std::max(first, bounds.left());
-        last = std::min(last, bounds.right());
-        if (y < bounds.top() || y > bounds.bottom() || first > last || from.x() == to.x())
-            return;
-        auto *row = reinterpret_cast<QRgb *>(m_surface.scanLine(y));
-        std::fill(row + first, row + last + 1, color);
-        return;
-    }
-    // Bresenham, every point but the last.
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
-    const int sx = from.x() < to.x() ? 1 : -1;
-    const int sy = from.y() < to.y() ? 1 : -1;
-    int error = dx + dy;
-    QPoint p = from;
-    while (p != to) {
-        if (bounds.contains(p))
-            reinterpret_cast<QRgb *>(m_surface.scanLine(p.y()))[p.x()] = color;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            p.rx() += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            p.ry() += sy;
-        }
-    }
 }
 
 void PictureBox::fitToPicture()

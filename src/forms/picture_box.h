@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/control.h"
+#include "forms/raster_surface.h"
 
 #include <QImage>
 #include <QRect>
@@ -114,20 +115,15 @@ private:
     void ensureSurface();
     void followSize();
     void fillSurface();
-    void reallocateStore(QSize size, QSize kept);
     QFont surfaceFont() const;
     double toPixelsX(double x) const;
     double toPixelsY(double y) const;
     double fromPixelsX(double px) const;
     double fromPixelsY(double px) const;
     void updatePixels(const QRect &pixels);
-    void drawLinePixels(QPoint from, QPoint to, QRgb color);
     void fitToPicture();
 
-    // The drawing surface is a window onto m_store, which is at least as large: resizing back and
-    // forth reuses its memory instead of allocating and copying a new surface every time.
-    QImage m_store;
-    QImage m_surface;
+    RasterSurface m_surface;
     bool m_surfaceInUse = false;
     QImage m_picture;
     int m_scaleMode = Twips;

@@ -12,12 +12,14 @@ namespace main_window {
 
 using namespace forms;
 using app::mRegistry::ReadSetting;
+using dialogs::PreviewTarget;
 namespace Settings = app::mRegistry::Settings;
 
 AnswerHighlight::AnswerHighlight(frmMainControls &ui) : m_ui(ui) {}
 
-void AnswerHighlight::applyAnswerColours()
+void AnswerHighlight::applyColours()
 {
+    app::mMain::SetForeColorByNumber(*m_ui.lblQuestion, ReadSetting(Settings::QuestionColor));
     app::mMain::SetForeColorByNumber(*m_ui.harc1, ReadSetting(Settings::AnswerForeColor));
     Control *const copies[] = {m_ui.harc2,   m_ui.harc3,    m_ui.harc4,    m_ui.Option1,  m_ui.Option2, m_ui.Option3,
                                m_ui.Option4, m_ui.Picture5, m_ui.Picture6, m_ui.Picture7, m_ui.Picture8};
@@ -40,8 +42,7 @@ void AnswerHighlight::highlight(int k)
     for (int row = 1; row <= 4; ++row) {
         if (row == k)
             continue;
-        Control *const plain[] = {&m_ui.numberPicture(row), &m_ui.Option(row), &m_ui.harc(row)};
-        for (Control *control : plain) {
+        for (Control *control : rowControls(row)) {
             control->setBackColor(R.BackColor());
             control->setForeColor(R.ForeColor());
         }
@@ -71,31 +72,74 @@ int AnswerHighlight::resetSelected()
     return unchoose(m_ui.harc1->BackColor(), m_ui.harc1->ForeColor());
 }
 
-// The chosen row, if any, chosen no more and plain in the given colours; returns it, or 0. The
-// rows form one group, so there is at most one.
-int AnswerHighlight::unchoose(ColorValue back, ColorValue fore)
+// The rows form one group, so at most one is chosen.
+int AnswerHighlight::chosenRow() const
 {
     for (int k = 1; k <= 4; ++k) {
-        if (!m_ui.Option(k).Value())
-            continue;
-        m_ui.Option(k).setValue(false);
-        Control *const row[] = {&m_ui.numberPicture(k), &m_ui.Option(k), &m_ui.harc(k)};
-        for (Control *control : row) {
-            control->setBackColor(back);
-            control->setForeColor(fore);
-        }
-        m_ui.Option(k).setFontBold(false);
-        m_ui.harc(k).setFontBold(false);
-        drawAnswerNumbers();
-        return k;
+        if (m_ui.Option(k).Value())
+            return k;
     }
     return 0;
+}
+
+// The chosen row, if any, chosen no more and plain in the given colours; returns it, or 0.
+int AnswerHighlight::unchoose(ColorValue back, ColorValue fore)
+{
+    const int k = chosenRow();
+    if (k == 0)
+        return 0;
+    m_ui.Option(k).setValue(false);
+    for (Control *control : rowControls(k)) {
+        control->setBackColor(back);
+        control->setForeColor(fore);
+    }
+    m_ui.Option(k).setFontBold(false);
+    m_ui.harc(k).setFontBold(false);
+    drawAnswerNumbers();
+    return k;
+}
+
+void AnswerHighlight::showQuestionColour(ColorValue color)
+{
+    m_ui.lblQuestion->setForeColor(color);
+}
+
+// Only the rows that change get their number drawn again.
+void AnswerHighlight::showAnswerColour(PreviewTarget::AnswerRows rows, PreviewTarget::ColourPart part, ColorValue color)
+{
+    const int chosen = chosenRow();
+    for (int k = 1; k <= 4; ++k) {
+        if ((k == chosen) != (rows == PreviewTarget::AnswerRows::Chosen))
+            continue;
+        for (Control *control : rowControls(k)) {
+            if (part == PreviewTarget::ColourPart::Text)
+                control->setForeColor(color);
+            else
+                control->setBackColor(color);
+        }
+        drawAnswerNumber(k);
+    }
+}
+
+ColorValue AnswerHighlight::questionBackColour() const
+{
+    return m_ui.lblQuestion->BackColor();
+}
+
+std::array<Control *, 3> AnswerHighlight::rowControls(int k) const
+{
+    return {&m_ui.numberPicture(k), &m_ui.Option(k), &m_ui.harc(k)};
 }
 
 void AnswerHighlight::drawAnswerNumbers()
 {
     for (int k = 1; k <= 4; ++k)
-        draw::PrintCentred(m_ui.numberPicture(k), QStringLiteral("%1.").arg(k));
+        drawAnswerNumber(k);
+}
+
+void AnswerHighlight::drawAnswerNumber(int k)
+{
+    draw::PrintCentred(m_ui.numberPicture(k), QStringLiteral("%1.").arg(k));
 }
 
 } // namespace main_window

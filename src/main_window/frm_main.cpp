@@ -58,8 +58,7 @@ void frmMain::Form_Load()
     app::mMain::RemoveSystemMenuItem(window());
     setVisible(false);
     Frame2->setBackColor(rgb(228, 228, 228));
-    app::mMain::SetForeColorByNumber(*lblQuestion, ReadSetting(Settings::QuestionColor));
-    m_highlight.applyAnswerColours();
+    m_highlight.applyColours();
     num = 1;
     m_splashLoop.run([this] {
         Get_Appname_Datafile();
@@ -78,15 +77,15 @@ void frmMain::Form_Load()
     m_layout = std::make_unique<layout::Form_ControlPos>();
     m_layout->Init(*this);
     registerWithLayout(*m_layout);
-    applyQuestionFont();
+    showFont(ReadSetting(Settings::NameFont));
     Timer4->setEnabled(true);
 }
 
-void frmMain::applyQuestionFont()
+void frmMain::showFont(const QString &family)
 {
-    lblQuestion->setFontName(ReadSetting(Settings::NameFont));
+    lblQuestion->setFontName(family);
     for (int k = 1; k <= 4; ++k)
-        harc(k).setFontName(ReadSetting(Settings::NameFont));
+        harc(k).setFontName(family);
 }
 
 void frmMain::Form_Unload()
@@ -342,10 +341,7 @@ void frmMain::resetSelectedAnswer(bool checkIt)
 
 void frmMain::cmdNext_Click()
 {
-    bool selected = false;
-    for (int k = 1; k <= 4; ++k)
-        selected = selected || Option(k).Value();
-    if (!selected)
+    if (m_highlight.chosenRow() == 0)
         return;
     for (int k = 1; k <= 4; ++k)
         numberPicture(k).Cls();

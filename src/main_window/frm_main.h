@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/preview_target.h"
 #include "forms/form.h"
 #include "main_window/answer_highlight.h"
 #include "main_window/frm_main_controls.h"
@@ -27,7 +28,7 @@ class ResultsScreen;
 // The main window and its event procedures. The state of a test is kept partly in the fields
 // (frmMainFields) and partly in the properties of the controls (frmMainControls): captions used as
 // flags, tags and text boxes used as counters, visibility and enabled flags.
-class frmMain : public forms::Form, public frmMainControls, public frmMainFields
+class frmMain : public forms::Form, public frmMainControls, public frmMainFields, public dialogs::PreviewTarget
 {
     Q_OBJECT
 public:
@@ -73,6 +74,18 @@ public:
 
     void Clear_Answer_Highlight() { m_highlight.Clear_Answer_Highlight(); }
 
+    // What the properties dialog shows before anything is stored
+    void showFont(const QString &family) override;
+
+    void showQuestionColour(forms::ColorValue color) override { m_highlight.showQuestionColour(color); }
+
+    void showAnswerColour(AnswerRows rows, ColourPart part, forms::ColorValue color) override
+    {
+        m_highlight.showAnswerColour(rows, part, color);
+    }
+
+    forms::ColorValue questionBackColour() const override { return m_highlight.questionBackColour(); }
+
     void cmdNext_Click();
     void cmdAns_Click(int index);
     void Timer2_Timer();
@@ -94,7 +107,6 @@ protected:
     void Form_Unload() override;
 
 private:
-    void applyQuestionFont();
     void connectEvents();
     void stopTest();
     void drawOrdinal();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "dialogs/preview_target.h"
-
 namespace forms {
 class CommandButton;
 class CommandButtonArray;
@@ -25,15 +23,13 @@ namespace main_window {
 
 // Every control of the main window and how it is built, apart from what the window does with
 // them, in the manner of a generated Ui class: the controls are plain members of the window.
-class frmMainControls : public dialogs::PreviewTarget
+class frmMainControls
 {
 public:
-    // Answer row K (1..4): option, answer text and number picture; and the question box.
-    forms::OptionButton &Option(int k) const override;
-    forms::TextBox &harc(int k) const override;
-    forms::PictureBox &numberPicture(int k) const override; // Picture5 .. Picture8
-
-    forms::TextBox &questionBox() const override { return *lblQuestion; }
+    // Answer row K (1..4): option, answer text and number picture.
+    forms::OptionButton &Option(int k) const;
+    forms::TextBox &harc(int k) const;
+    forms::PictureBox &numberPicture(int k) const; // Picture5 .. Picture8
 
     forms::Toolbar *Toolbar1 = nullptr;
     forms::ImageList *ImageList1 = nullptr;

@@ -12,7 +12,7 @@ using namespace forms;
 
 namespace {
 
-constexpr QRgb White = 0xFFFFFFFF, Black = 0xFF000000, Red = 0xFFFF0000, Green = 0xFF00FF00, Blue = 0xFF0000FF;
+constexpr QRgb White = 0xFFFFFFFF, Red = 0xFFFF0000, Green = 0xFF00FF00, Blue = 0xFF0000FF;
 
 // The smallest rectangle holding every pixel that is not the background.
 QRect inkBounds(const QImage &image, QRgb background = White)
@@ -46,14 +46,6 @@ class TestPictureBox : public QObject
         pic->setScaleModePixels(pixels);
         pic->setBackColor(rgb(255, 255, 255));
         return pic;
-    }
-
-    // Every row its own colour, so a moved row can be recognised.
-    static void paintRows(PictureBox *pic)
-    {
-        const QSize size = pic->Image().size();
-        for (int y = 0; y < size.height(); ++y)
-            pic->Line(0, y, size.width(), y, rgb(y * 7 % 256, 255 - y, y * 3 % 256));
     }
 
 private slots:
@@ -155,25 +147,6 @@ private slots:
         QCOMPARE(early->Image(), shown);
     }
 
-    void scrollUpMovesOnlyPixelsInsideRect()
-    {
-        // an inner part, the full width (one span in memory), a rectangle reaching outside
-        for (const QRect &rect : {QRect(10, 5, 30, 20), QRect(0, 1, 70, 49), QRect(-5, 30, 100, 40)}) {
-            PictureBox *pic = area(70, 50);
-            paintRows(pic);
-            const QImage before = pic->Image();
-            pic->ScrollUp(rect);
-            const QImage after = pic->Image();
-            const QRect inside = rect & before.rect();
-            for (int y = 0; y < 50; ++y)
-                for (int x = 0; x < 70; ++x) {
-                    const bool moved = inside.contains(x, y) && y < inside.bottom();
-                    if (after.pixel(x, y) != before.pixel(x, moved ? y + 1 : y))
-                        QFAIL(qPrintable(QStringLiteral("%1,%2 in %3").arg(x).arg(y).arg(rect.top())));
-                }
-        }
-    }
-
     void drawTextAlignsAndClipsToRect()
     {
         PictureBox *left = area(300, 40), *centred = area(300, 40), *cut = area(300, 40);
@@ -203,35 +176,6 @@ private slots:
             QVERIFY(allPixels(shown.copy(30, 0, 20, 50), White));
             QVERIFY(allPixels(shown.copy(0, 20, 50, 30), White));
         }
-    }
-
-    // Grown, the new room shows the back colour; shrunk and grown again, only what stayed inside
-    // is kept. An image taken earlier is never drawn over.
-    void resizeKeepsDrawingAtTopLeftAndShrinkingLosesTheRest()
-    {
-        PictureBox *pic = area(40, 30);
-        pic->setBackColor(rgb(0, 0, 255));
-        paintRows(pic);
-        const QImage before = pic->Image();
-        pic->Move(0, 0, 60 * 15, 45 * 15);
-        const QImage grown = pic->Image();
-        pic->Move(0, 0, 30 * 15, 20 * 15);
-        pic->Move(0, 0, 60 * 15, 45 * 15);
-        QCOMPARE(pic->Image().copy(0, 0, 30, 20), before.copy(0, 0, 30, 20));
-        QVERIFY(allPixels(pic->Image().copy(30, 0, 30, 45), Blue) && allPixels(grown.copy(0, 30, 60, 15), Blue));
-        QCOMPARE(grown.copy(0, 0, 40, 30), before);
-    }
-
-    void boxLineFramesTheEdgeOfASwatch()
-    {
-        auto *pic = new PictureBox(*m_form, QStringLiteral("picHidden"));
-        pic->Move(0, 0, 88 * 15, 12 * 15);
-        pic->setBorderStyle(PictureBox::NoBorder);
-        pic->setBackColor(rgb(0, 255, 0));
-        pic->Line(0, 0, pic->Width() - 15, pic->Height() - 15, 0, true);
-        QVERIFY(allPixels(pic->Image().copy(1, 1, 86, 10), Green));
-        for (const QRect &edge : {QRect(0, 0, 88, 1), QRect(0, 11, 88, 1), QRect(0, 0, 1, 12), QRect(87, 0, 1, 12)})
-            QVERIFY(allPixels(pic->Image().copy(edge), Black));
     }
 };
 

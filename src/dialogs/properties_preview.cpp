@@ -1,0 +1,60 @@
+#include "dialogs/properties_preview.h"
+
+#include "app/color_palette.h"
+#include "dialogs/preview_target.h"
+#include "forms/image_combo.h"
+#include "forms/label.h"
+
+#include <QStringList>
+
+namespace dialogs {
+
+using forms::ColorValue;
+using Rows = PreviewTarget::AnswerRows;
+using Part = PreviewTarget::ColourPart;
+
+PropertiesPreview::PropertiesPreview(PreviewTarget &main, const Choosers &choosers, forms::Label &contrastHint)
+    : m_main(main), m_choosers(choosers), m_contrastHint(contrastHint)
+{}
+
+void PropertiesPreview::showFont(const QString &family)
+{
+    m_main.showFont(family);
+}
+
+void PropertiesPreview::showColour(int index)
+{
+    const ColorValue color = chosenColour(index);
+    switch (index) {
+    case 0: m_main.showQuestionColour(color); break;
+    case 1: m_main.showAnswerColour(Rows::Others, Part::Text, color); break;
+    case 2: m_main.showAnswerColour(Rows::Others, Part::Background, color); break;
+    case 3: m_main.showAnswerColour(Rows::Chosen, Part::Text, color); break;
+    case 4: m_main.showAnswerColour(Rows::Chosen, Part::Background, color); break;
+    default: break;
+    }
+    updateContrastHint();
+}
+
+// Every choice stays as made; the hint only says which texts would be hard to read. The chosen
+// answer's highlight is left out: it marks a choice rather than being read at length, and its
+// default, white on red, is itself below the mark.
+void PropertiesPreview::updateContrastHint()
+{
+    constexpr double ReadsWell = 4.5;
+    QStringList hardToRead;
+    if (app::mMain::ContrastRatio(chosenColour(0), m_main.questionBackColour()) < ReadsWell)
+        hardToRead << QStringLiteral("the question");
+    if (app::mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell)
+        hardToRead << QStringLiteral("the answers");
+    m_contrastHint.setCaption(
+        QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
+    m_contrastHint.setVisible(!hardToRead.isEmpty());
+}
+
+ColorValue PropertiesPreview::chosenColour(int index) const
+{
+    return app::mMain::ColorFromName(m_choosers.at(index)->SelectedKey());
+}
+
+} // namespace dialogs
