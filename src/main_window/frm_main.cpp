@@ -21,10 +21,12 @@
 #include "forms/toolbar.h"
 #include "layout/form_control_pos.h"
 #include "main_window/answer_keys.h"
+#include "main_window/cover_screen.h"
 #include "main_window/results_screen.h"
 #include "main_window/screen_reader_names.h"
 #include "main_window/test_look.h"
 
+#include <QHash>
 #include <QIcon>
 
 namespace main_window {
@@ -35,7 +37,8 @@ using app::numberText;
 using app::mRegistry::ReadSetting;
 namespace Settings = app::mRegistry::Settings;
 
-frmMain::frmMain() : Form(QStringLiteral("frmMain")), m_testFile(*this), m_questions(*this, *this), m_highlight(*this)
+frmMain::frmMain()
+    : Form(QStringLiteral("frmMain")), m_testFile(*this), m_questions(*this, *this), m_highlight(*this), m_cover(*this)
 {
     setCaption(QStringLiteral("Lorvane"));
     window()->setWindowIcon(QIcon(QStringLiteral(":/icons/lorvane.png")));
@@ -117,7 +120,7 @@ void frmMain::Form_Resize()
     if (mnuResume->Visible())
         return;
     splashik->Move(0, 500, ScaleWidth(), ScaleHeight());
-    redrawTitleScreen();
+    m_cover.showTitle();
 }
 
 void frmMain::connectEvents()
@@ -236,14 +239,7 @@ void frmMain::cmdPouse_Click()
     if (cmdPouse->Caption() == QStringLiteral("Pouse")) {
         applyTestLook(*this, TestLook::Paused);
         Timer2->setEnabled(false);
-        splashik->Cls();
-        lblpause->setLeft((splashik->ScaleWidth() - lblpause->Width()) / 2);
-        lblpause->setTop((splashik->ScaleHeight() - lblpause->Height()) / 2 - 500);
-        draw::ClearForBoldText(*splashik, 18);
-        draw::PrintCornerHint(*splashik, QStringLiteral("Dbl Click and Continue Test"));
-        lblpause->setCaption(ReadSetting(Settings::PauseTime));
-        lblpause->setVisible(true);
-        splashik->setVisible(true);
+        m_cover.showPause();
         Timer3->setEnabled(true);
     }
     cmdPouse->setCaption(cmdPouse->Caption() == QStringLiteral("Pouse") ? QStringLiteral("Resume")
@@ -259,7 +255,7 @@ void frmMain::mnuResume_Click()
     lblpause->setCaption(ReadSetting(Settings::PauseTime));
     Timer2->setEnabled(true);
     lblpause->setVisible(false);
-    redrawTitleScreen();
+    m_cover.showTitle();
     cmdPouse->setEnabled(false);
 }
 
@@ -294,18 +290,16 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::Toolbar1_ButtonClick(const QString &key)
 {
-    if (key == QStringLiteral("Start") || key == QStringLiteral("Stop"))
-        mnuStart_Click();
-    else if (key == QStringLiteral("Pause"))
-        cmdPouse_Click();
-    else if (key == QStringLiteral("Resume"))
-        mnuResume_Click();
-    else if (key == QStringLiteral("Quit"))
-        mnuExit_Click();
-    else if (key == QStringLiteral("Properties"))
-        mnuConfigure_Click();
-    else if (key == QStringLiteral("About"))
-        mnuAbout_Click();
+    using Procedure = void (frmMain::*)();
+    static const QHash<QString, Procedure> procedures = {{QStringLiteral("Start"), &frmMain::mnuStart_Click},
+                                                         {QStringLiteral("Stop"), &frmMain::mnuStart_Click},
+                                                         {QStringLiteral("Pause"), &frmMain::cmdPouse_Click},
+                                                         {QStringLiteral("Resume"), &frmMain::mnuResume_Click},
+                                                         {QStringLiteral("Quit"), &frmMain::mnuExit_Click},
+                                                         {QStringLiteral("Properties"), &frmMain::mnuConfigure_Click},
+                                                         {QStringLiteral("About"), &frmMain::mnuAbout_Click}};
+    if (const Procedure procedure = procedures.value(key))
+        (this->*procedure)();
 }
 
 void frmMain::Option_Click(int k)
@@ -388,13 +382,6 @@ void frmMain::cmdAns_Click(int index)
     Picture4->Refresh();
     drawOrdinal();
     restartCountdown();
-}
-
-// The title screen afresh: cleared, then the title in large bold letters.
-void frmMain::redrawTitleScreen()
-{
-    draw::ClearForBoldText(*splashik, 46);
-    draw::PrintTitle(*splashik, app::mMain::ProductName);
 }
 
 // The thirtieth question offers "Finish"; the one after it ends the test.

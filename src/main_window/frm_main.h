@@ -3,6 +3,7 @@
 #include "dialogs/preview_target.h"
 #include "forms/form.h"
 #include "main_window/answer_highlight.h"
+#include "main_window/cover_screen.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/frm_main_fields.h"
 #include "main_window/question_display.h"
@@ -113,11 +114,11 @@ private:
     void resetSelectedAnswer(bool checkIt);
     void restartCountdown();
     bool endOfTestReached();
-    void redrawTitleScreen();
 
     TestFileLoader m_testFile;
     QuestionDisplay m_questions;
     AnswerHighlight m_highlight;
+    CoverScreen m_cover;
     std::unique_ptr<ResultsScreen> m_results;
     std::unique_ptr<layout::Form_ControlPos> m_layout;
     SplashLoop m_splashLoop;
