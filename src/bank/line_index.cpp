@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace bank {
+
 LineIndex::LineIndex(QByteArrayView bytes, const QString &fileName) : m_size(bytes.size()), m_fileName(fileName)
 {
     m_lineStarts.append(0);
@@ -13,7 +15,7 @@ LineIndex::LineIndex(QByteArrayView bytes, const QString &fileName) : m_size(byt
     }
 }
 
-bank::SourcePosition LineIndex::at(qsizetype offset) const
+SourcePosition LineIndex::at(qsizetype offset) const
 {
     const auto after = std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(), offset);
     const qsizetype line = after - m_lineStarts.cbegin();
@@ -25,3 +27,5 @@ qsizetype LineIndex::nextLineStart(qsizetype offset) const
     const auto after = std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(), offset);
     return after == m_lineStarts.cend() ? m_size : *after;
 }
+
+} // namespace bank

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+namespace bank {
+
 // Line and column of a byte of a file, found by a binary search over the line starts, so a
 // report of thousands of places costs little. Lines end with CR LF, LF or CR, as the test-file
 // reader has them; columns count bytes from 1.
@@ -14,7 +16,7 @@ class LineIndex
 public:
     LineIndex(QByteArrayView bytes, const QString &fileName);
 
-    bank::SourcePosition at(qsizetype offset) const;
+    SourcePosition at(qsizetype offset) const;
     // The offset where the line after the one holding offset begins, or the size at the end.
     qsizetype nextLineStart(qsizetype offset) const;
 
@@ -23,3 +25,5 @@ private:
     qsizetype m_size = 0;
     QString m_fileName;
 };
+
+} // namespace bank

@@ -126,7 +126,7 @@ private:
     void warn(qsizetype offset, const QString &message) { m_warnings.append({m_lines.at(offset), message, true}); }
 
     const QByteArray &m_bytes;
-    LineIndex m_lines;
+    bank::LineIndex m_lines;
     BankCheck &m_check;
     QHash<QString, int> m_questions;
     QList<bank::SourceError> m_errors;

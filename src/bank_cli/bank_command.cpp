@@ -146,7 +146,7 @@ int BankCommand::decode(const QString &file, const QString &output)
     const QByteArray encoded = bank::encodeTestFile(again, error);
     if (encoded != bytes) {
         const auto differ = std::mismatch(bytes.cbegin(), bytes.cend(), encoded.cbegin(), encoded.cend());
-        m_err << bank::SourceError{LineIndex(bytes, file).at(differ.first - bytes.cbegin()),
+        m_err << bank::SourceError{bank::LineIndex(bytes, file).at(differ.first - bytes.cbegin()),
                                    QStringLiteral("encode writes the file differently from here on"), true}
                      .toString()
               << '\n';
@@ -264,7 +264,7 @@ bool BankCommand::loadTestFile(const QString &path, QByteArray &bytes, bank::Loa
         return false;
     load = bank::loadQuestions(bytes);
     if (!load.ok())
-        fail({LineIndex(bytes, path).at(load.errorOffset), QLatin1StringView(bank::loadErrorText(load.error))});
+        fail({bank::LineIndex(bytes, path).at(load.errorOffset), QLatin1StringView(bank::loadErrorText(load.error))});
     return load.ok();
 }
 

@@ -10,6 +10,8 @@
 
 #include <numeric>
 
+using namespace picgen;
+
 // The committed pictures and icons are what the generators draw today, compared by decoded
 // pixels: palette reduction moves no colour by more than two levels, so a drawing one level off
 // stays well inside the tolerance.

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+using picgen::Rle8BmpWriter;
+
 namespace {
 
 QImage indexedImage(int width, int height, int colours, const std::function<int(int, int)> &index)

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+namespace picgen {
+
 using G = GlyphShapes;
 
 namespace {
@@ -239,3 +241,5 @@ bool AppIcons::writeApplicationIcons(const QString &directory, QString *errorStr
     }
     return true;
 }
+
+} // namespace picgen

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace picgen {
+
 // The program's own icons: the main toolbar keys, the application icon, the test list icon
 // and the artwork of the splash window and the about box. PNG with transparent backgrounds.
 class AppIcons
@@ -19,3 +21,5 @@ public:
     static QImage renderApplicationIcon(int size);
     static bool writeApplicationIcons(const QString &directory, QString *errorString = nullptr);
 };
+
+} // namespace picgen

@@ -2,6 +2,8 @@
 
 #include <QPainterPath>
 
+namespace picgen {
+
 const QColor ClassicStyle::Face(0xd4, 0xd0, 0xc8);
 const QColor ClassicStyle::Light(0xff, 0xff, 0xff);
 const QColor ClassicStyle::Shadow(0x80, 0x80, 0x80);
@@ -249,3 +251,5 @@ void ClassicStyle::dropArrow(QPainter &painter, const QPointF &centre, qreal hal
         painter.drawRect(QRect(x0 + i, y0 + i, 2 * (rows - i) - 1, 1));
     painter.restore();
 }
+
+} // namespace picgen

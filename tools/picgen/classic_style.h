@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+namespace picgen {
+
 // The look of the pictures: a flat grey desktop of around 2000 with one-pixel bevels, navy
 // title bars and DejaVu Sans lettering. Every helper draws in device pixels.
 class ClassicStyle
@@ -49,3 +51,5 @@ public:
 
     static void dropArrow(QPainter &painter, const QPointF &centre, qreal halfWidth, const QColor &colour = Text);
 };
+
+} // namespace picgen

@@ -2,6 +2,8 @@
 
 #include <QtMath>
 
+namespace picgen {
+
 const QColor GlyphShapes::Ink(0x00, 0x00, 0x00);
 const QColor GlyphShapes::Blue(0x1f, 0x4f, 0xbf);
 const QColor GlyphShapes::TextLine(0x00, 0x00, 0x80);
@@ -119,3 +121,5 @@ void GlyphShapes::check(QPainter &painter, const QPolygonF &points, qreal width,
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(points);
 }
+
+} // namespace picgen

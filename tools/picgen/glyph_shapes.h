@@ -7,6 +7,8 @@
 #include <QRectF>
 #include <QString>
 
+namespace picgen {
+
 // Shared building blocks of the glyphs and icons, in the units of whatever transform is set.
 class GlyphShapes
 {
@@ -32,3 +34,5 @@ public:
     static void globe(QPainter &painter, const QPointF &centre, qreal radius);
     static void check(QPainter &painter, const QPolygonF &points, qreal width, const QColor &colour);
 };
+
+} // namespace picgen

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+using namespace picgen;
+
 int main(int argc, char *argv[])
 {
     // Drawing needs fonts but no screen; the same platform every run keeps the output identical.

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace picgen {
+
 QImage PaletteReducer::toIndexed8(const QImage &image)
 {
     if (image.isNull())
@@ -133,3 +135,5 @@ int PaletteReducer::nearestIndex(const QList<QRgb> &palette, QRgb colour)
     }
     return best;
 }
+
+} // namespace picgen

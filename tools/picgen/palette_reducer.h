@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+namespace picgen {
+
 // Turns any picture into an 8-bit indexed image with at most 256 colours, the same way every
 // run: a picture with few colours keeps them exactly; a richer one keeps its most frequent
 // colours, spread so that close shades do not crowd out distinct ones, and maps every other
@@ -21,3 +23,5 @@ private:
     static int distance(QRgb a, QRgb b);
     static int maxDistance();
 };
+
+} // namespace picgen

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace picgen {
+
 using F = ScreenFragments;
 using Glyph = ToolbarGlyphs::Glyph;
 
@@ -184,3 +186,5 @@ bool QuestionPictures::writeAll(const QString &directory, QString *errorString)
     }
     return true;
 }
+
+} // namespace picgen

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+namespace picgen {
+
 // The bitmaps the questions of the default test show, by resource id (101 to 170, no 106).
 class QuestionPictures
 {
@@ -14,3 +16,5 @@ public:
     // Writes <id>.bmp for every id into the directory, which must exist.
     static bool writeAll(const QString &directory, QString *errorString = nullptr);
 };
+
+} // namespace picgen

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace picgen {
+
 namespace {
 
 constexpr int FileHeaderSize = 14;
@@ -150,3 +152,5 @@ int Rle8BmpWriter::runLength(const uchar *row, int from, int width)
         ++length;
     return length;
 }
+
+} // namespace picgen

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+namespace picgen {
+
 // Writes Windows bitmaps with 8-bit palettes, compressed run-length (BI_RLE8), which Qt can read
 // but not write. Pictures that are not 8-bit indexed yet go through PaletteReducer first.
 class Rle8BmpWriter
@@ -23,3 +25,5 @@ private:
     static void encodeRow(QByteArray &out, const uchar *row, int width);
     static int runLength(const uchar *row, int from, int width);
 };
+
+} // namespace picgen

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace picgen {
+
 using S = ClassicStyle;
 using Glyph = ToolbarGlyphs::Glyph;
 
@@ -430,3 +432,5 @@ QImage ScreenFragments::pageNumbers()
     S::pushButton(p, QRect(bx, top + 92, client.right() - bx - 8, 23), QStringLiteral("Format..."));
     return image;
 }
+
+} // namespace picgen

@@ -7,6 +7,8 @@
 
 #include "toolbar_glyphs.h"
 
+namespace picgen {
+
 // Pieces of a word processor's screen as the question pictures show them: enlarged toolbar
 // buttons and boxes, keycaps, opened menus, dialog fragments, rulers and bars.
 class ScreenFragments
@@ -38,3 +40,5 @@ public:
     static QImage wordCount();
     static QImage pageNumbers();
 };
+
+} // namespace picgen

@@ -4,6 +4,8 @@
 
 #include <QPainterPath>
 
+namespace picgen {
+
 using G = GlyphShapes;
 using Glyph = ToolbarGlyphs::Glyph;
 
@@ -442,3 +444,5 @@ void ToolbarGlyphs::drawInGrid(QPainter &p, Glyph glyph)
     case Glyph::WordDocument: wordDocument(p); break;
     }
 }
+
+} // namespace picgen

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QRect>
 
+namespace picgen {
+
 // Button faces drawn with vector shapes on a 16 by 16 grid, so they can be drawn at any size.
 // At three pixels per unit the outlines are two pixels wide and fall on whole pixels.
 class ToolbarGlyphs
@@ -26,3 +28,5 @@ public:
 private:
     static void drawInGrid(QPainter &painter, Glyph glyph);
 };
+
+} // namespace picgen
