@@ -143,7 +143,6 @@ public:
     }
 
     LoadError error() const { return m_error; }
-
     qsizetype offset() const { return m_pos - m_begin; }
 
 private:

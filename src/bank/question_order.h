@@ -47,7 +47,6 @@ public:
 
     // drawnQuestions(1..totquest) of the last call; index 1 is the first draw of the order.
     qint16 drawnQuestion(int index) const { return m_drawnQuestions.at(index - 1); }
-
     qsizetype historySize() const { return m_drawnQuestions.size(); }
 
 private:

@@ -83,7 +83,6 @@ private:
     }
 
     void unsupported(const QString &what) { m_result.skip(m_question.where, what); }
-
     void fail(const bank::SourcePosition &where, const QString &message) { m_result.error = {where, message}; }
 
     QString m_file;

@@ -122,7 +122,6 @@ private:
     }
 
     void error(qsizetype offset, const QString &message) { m_errors.append({m_lines.at(offset), message}); }
-
     void warn(qsizetype offset, const QString &message) { m_warnings.append({m_lines.at(offset), message, true}); }
 
     const QByteArray &m_bytes;

@@ -44,17 +44,11 @@ public:
 
     // Tests replace the tick and the wait between passes; empty restores the real ones.
     void setClock(Clock clock) { m_clock = std::move(clock); }
-
     void setIdle(Idle idle) { m_idle = std::move(idle); }
-
     const QString &currentLine() const { return m_currentLine; }
-
     int lineFormat() const { return m_lineFormat; }
-
     QRect lineRect() const { return m_lineRect; }
-
     QRect scrollRect() const { return m_scrollRect; }
-
     quint32 lastStepTick() const { return m_lastStepTick; }
 
     qint64 stepCount() const { return m_steps; } // steps taken since construction

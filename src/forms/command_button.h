@@ -43,11 +43,8 @@ public:
     void Load(int index);
 
     int Count() const { return int(m_elements.size()); }
-
     int LBound() const { return m_elements.firstKey(); }
-
     int UBound() const { return m_elements.lastKey(); }
-
     QString Name() const { return objectName(); }
 
 signals:

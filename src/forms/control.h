@@ -39,15 +39,10 @@ public:
     ~Control() override;
 
     QWidget *widget() const { return m_widget; }
-
     QString Name() const { return objectName(); }
-
     double Left() const { return m_left; }
-
     double Top() const { return m_top; }
-
     double Width() const { return m_width; }
-
     double Height() const { return m_height; }
 
     void setLeft(double twips);
@@ -63,18 +58,14 @@ public:
     void setEnabled(bool enabled);
 
     ColorValue ForeColor() const { return m_foreColor; }
-
     ColorValue BackColor() const { return m_backColor; }
 
     virtual void setForeColor(ColorValue color);
     virtual void setBackColor(ColorValue color);
 
     QString FontName() const { return m_fontName; }
-
     double FontSize() const { return m_fontSize; }
-
     bool FontBold() const { return m_fontBold; }
-
     bool FontUnderline() const { return m_fontUnderline; }
 
     void setFontName(const QString &name);
@@ -84,7 +75,6 @@ public:
     QFont font() const; // the font the properties above describe
 
     QString Tag() const { return m_tag; }
-
     void setTag(const QString &tag) { m_tag = tag; }
 
     QString ToolTipText() const;

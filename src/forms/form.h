@@ -31,7 +31,6 @@ public:
     void setVisible(bool visible);
 
     void Show() { setVisible(true); }
-
     void Hide() { setVisible(false); }
 
     void Activate(); // brings the window to the front and gives it the focus
@@ -47,7 +46,6 @@ public:
     void setResizable(bool resizable);
 
     QWidget *window() const { return m_window; }
-
     QWidget *clientArea() const { return m_client; }
 
     QMenuBar *menuBar(); // created on first use
@@ -60,7 +58,6 @@ signals:
 
 protected:
     virtual void Form_Load() {}
-
     virtual void Form_Unload() {}
 
     bool eventFilter(QObject *watched, QEvent *event) override;

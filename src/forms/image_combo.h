@@ -19,7 +19,6 @@ public:
     ImageCombo(Parent parent, const QString &name);
 
     void setImageList(ImageList *images) { m_images = images; }
-
     ImageList *imageList() const { return m_images; }
 
     // The picture is the image list's picture under imageKey (none when it has no such key).

@@ -49,19 +49,14 @@ public:
     void setAppearance(int appearance); // throws PropertyError for anything but 0 or 1
 
     bool AutoRedraw() const { return m_autoRedraw; }
-
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
-
     bool AutoSize() const { return m_autoSize; }
 
     void setAutoSize(bool on);
 
     double CurrentX() const { return m_currentX; }
-
     double CurrentY() const { return m_currentY; }
-
     void setCurrentX(double x) { m_currentX = x; }
-
     void setCurrentY(double y) { m_currentY = y; }
 
     // Prints one line at the current position; afterwards CurrentX is 0 and CurrentY has moved

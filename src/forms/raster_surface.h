@@ -16,9 +16,7 @@ public:
     // For painting. Keep a copy() of it, never the image itself: it looks into memory that a
     // resize moves or reuses.
     QImage &image() { return m_image; }
-
     const QImage &image() const { return m_image; }
-
     QImage copy() const { return m_image.copy(); }
 
     // Gives the surface SIZE. What was drawn stays at the top-left corner and new room shows

@@ -59,7 +59,6 @@ public:
     ToolbarButton &addSeparator();
 
     void setImageList(ImageList *images) { m_images = images; }
-
     int ButtonCount() const { return int(m_buttons.size()); }
 
     // Throw std::out_of_range for a position outside 1..ButtonCount() or an unknown key.

@@ -38,17 +38,11 @@ public:
 
     // Event procedures and the window's own procedures
     void Get_Appname_Datafile() { m_testFile.Get_Appname_Datafile(); }
-
     void Load_Question() { m_testFile.Load_Question(); }
-
     void Count_Questions() { m_testFile.Count_Questions(); }
-
     void randomQuestion(qint16 totquest) { m_questions.randomQuestion(totquest); }
-
     void display_question(qint16 &shown) { m_questions.display_question(shown); }
-
     void Advance_if_Wrong(qint16 record) { m_questions.Advance_if_Wrong(record); }
-
     void ShowQuestionPicture() { m_questions.ShowQuestionPicture(); }
 
     void Timer4_Timer();
@@ -95,7 +89,6 @@ public:
     void finishTest();
 
     layout::Form_ControlPos *layoutManager() const { return m_layout.get(); }
-
     dialogs::frmSplash *splash() const { return m_splashLoop.splash(); }
 
     draw::MarkupScroller &resultsScroller() const;

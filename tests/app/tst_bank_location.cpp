@@ -14,9 +14,7 @@ class TestBankLocation : public QObject
     std::optional<TestEnvironment> m_env;
 
 private slots:
-
     void init() { m_env.emplace(); }
-
     void cleanup() { m_env.reset(); }
 
     // WinDir, followed at every call; without it, or with an empty one, the data directory, which

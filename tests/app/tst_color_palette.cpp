@@ -22,7 +22,6 @@ class TestColorPalette : public QObject
     QPalette m_scheme;
 
 private slots:
-
     void initTestCase()
     {
         // A scheme far from fixed grey, white and black.

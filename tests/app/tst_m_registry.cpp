@@ -41,9 +41,7 @@ class TestRegistry : public QObject
     std::optional<TestEnvironment> m_env;
 
 private slots:
-
     void init() { m_env.emplace(); }
-
     void cleanup() { m_env.reset(); }
 
     void writtenValueReadsBack_data()

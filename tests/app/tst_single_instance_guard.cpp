@@ -12,7 +12,6 @@ class TestSingleInstanceGuard : public QObject
     Q_OBJECT
 
 private slots:
-
     void secondGuardIsRefusedUntilRelease()
     {
         const QString name = QStringLiteral("lorvane-test-%1").arg(QCoreApplication::applicationPid());

@@ -10,7 +10,6 @@ class TestTextNumber : public QObject
     Q_OBJECT
 
 private slots:
-
     void leadingNumberReadsUpToTheFirstMisfit()
     {
         const std::pair<const char *, double> rows[] = {

@@ -12,7 +12,6 @@ class TestArmscii8 : public QObject
     Q_OBJECT
 
 private slots:
-
     // The C1 controls, which iconv passes through, and the bytes iconv refuses are no part of the
     // Armenian text: they show as the replacement character.
     void everyByteDecodesAsIconvDecodesIt()

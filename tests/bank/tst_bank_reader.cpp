@@ -24,7 +24,6 @@ class TestBankReader : public QObject
     Q_OBJECT
 
 private slots:
-
     // Every input keeps the properties the fuzzer checks (the count agrees with the load, the
     // load does not depend on the address or on filler after it, ...), and loads to its records
     // or fails in its record. The inputs the fuzzer has kept are only checked.

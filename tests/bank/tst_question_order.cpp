@@ -41,7 +41,6 @@ class TestQuestionOrder : public QObject
     Q_OBJECT
 
 private slots:
-
     // The clock-seeded generator draws every record once; then, or for an empty bank, the order is
     // refused without change instead of searching forever.
     void orderDrawsEveryNumberOnceThenRefuses()

@@ -82,9 +82,7 @@ class TestBankCommand : public QObject
     std::unique_ptr<TestEnvironment> m_env;
 
 private slots:
-
     void init() { m_env = std::make_unique<TestEnvironment>(); }
-
     void cleanup() { m_env.reset(); }
 
     void decodeThenEncodeGivesTheSameBytes_data()

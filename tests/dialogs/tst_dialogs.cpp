@@ -51,11 +51,9 @@ class TestDialogs : public QObject
     }
 
 public slots:
-
     void openUrl(const QUrl &url) { m_opened << url.toString(); }
 
 private slots:
-
     void init()
     {
         m_fixture = std::make_unique<MainWindowFixture>();

@@ -64,7 +64,6 @@ class TestMarkupScroller : public QObject
     Q_OBJECT
 
 private slots:
-
     // Flags: b bold, c centred, u underlined, s 20 points instead of 16, p a pause before the line.
     void tagsSetTheLineAttributes()
     {

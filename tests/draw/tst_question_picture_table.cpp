@@ -70,7 +70,6 @@ class TestQuestionPictureTable : public QObject
     Q_OBJECT
 
 private slots:
-
     // Every entry's bitmap shows. 39 and 41 have each other's order of bitmaps, and no record shows
     // bitmap 139 (91 shows 140); a small area cuts the picture at its edges.
     void recordShowsItsBitmapCentred()

@@ -27,7 +27,6 @@ class TestTextPlacement : public QObject
     Q_OBJECT
 
 private slots:
-
     // The text's top-left corner goes to (ax, ay) times the room left beside and below the text,
     // plus (bx, by), in single precision, neither rounded nor kept inside the area. The text is
     // printed once as a line; printing it again overprints it exactly.

@@ -34,7 +34,6 @@ public:
 
 protected:
     void Form_Load() override { ++loads; }
-
     void Form_Unload() override { ++unloads; }
 };
 
@@ -51,7 +50,6 @@ class TestControls : public QObject
     std::unique_ptr<Form> m_form;
 
 private slots:
-
     void init() { m_form = std::make_unique<Form>("frmTest"); }
 
     // Edges are rounded, not sizes: 22.4 twips are 1.49 pixels at 96 dpi, 44.8 twips 2.99.

@@ -54,7 +54,6 @@ class TestMenusAndToolbar : public QObject
     Q_OBJECT
 
 private slots:
-
     void unreachableItemDoesNotClick()
     {
         const std::vector<std::pair<bool, std::function<void(MainWindowBars &)>>> cases = {

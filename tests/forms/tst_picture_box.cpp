@@ -49,7 +49,6 @@ class TestPictureBox : public QObject
     }
 
 private slots:
-
     void init() { m_form = std::make_unique<Form>(QStringLiteral("frmTest")); }
 
     void scaleSizeExcludesBorderAndAutoSizeFitsPicture()

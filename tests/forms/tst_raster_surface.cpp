@@ -30,7 +30,6 @@ class TestRasterSurface : public QObject
     Q_OBJECT
 
 private slots:
-
     void scrollUpMovesOnlyPixelsInsideRect()
     {
         // an inner part, the full width (one span in memory), a rectangle reaching outside

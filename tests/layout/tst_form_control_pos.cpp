@@ -21,7 +21,6 @@ constexpr double DesignHeight = 8280;
 struct CountingControl : Control
 {
     explicit CountingControl(forms::Parent parent) : Control(parent, new QWidget, QStringLiteral("counter")) {}
-
     void applyGeometry() override { ++assignments, Control::applyGeometry(); }
 
     int assignments = 0;
@@ -34,7 +33,6 @@ class TestFormControlPos : public QObject
     Q_OBJECT
 
 private slots:
-
     void init()
     {
         m_form = std::make_unique<forms::Form>(QStringLiteral("frmMain"));

@@ -91,7 +91,6 @@ class TestMainWindow : public QObject
     std::unique_ptr<frmMain> m_main; // loaded from a bank of 171 records and shown
 
 private slots:
-
     void init()
     {
         m_fixture = std::make_unique<MainWindowFixture>();

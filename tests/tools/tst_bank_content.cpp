@@ -20,7 +20,6 @@ class TestBankContent : public QObject
     QString key;       // the right answers' numbers, record by record
 
 private slots:
-
     void initTestCase()
     {
         for (const bank::QuestionRecord &r : records) {

@@ -26,7 +26,6 @@ class TestBankGenerator : public QObject
     Q_OBJECT
 
 private slots:
-
     void carriedTestFileIsBuiltFromItsSource()
     {
         SourceError error;

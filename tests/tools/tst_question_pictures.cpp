@@ -22,7 +22,6 @@ class TestQuestionPictures : public QObject
     QTemporaryDir drawn; // what the generators draw today
 
 private slots:
-
     // One run-length encoded 8-bit bitmap for every id from 101 to 170 but 106.
     void regeneratedPicturesMatchCommittedFiles()
     {

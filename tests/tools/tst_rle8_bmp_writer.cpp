@@ -40,7 +40,6 @@ class TestRle8BmpWriter : public QObject
     Q_OBJECT
 
 private slots:
-
     // Runs of three or more equal pixels are count and index, at most 255 long; stretches between
     // them are absolute runs of at least three, padded to an even length; shorter stretches are
     // runs of one or two. Rows end in 0 0, the bitmap in 0 1.

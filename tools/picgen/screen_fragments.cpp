@@ -65,9 +65,7 @@ struct Ruler
     int margin = 20;
 
     int bandTop() const { return top + 3; }
-
     int bandBottom() const { return top + 15; }
-
     qreal at(qreal cm) const { return margin + cm * PixelsPerCm; }
 };
 
