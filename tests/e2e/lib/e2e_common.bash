@@ -62,7 +62,7 @@ start_x()
     start_window_manager
 }
 
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
 
 start_window_manager()
 {
@@ -158,7 +158,7 @@ exits_with()
     [ "$EXIT_STATUS" = "$3" ]
 }
 
-# The program's menus are the only windows without a title.
+# The program's menus are its only windows without a title.
 menu_shown() { window_of "$1" '' >/dev/null; }
 not() { ! "$@"; }
 
