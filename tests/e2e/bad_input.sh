@@ -27,9 +27,7 @@ bank()
 answer_a_few()
 {
     menu_start "$1"
-    for k in 1 2 3 4 1; do
-        xdotool key "$k" sleep 0.1 key Return sleep 0.15
-    done
+    xdotool key 1 Return 2 Return 3 Return 4 Return 1 Return
 }
 
 # Sets OUTCOME to what the started program did: silent, message, runs, or what went wrong.
@@ -100,10 +98,11 @@ pid=$!
 id=$(wait_main_window "$pid" 15) || id=
 rm -f "$test_file"
 answer_a_few "$id"
-xdotool key alt+o sleep 0.3 key Return
+use_menu "$id" o Return
 dialog=$(wait_window "$pid" "  Configure" 10) || dialog=
-xdotool windowfocus --sync "$dialog" sleep 0.3 key ctrl+a type Anahit
-xdotool mousemove --window "$dialog" 326 435 click 1 sleep 0.3 # Ok
+xdotool windowfocus --sync "$dialog" key ctrl+a type Anahit
+xdotool mousemove --window "$dialog" 326 435 click 1 # Ok
+wait_for 10 not window_of "$pid" "  Configure" || true
 menu_quit "$id"
 check "a deleted test file and a damaged settings line: the program quits normally" exits_with "$pid" 5 0
 check "the name typed is saved beside the damaged line" \

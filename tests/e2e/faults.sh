@@ -8,7 +8,9 @@ settings=$XDG_CONFIG_HOME/Lorvane/Lorvane.ini
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # Brings the program started with the given window into a state of a test: File > Start, then
-# the toolbar's Pause button (the third from the left) or thirty answers from the keyboard.
+# the toolbar's Pause button (the third from the left) or thirty answers from the keyboard. The
+# program takes input in order, so whatever comes next finds it in that state; the results are
+# seen to have come when the File menu opens after the last answer.
 enter_state()
 {
     local state=$1 id=$2
@@ -16,13 +18,9 @@ enter_state()
     menu_start "$id"
     if [ "$state" = paused ]; then
         xdotool mousemove --window "$id" 55 35 click 1
-        sleep 0.4
     elif [ "$state" = results ]; then
-        for i in $(seq 30); do
-            xdotool key $(((i % 4) + 1)) Return
-            sleep 0.12
-        done
-        sleep 1
+        xdotool key $(for i in $(seq 30); do echo $(((i % 4) + 1)) Return; done)
+        use_menu "$id" f Escape Escape
     fi
 }
 
@@ -32,7 +30,7 @@ quit_time()
     local pid=$1 id=$2 pressed
     xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key alt+f
-    sleep 0.3
+    wait_for 10 menu_shown "$pid" || true
     pressed=$(now_ms)
     xdotool key q
     while kill -0 "$pid" 2>/dev/null && [ $(($(now_ms) - pressed)) -lt 5000 ]; do sleep 0.005; done
@@ -49,13 +47,17 @@ for i in $(seq 10); do
     "$LORVANE" 2>"$WORK/copy$i.err" &
     pids+=($!)
 done
-sleep 4
-mains=0
-refusals=0
-for i in $(seq 10); do
-    grep -qx "Lorvane: Lorvane Already Running!" "$WORK/copy$i.err" && refusals=$((refusals + 1))
-    id=$(wait_main_window "${pids[$((i - 1))]}" 1) && mains=$((mains + 1))
-done
+# Succeeds once each copy has shown a main window or said that another runs.
+count_copies()
+{
+    mains=0 refusals=0
+    for i in $(seq 10); do
+        grep -qx "Lorvane: Lorvane Already Running!" "$WORK/copy$i.err" && refusals=$((refusals + 1))
+        window_of "${pids[$((i - 1))]}" Lorvane 600 >/dev/null && mains=$((mains + 1))
+    done
+    [ $((mains + refusals)) -ge 10 ]
+}
+wait_for 30 count_copies || true
 check "ten copies at once: one main window ($mains)" test "$mains" = 1
 check "ten copies at once: nine refusals ($refusals)" test "$refusals" = 9
 refused=$(basename "$(grep -lx "Lorvane: Lorvane Already Running!" "$WORK"/copy*.err | head -n1)" .err)

@@ -13,7 +13,8 @@ stop_buses() { kill $(pgrep -P "$launcher") "$launcher" "$DBUS_SESSION_BUS_PID" 
 trap 'stop_buses; cleanup' EXIT
 
 reads() { /usr/bin/python3 "$E2E_DIR/lib/reader.py" 2>/dev/null; }
-# What the reader finds once the program has caught up with the last key (two reads agree).
+# What the reader finds once the program has caught up with the last key: two reads 0.2 s apart
+# agree, as a check that a key changed nothing must give it the time to.
 settled() {
     local last now
     last=$(reads)
@@ -26,6 +27,7 @@ settled() {
     echo "$now"
 }
 reads_line() { grep -qxF "$1" <<<"$(settled)"; }
+reads_something() { [ -n "$(reads)" ]; }
 line_of() { sed -n "s/^$1: //p" <<<"$(settled)" | head -n1; }
 
 # Tab, Space and Return on a screen that covers the test's buttons: after each, the screen keeps
@@ -46,8 +48,8 @@ launch "$WORK/reader.err"
 pid=$!
 main_id=$(wait_main_window "$pid" 20) || main_id=
 check "the main window appears" test -n "$main_id"
-sleep 1
 xdotool windowfocus --sync "$main_id" 2>/dev/null || true
+wait_for 20 reads_something || true
 keys_change_nothing title
 
 menu_start "$main_id"
@@ -73,11 +75,8 @@ check "File > Stop ends the test" reads_line "button: Start"
 keys_change_nothing title
 
 menu_start "$main_id"
-for _ in $(seq 30); do
-    xdotool key 2 Return
-    sleep 0.15
-done
-sleep 1
+xdotool key $(printf '2 Return %.0s' $(seq 30))
+use_menu "$main_id" f Escape Escape # the File menu opens once the answers are taken
 keys_change_nothing results
 menu_quit "$main_id"
 check "File > Quit ends the program" exits_with "$pid" 5 0

@@ -14,9 +14,9 @@ message_above_splash()
     geometry=$(window_area "$box")
     shoot message_over_splash
     for window in $(xdotool search --all --onlyvisible --pid "$pid"); do
-        [ "$window" != "$box" ] && xdotool windowunmap "$window"
+        [ "$window" != "$box" ] && xdotool windowunmap --sync "$window"
     done
-    sleep 0.5
+    sleep 0.5 # the time the program would take to draw the box again, had the splash covered it
     shoot message_alone
     convert "$SHOTS/message_over_splash.png" -crop "$geometry" "$WORK/over.png"
     convert "$SHOTS/message_alone.png" -crop "$geometry" "$WORK/alone.png"
@@ -45,8 +45,8 @@ launch "$WORK/broken.err"
 broken=$!
 box=$(wait_window "$broken" Lorvane 10) || box=
 check "a broken bank shows a message" test -n "$box"
-sleep 0.5
-check "the message has the keyboard" test "$(xdotool getactivewindow 2>/dev/null)" = "$box"
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+check "the message has the keyboard" wait_for 5 is_active "$box"
 check "the message is seen above the splash" message_above_splash "$broken" "$box"
 press_return "$box"
 check "a broken bank ends the program" exits_with "$broken" 5 0

@@ -52,12 +52,7 @@ start_x()
         : >"$fifo"
         Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" 7>"$fifo" 2>"$WORK/xvfb.log" &
         XVFB_PID=$!
-        for _ in $(seq 400); do
-            [ -s "$fifo" ] && break
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        [ -s "$fifo" ] && break
+        wait_for 20 or_gone "$XVFB_PID" test -s "$fifo" && [ -s "$fifo" ] && break
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
     done
@@ -67,15 +62,12 @@ start_x()
     start_window_manager
 }
 
+wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *'window id'* ]]; }
+
 start_window_manager()
 {
     openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-    local wm=$!
-    for _ in $(seq 400); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        kill -0 "$wm" 2>/dev/null || break
-        sleep 0.05
-    done
+    wait_for 20 or_gone $! wm_running && wm_running && return 0
     echo "openbox did not start" >&2
     cat "$WORK/openbox.log" >&2
     return 1
@@ -101,37 +93,62 @@ launch()
     "$LORVANE" 2>"$log" &
 }
 
-# Waits until a visible window of the process has the given title; prints its id.
-wait_window()
+# Runs the command every 50 ms until it succeeds, for at most the given whole seconds; fails
+# after that.
+wait_for()
 {
-    local pid=$1 title=$2 timeout=${3:-10} id
-    local deadline=$(($(date +%s%N) + timeout * 1000000000))
-    while [ "$(date +%s%N)" -lt "$deadline" ]; do
-        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null | head -n1) || true
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$pid" 2>/dev/null || return 1
+    local deadline=$(($(date +%s%N) + $1 * 1000000000))
+    shift
+    until "$@"; do
+        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
         sleep 0.05
+    done
+}
+
+# Succeeds when the command does or when the process has ended: what a process shows can be
+# waited for without waiting out the deadline after it has ended.
+gone() { ! kill -0 "$1" 2>/dev/null; }
+or_gone() { local pid=$1; shift; "$@" || gone "$pid"; }
+
+# A window's inside on the screen as WxH+X+Y (xwininfo: xdotool counts a frame's offset twice).
+window_area()
+{
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { printf "%dx%d+%d+%d\n", w, h, x, y }'
+}
+
+# Prints the first visible window of the process with the given title and at least the given
+# width; fails if there is none.
+window_of()
+{
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null); do
+        [ "${3:-0}" -eq 0 ] || [ "$(window_area "$id" | cut -dx -f1)" -ge "$3" ] || continue
+        echo "$id"
+        return 0
     done
     return 1
 }
+
+# Waits until the process shows a window with the given title (and at least the given width);
+# prints its id.
+wait_window()
+{
+    local id
+    id=$(wait_for "${3:-10}" or_gone "$1" window_of "$1" "$2" "${4:-0}") && [ -n "$id" ] && echo "$id"
+}
+
+# The main window: titled like the message boxes, but far wider than any of them.
+wait_main_window() { wait_window "$1" Lorvane "${2:-15}" 600; }
 
 # Waits for the process to end and sets EXIT_STATUS to its exit status, or to "running" after
 # the timeout. Not for use in $(...): only this shell can collect its own children's status.
 wait_exit()
 {
-    local pid=$1 timeout=${2:-10}
     EXIT_STATUS=running
-    for _ in $(seq $((timeout * 20))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            EXIT_STATUS=0
-            wait "$pid" || EXIT_STATUS=$?
-            return 0
-        fi
-        sleep 0.05
-    done
+    wait_for "${2:-10}" gone "$1" || return 0
+    EXIT_STATUS=0
+    wait "$1" || EXIT_STATUS=$?
 }
 
 # Zero when the process ended within the timeout with the given status.
@@ -141,46 +158,26 @@ exits_with()
     [ "$EXIT_STATUS" = "$3" ]
 }
 
-# A window's inside on the screen as WxH+X+Y (xwininfo: xdotool counts a frame's offset twice).
-window_area()
-{
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { printf "%dx%d+%d+%d\n", w, h, x, y }'
-}
+# The program's menus are its only windows without a title.
+menu_shown() { window_of "$1" '' >/dev/null; }
+not() { ! "$@"; }
 
-# The main window: titled like the message boxes, but far wider than any of them.
-wait_main_window()
+# Opens a menu of the given window by its letter (f: File) and presses the keys in it. The menu
+# shows only once the program has taken every key before; this returns when it has closed.
+use_menu()
 {
-    local pid=$1 timeout=${2:-15} id
-    local deadline=$(($(date +%s) + timeout))
-    while [ "$(date +%s)" -lt "$deadline" ]; do
-        id=$(wait_window "$pid" Lorvane 1) || id=
-        if [ -n "$id" ] && [ "$(window_area "$id" | cut -dx -f1)" -ge 600 ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$pid" 2>/dev/null || return 1
-    done
-    return 1
+    local pid
+    pid=$(xdotool getwindowpid "$1" 2>/dev/null) || pid=
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key "alt+$2"
+    wait_for 10 menu_shown "$pid" || true
+    xdotool key "${@:3}"
+    wait_for 10 not menu_shown "$pid" || true
 }
 
 # File > Start and File > Quit from the keyboard, in the given window.
-menu_start()
-{
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key Return
-    sleep 0.4
-}
-
-menu_quit()
-{
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key q
-}
+menu_start() { use_menu "$1" f Return; }
+menu_quit() { use_menu "$1" f q; }
 
 # Presses Return in a window, as a user closing a message box would.
 press_return()
