@@ -212,8 +212,8 @@ int main(int argc, char **argv)
     }
     const double encodeMs = bestMs(
         [&] {
-            SourceError error;
-            return qint64(buildTestFile({sourcePath}, false, error).size());
+            QList<SourceError> errors;
+            return qint64(buildTestFile({sourcePath}, false, errors).size());
         },
         &encoded);
 

@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace bank {
@@ -34,8 +36,9 @@ int endingLine(QStringView line)
 class SourceParser
 {
 public:
-    SourceParser(const QString &text, const QString &fileName, BankSource &source, SourceError &error)
-        : m_lines(QStringView(text).split(u'\n')), m_file(fileName), m_source(source), m_error(error)
+    SourceParser(const QString &text, const QString &fileName, BankSource &source, QList<SourceError> &errors)
+        : m_lines(QStringView(text).split(u'\n')), m_file(fileName), m_source(source), m_errors(errors),
+          m_expected(source.records.isEmpty() ? 1 : source.records.last().number + 1)
     {
         for (QStringView &line : m_lines) {
             if (line.endsWith(u'\r'))
@@ -45,46 +48,57 @@ public:
 
     bool parse()
     {
+        const qsizetype known = m_errors.size();
         bool ended = false;
         for (qsizetype i = 0; i < m_lines.size(); ++i) {
             const QStringView line = m_lines.at(i);
             if (isSkippable(line))
                 continue;
-            if (ended)
-                return failAt(m_error, at(i, 1), QStringLiteral("nothing may follow the END line"));
+            if (ended) {
+                failAt(m_errors, at(i, 1), QStringLiteral("nothing may follow the END line"));
+                break;
+            }
             if (const int ending = endingLine(line); ending >= 0) {
                 m_source.ending = FileEnding(ending);
                 ended = true;
-            } else if (!parseRecord(i)) {
-                return false;
             } else {
-                i += 6;
+                i = parseRecord(i);
             }
         }
-        return true;
+        return m_errors.size() == known;
     }
 
 private:
     SourcePosition at(qsizetype index, qsizetype column) const { return {m_file, int(index + 1), int(column)}; }
 
-    bool parseRecord(qsizetype i)
+    // Reads the record whose header is line i; the index of its last line, or after a fault the
+    // line before the next header.
+    qsizetype parseRecord(qsizetype i)
     {
         SourceRecord record;
         record.number = headerNumber(m_lines.at(i));
-        if (record.number < 0)
-            return failAt(m_error, at(i, 1), QStringLiteral("expected a record header like [12]"));
-        const int expected = m_source.records.isEmpty() ? 1 : m_source.records.last().number + 1;
-        if (record.number != expected)
-            return failAt(m_error, at(i, 2),
-                          QStringLiteral("record %1 where %2 was expected").arg(record.number).arg(expected));
+        if (record.number < 0) {
+            // Whatever it stood for, the next header's number is taken as it stands.
+            m_expected = 0;
+            failAt(m_errors, at(i, 1), QStringLiteral("expected a record header like [12]"));
+            return lineBeforeHeader(i + 1);
+        }
+        const int expected = std::exchange(m_expected, record.number + 1);
+        if (record.number != expected && expected > 0)
+            failAt(m_errors, at(i, 2),
+                   QStringLiteral("record %1 where %2 was expected").arg(record.number).arg(expected));
         for (int field = 0; field < 6; ++field) {
             const qsizetype index = i + 1 + field;
-            if (index >= m_lines.size())
-                return failAt(m_error, at(index, 1), QStringLiteral("record ends too early"));
+            if (index >= m_lines.size()) {
+                failAt(m_errors, at(index, 1), QStringLiteral("record ends too early"));
+                return index;
+            }
             const QStringView line = m_lines.at(index);
             const QLatin1StringView prefix = SourceFieldPrefixes[field];
-            if (!line.startsWith(prefix))
-                return failAt(m_error, at(index, 1), QStringLiteral("expected \"%1\"").arg(prefix.trimmed()));
+            if (!line.startsWith(prefix)) {
+                failAt(m_errors, at(index, 1), QStringLiteral("expected \"%1\"").arg(prefix.trimmed()));
+                return lineBeforeHeader(index);
+            }
             const QStringView value = line.mid(prefix.size());
             const SourcePosition where = at(index, prefix.size() + 1);
             if (field < 5) {
@@ -94,17 +108,28 @@ private:
             }
             bool ok = false;
             record.rightAnswer = value.toInt(&ok);
-            if (!ok || record.rightAnswer < 1 || record.rightAnswer > 4)
-                return failAt(m_error, where, QStringLiteral("the right answer must be 1, 2, 3 or 4"));
+            if (!ok || record.rightAnswer < 1 || record.rightAnswer > 4) {
+                failAt(m_errors, where, QStringLiteral("the right answer must be 1, 2, 3 or 4"));
+                return index;
+            }
         }
         m_source.records.append(std::move(record));
-        return true;
+        return i + 6;
+    }
+
+    // The index before the first header or END line from index on.
+    qsizetype lineBeforeHeader(qsizetype index) const
+    {
+        while (index < m_lines.size() && headerNumber(m_lines.at(index)) < 0 && endingLine(m_lines.at(index)) < 0)
+            ++index;
+        return index - 1;
     }
 
     QList<QStringView> m_lines;
     QString m_file;
     BankSource &m_source;
-    SourceError &m_error;
+    QList<SourceError> &m_errors;
+    int m_expected; // the number the next header should have; 0 when any will do
 };
 
 } // namespace
@@ -124,9 +149,29 @@ bool failAt(SourceError &error, const SourcePosition &where, const QString &mess
     return false;
 }
 
-bool parseBankSource(const QString &text, const QString &fileName, BankSource &source, SourceError &error)
+bool failAt(QList<SourceError> &errors, const SourcePosition &where, const QString &message)
 {
-    return SourceParser(text, fileName, source, error).parse();
+    errors.append({where, message});
+    return false;
+}
+
+bool comesBefore(const SourcePosition &a, const SourcePosition &b)
+{
+    return a.file == b.file && std::pair(a.line, a.column) < std::pair(b.line, b.column);
+}
+
+void sortInFileOrder(QList<SourceError> &errors, const QStringList &files)
+{
+    const auto place = [&](const SourceError &e) {
+        return std::tuple(files.indexOf(e.where.file), e.where.line, e.where.column);
+    };
+    std::stable_sort(errors.begin(), errors.end(),
+                     [&](const SourceError &a, const SourceError &b) { return place(a) < place(b); });
+}
+
+bool parseBankSource(const QString &text, const QString &fileName, BankSource &source, QList<SourceError> &errors)
+{
+    return SourceParser(text, fileName, source, errors).parse();
 }
 
 } // namespace bank

@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The readable UTF-8 source of a test file, and its parser.
 //
@@ -43,6 +44,15 @@ struct SourceError
 // Sets error to message at where and returns false, for the early returns of the source's readers
 // and writers.
 bool failAt(SourceError &error, const SourcePosition &where, const QString &message);
+// Appends message at where and returns false, for the readers and writers that go on to find the
+// rest.
+bool failAt(QList<SourceError> &errors, const SourcePosition &where, const QString &message);
+
+// True when a lies before b in the same file.
+bool comesBefore(const SourcePosition &a, const SourcePosition &b);
+// Sorted by file in the order of files, then by line and column; reports at one place keep their
+// order.
+void sortInFileOrder(QList<SourceError> &errors, const QStringList &files);
 
 enum class FileEnding { Nul, LineEnd, Nothing };
 
@@ -61,7 +71,8 @@ inline constexpr QLatin1StringView SourceFieldPrefixes[6] = {QLatin1StringView("
 inline constexpr QLatin1StringView SourceEndLines[3] = {QLatin1StringView("END: NUL"), QLatin1StringView("END: CRLF"),
                                                         QLatin1StringView("END: NONE")};
 
-// Appends the records of one source file; false and an error at the first fault.
-bool parseBankSource(const QString &text, const QString &fileName, BankSource &source, SourceError &error);
+// Appends the records of one source file and every fault, in the order of the file; false when
+// there is one. After a fault in a record the reading goes on at the next record header.
+bool parseBankSource(const QString &text, const QString &fileName, BankSource &source, QList<SourceError> &errors);
 
 } // namespace bank

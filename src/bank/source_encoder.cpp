@@ -10,11 +10,11 @@
 namespace bank {
 namespace {
 
-// The bytes of one text, or an error at the offending character.
-bool encodeText(const QString &text, const SourcePosition &where, QByteArray &out, SourceError &error)
+// The bytes of one text, or an error at each offending character.
+bool encodeText(const QString &text, const SourcePosition &where, QByteArray &out, QList<SourceError> &errors)
 {
     if (QStringView(text).trimmed().isEmpty())
-        return failAt(error, where, QStringLiteral("empty text"));
+        return failAt(errors, where, QStringLiteral("empty text"));
     const auto at = [&](qsizetype i) { return SourcePosition{where.file, where.line, where.column + int(i)}; };
     const qsizetype start = out.size();
     out.resize(start + text.size() + 3);
@@ -24,9 +24,9 @@ bool encodeText(const QString &text, const SourcePosition &where, QByteArray &ou
     // Only these characters have these bytes.
     const auto breaking = [](char b) { return b == '"' || b == '\r' || b == '\n'; };
     if (bad >= 0 || std::any_of(bytes, bytes + text.size(), breaking)) {
-        QString reason;
-        const qsizetype index = findUnwritable(text, &reason);
-        return failAt(error, at(index), reason);
+        for (const auto &[index, reason] : findUnwritable(text))
+            failAt(errors, at(index), reason);
+        return false;
     }
     bytes += text.size();
     *bytes++ = '"';
@@ -36,83 +36,90 @@ bool encodeText(const QString &text, const SourcePosition &where, QByteArray &ou
 
 } // namespace
 
-qsizetype findUnwritable(QStringView text, QString *reason)
+QList<std::pair<qsizetype, QString>> findUnwritable(QStringView text)
 {
+    QList<std::pair<qsizetype, QString>> found;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (c == u'"')
-            *reason = QStringLiteral("a text cannot hold a double quote");
+            found.append({i, QStringLiteral("a text cannot hold a double quote")});
         else if (c == u'\r' || c == u'\n')
-            *reason = QStringLiteral("a text cannot hold a line break");
+            found.append({i, QStringLiteral("a text cannot hold a line break")});
         else if (!armscii8CanEncode(c))
-            *reason = QStringLiteral("character U+%1 cannot be written in ArmSCII-8")
-                          .arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'));
-        else
-            continue;
-        return i;
+            found.append({i, QStringLiteral("character U+%1 cannot be written in ArmSCII-8")
+                                 .arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'))});
     }
-    return -1;
+    return found;
 }
 
-bool ensureSignature(BankSource &source, bool add, SourceError &error)
+bool ensureSignature(BankSource &source, bool add, QList<SourceError> &errors)
 {
     if (source.records.isEmpty())
-        return failAt(error, {}, QStringLiteral("no records"));
+        return failAt(errors, {}, QStringLiteral("no records"));
     QString &first = source.records.first().texts[0];
     if (first.startsWith(u'.'))
         return true;
     if (!add)
-        return failAt(error, source.records.first().positions[0],
+        return failAt(errors, source.records.first().positions[0],
                       QStringLiteral("the first question must begin with a full stop, or the program "
                                      "takes the file for a foreign one (--add-signature puts one in)"));
     first.prepend(u'.');
     return true;
 }
 
-QByteArray encodeTestFile(const BankSource &source, SourceError &error)
+QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors)
 {
-    if (source.records.size() > MaxQuestions) {
-        failAt(error, source.records.at(MaxQuestions).positions[0],
-               QStringLiteral("the program reads at most %1 questions").arg(MaxQuestions));
-        return {};
-    }
+    const qsizetype known = errors.size();
     QByteArray out;
     out.reserve(source.records.size() * 320);
     for (qsizetype r = 0; r < source.records.size(); ++r) {
         const SourceRecord &record = source.records.at(r);
-        for (int field = 0; field < 5; ++field) {
-            if (!encodeText(record.texts[field], record.positions[field], out, error))
-                return {};
-        }
+        if (r == MaxQuestions)
+            failAt(errors, record.positions[0],
+                   QStringLiteral("the program reads at most %1 questions").arg(MaxQuestions));
+        for (int field = 0; field < 5; ++field)
+            encodeText(record.texts[field], record.positions[field], out, errors);
         out += QByteArray::number(record.rightAnswer);
         if (r + 1 < source.records.size() || source.ending == FileEnding::LineEnd)
             out += "\r\n";
         else if (source.ending == FileEnding::Nul)
             out += '\0';
     }
-    return out;
+    return errors.size() == known ? out : QByteArray();
 }
 
-QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, SourceError &error)
+QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, QList<SourceError> &errors)
 {
     BankSource source;
     for (const QString &path : sourceFiles) {
         QString text;
-        if (!readUtf8File(path, text, error) || !parseBankSource(text, path, source, error))
+        SourceError error;
+        if (!readUtf8File(path, text, error)) {
+            errors.append(error);
             return {};
+        }
+        if (!parseBankSource(text, path, source, errors))
+            break;
     }
-    if (source.records.isEmpty()) {
-        failAt(error, {sourceFiles.value(0), 0, 0}, QStringLiteral("no records"));
+    if (source.records.isEmpty() && errors.isEmpty()) {
+        failAt(errors, {sourceFiles.value(0), 0, 0}, QStringLiteral("no records"));
         return {};
     }
-    return buildTestFile(std::move(source), addSignature, error);
+    QByteArray bytes = buildTestFile(std::move(source), addSignature, errors);
+    sortInFileOrder(errors, sourceFiles);
+    return bytes;
 }
 
-QByteArray buildTestFile(BankSource source, bool addSignature, SourceError &error)
+QByteArray buildTestFile(BankSource source, bool addSignature, QList<SourceError> &errors)
 {
-    if (!ensureSignature(source, addSignature, error))
-        return {};
-    return encodeTestFile(source, error);
+    // A question that failed to read before the first record may be the real first one.
+    const bool firstIsKnown = std::none_of(errors.cbegin(), errors.cend(), [&](const SourceError &e) {
+        return source.records.isEmpty() || comesBefore(e.where, source.records.first().positions[0]);
+    });
+    if (firstIsKnown)
+        ensureSignature(source, addSignature, errors);
+    const QByteArray bytes = encodeTestFile(source, errors);
+    return errors.isEmpty() ? bytes : QByteArray();
 }
 
 } // namespace bank

@@ -6,25 +6,30 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <utility>
+
 // The encoder: the test file written from its readable source.
 namespace bank {
 
 // The program only takes a file whose first question begins with a full stop. With add set, one is
 // put in front of it; otherwise an error names the first question's line.
-bool ensureSignature(BankSource &source, bool add, SourceError &error);
+bool ensureSignature(BankSource &source, bool add, QList<SourceError> &errors);
 
 // The test file: per record five quoted texts and the number, CR LF between records, then the
-// ending. Empty with an error when a text holds a double quote or a character ArmSCII-8 lacks.
-QByteArray encodeTestFile(const BankSource &source, SourceError &error);
+// ending. Empty when it adds errors: one for each character of a text that ArmSCII-8 lacks, each
+// double quote, each empty text.
+QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors);
 
-// The index of the first character of text that the test file cannot hold (a double quote, a
-// line break, a character ArmSCII-8 lacks), with what is wrong with it; -1 when there is none.
-qsizetype findUnwritable(QStringView text, QString *reason);
+// Each character of text that the test file cannot hold (a double quote, a line break, a
+// character ArmSCII-8 lacks): its index and what is wrong with it.
+QList<std::pair<qsizetype, QString>> findUnwritable(QStringView text);
 
-// Reads the files in order, checks the signature and builds the test file; empty with an error
-// on any fault.
-QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, SourceError &error);
-// The same for records already read.
-QByteArray buildTestFile(BankSource source, bool addSignature, SourceError &error);
+// Reads the files in order, checks the signature and builds the test file; empty with every fault
+// in errors, in the order of the files. The files after one with faults are not read: their
+// record numbers depend on it.
+QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, QList<SourceError> &errors);
+// The same for records already read. errors may already hold faults found while reading them;
+// the test file is empty when errors is not empty at the end.
+QByteArray buildTestFile(BankSource source, bool addSignature, QList<SourceError> &errors);
 
 } // namespace bank

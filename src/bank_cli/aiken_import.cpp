@@ -21,9 +21,9 @@ public:
     ImportResult read(const QString &text)
     {
         const QList<QStringView> lines = QStringView(text).split(u'\n');
-        for (qsizetype i = 0; i < lines.size() && m_result.ok(); ++i)
+        for (qsizetype i = 0; i < lines.size(); ++i)
             readLine(lines.at(i), int(i + 1));
-        if (m_result.ok() && m_started)
+        if (m_started && !m_broken)
             fail(m_question.where, QStringLiteral("the question has no \"ANSWER:\" line"));
         return m_result;
     }
@@ -38,6 +38,12 @@ private:
             return;
         const bank::SourcePosition where{m_file, number, int(line.indexOf(trimmed.front())) + 1};
         const QString content = trimmed.toString();
+        if (m_broken) {
+            // The rest of a question with a fault, up to its "ANSWER:" line.
+            if (answer.match(content).hasMatch())
+                m_started = m_broken = false;
+            return;
+        }
         if (m_started) {
             if (const auto match = answer.match(content); match.hasMatch())
                 return finish(match.captured(1).trimmed(), where);
@@ -46,8 +52,11 @@ private:
                 m_options.append({match.captured(1).at(0), match.captured(2).trimmed(), at});
                 return;
             }
-            if (!m_options.isEmpty())
+            if (!m_options.isEmpty()) {
+                m_broken = true;
+                m_options.clear();
                 return fail(where, QStringLiteral("expected an answer like \"C) text\" or the line \"ANSWER: C\""));
+            }
             m_question.text += u' ' + content;
             return;
         }
@@ -83,11 +92,12 @@ private:
     }
 
     void unsupported(const QString &what) { m_result.skip(m_question.where, what); }
-    void fail(const bank::SourcePosition &where, const QString &message) { m_result.error = {where, message}; }
+    void fail(const bank::SourcePosition &where, const QString &message) { m_result.errors.append({where, message}); }
 
     QString m_file;
     ImportResult m_result;
     bool m_started = false;
+    bool m_broken = false; // the question has a fault: its lines are passed over
     AikenOption m_question;
     QList<AikenOption> m_options;
 };

@@ -7,9 +7,21 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace bank_cli {
 
 namespace {
+
+// A text, even one with a few stray control bytes, has no more than a handful of them at its start;
+// a picture, a compressed document or a UTF-16 file has many.
+bool looksLikeText(const QByteArray &bytes)
+{
+    const QByteArrayView start = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 1024));
+    const auto control = std::count_if(start.begin(), start.end(),
+                                       [](char c) { return quint8(c) < 0x20 && c != '\t' && c != '\r' && c != '\n'; });
+    return control < 8;
+}
 
 class Checker
 {
@@ -41,6 +53,12 @@ private:
             if (m_check.outcome == ProgramOutcome::StartsNormally)
                 m_check.outcome = ProgramOutcome::ReinstallMessage;
             m_check.recordCount = m_check.load.errorRecord - 1;
+            if (!looksLikeText(m_bytes)) {
+                // Its failures would fill screens and say nothing a teacher can mend.
+                m_errors.clear();
+                return error(0, QStringLiteral("the file is not a test file at all: it holds control bytes that no "
+                                               "text has (is it a picture, a document, a program?)"));
+            }
             return reportLoadFailures();
         }
         m_check.recordCount = int(m_check.load.records.size());

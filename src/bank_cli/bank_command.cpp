@@ -14,11 +14,14 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <filesystem>
 #include <numeric>
+#include <system_error>
 
 namespace bank_cli {
 
@@ -40,10 +43,26 @@ struct CommandShape
 {
     const char *name;
     int files;
+    const char *writes; // the name ending of the file it writes, when another one says a mistake
 };
 
-constexpr CommandShape CommandShapes[] = {{"check", 1},   {"decode", 2}, {"encode", 2}, {"import", 2},
-                                          {"install", 1}, {"where", 0},  {"sheet", 2}};
+constexpr CommandShape CommandShapes[] = {{"check", 1, nullptr}, {"decode", 2, "txt"},    {"encode", 2, "lvq"},
+                                          {"import", 2, "lvq"},  {"install", 1, nullptr}, {"where", 0, nullptr},
+                                          {"sheet", 2, nullptr}};
+
+// Name endings that say what a file holds: a test file, a text of questions, a sheet, a document.
+const QStringList KnownEndings = {QStringLiteral("lvq"),  QStringLiteral("txt"), QStringLiteral("gift"),
+                                  QStringLiteral("pdf"),  QStringLiteral("png"), QStringLiteral("doc"),
+                                  QStringLiteral("docx"), QStringLiteral("odt")};
+
+// A flood of errors (a file of another kind, a whole text in another alphabet) is cut after these.
+constexpr int MaxShownErrors = 20;
+
+bool sameFile(const QString &a, const QString &b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(), QFileInfo(b).filesystemFilePath(), error);
+}
 
 } // namespace
 
@@ -93,6 +112,12 @@ int BankCommand::run(const QStringList &arguments)
         return usage(QStringLiteral("%1 takes %2 file names").arg(command).arg(shape->files));
     if ((command == QLatin1String("import")) != parser.isSet(from))
         return usage(QStringLiteral("--from goes with import, and import needs it"));
+    if (files.size() == 2 && sameFile(files.at(0), files.at(1)))
+        return usage(QStringLiteral("%1 would write over %2, the file it reads").arg(command, files.at(1)));
+    if (const QString ending = QFileInfo(files.value(1)).suffix().toLower();
+        shape->writes && KnownEndings.contains(ending) && ending != QLatin1StringView(shape->writes))
+        return usage(QStringLiteral("%1 is no name for what %2 writes: give it the ending .%3")
+                         .arg(files.at(1), command, QLatin1StringView(shape->writes)));
 
     if (command == QLatin1String("check"))
         return check(files.at(0));
@@ -124,8 +149,7 @@ int BankCommand::check(const QString &file)
 int BankCommand::report(const QString &file, const QByteArray &bytes)
 {
     const BankCheck report = checkTestFile(bytes, file);
-    for (const bank::SourceError &problem : report.problems)
-        m_err << problem.toString() << '\n';
+    printProblems(file, report.problems);
     m_out << report.summary(file);
     return report.outcome == ProgramOutcome::StartsNormally ? Success : BadInput;
 }
@@ -142,8 +166,9 @@ int BankCommand::decode(const QString &file, const QString &output)
         return fail(error);
     // A file in another layout than encode's (LF line ends, texts without quotes ...) still decodes.
     bank::BankSource again;
-    bank::parseBankSource(source, output, again, error);
-    const QByteArray encoded = bank::encodeTestFile(again, error);
+    QList<bank::SourceError> ignored;
+    bank::parseBankSource(source, output, again, ignored);
+    const QByteArray encoded = bank::encodeTestFile(again, ignored);
     if (encoded != bytes) {
         const auto differ = std::mismatch(bytes.cbegin(), bytes.cend(), encoded.cbegin(), encoded.cend());
         m_err << bank::SourceError{bank::LineIndex(bytes, file).at(differ.first - bytes.cbegin()),
@@ -156,14 +181,10 @@ int BankCommand::decode(const QString &file, const QString &output)
 
 int BankCommand::encode(const QString &source, const QString &output, bool addSignature)
 {
-    bank::SourceError error;
-    const QByteArray bytes = bank::buildTestFile({source}, addSignature, error);
-    if (bytes.isEmpty())
-        return fail(error);
-    if (!save(output, bytes))
-        return BadInput;
-    m_out << output << ": " << bank::countQuestions(bytes) << " records\n";
-    return Success;
+    QList<bank::SourceError> errors;
+    const QByteArray bytes = bank::buildTestFile({source}, addSignature, errors);
+    printProblems(source, errors);
+    return bytes.isEmpty() ? BadInput : writeTestFile(output, bytes);
 }
 
 int BankCommand::import(const QString &format, const QString &input, const QString &output, bool skipUnsupported,
@@ -176,21 +197,29 @@ int BankCommand::import(const QString &format, const QString &input, const QStri
     if (!bank::readUtf8File(input, text, error))
         return fail(error);
     const ImportResult result = format == QLatin1String("aiken") ? importAiken(text, input) : importGift(text, input);
-    if (!result.ok())
-        return fail(result.error);
+    QList<bank::SourceError> problems = result.errors;
+    const QByteArray bytes =
+        result.source.records.isEmpty() ? QByteArray() : bank::buildTestFile(result.source, addSignature, problems);
+    const bool faulty = !problems.isEmpty();
     for (bank::SourceError problem : result.unsupported) {
         problem.warning = skipUnsupported;
-        m_err << problem.toString() << (skipUnsupported ? " (skipped)" : "") << '\n';
+        problems.append(problem);
+        if (skipUnsupported)
+            problems.last().message += QStringLiteral(" (skipped)");
     }
+    bank::sortInFileOrder(problems, {input});
+    printProblems(input, problems);
     if (!result.unsupported.isEmpty() && !skipUnsupported) {
         m_err << output << ": nothing written; --skip-unsupported leaves those questions out\n";
         return BadInput;
     }
+    if (faulty)
+        return BadInput;
     if (result.source.records.isEmpty()) {
         m_err << input << ": no question to make a record of\n";
         return BadInput;
     }
-    return writeTestFile(output, result.source, addSignature);
+    return writeTestFile(output, bytes);
 }
 
 int BankCommand::install(const QString &file)
@@ -268,15 +297,11 @@ bool BankCommand::loadTestFile(const QString &path, QByteArray &bytes, bank::Loa
     return load.ok();
 }
 
-int BankCommand::writeTestFile(const QString &path, const bank::BankSource &source, bool addSignature)
+int BankCommand::writeTestFile(const QString &path, const QByteArray &bytes)
 {
-    bank::SourceError error;
-    const QByteArray bytes = bank::buildTestFile(source, addSignature, error);
-    if (bytes.isEmpty())
-        return fail(error);
     if (!save(path, bytes))
         return BadInput;
-    m_out << path << ": " << source.records.size() << " records\n";
+    m_out << path << ": " << bank::countQuestions(bytes) << " records\n";
     return Success;
 }
 
@@ -293,6 +318,22 @@ int BankCommand::usage(const QString &message)
 {
     m_err << "lorvane-bank: " << message << " (see lorvane-bank --help)\n";
     return BadUsage;
+}
+
+void BankCommand::printProblems(const QString &file, const QList<bank::SourceError> &problems)
+{
+    const auto errors = std::count_if(problems.cbegin(), problems.cend(),
+                                      [](const bank::SourceError &problem) { return !problem.warning; });
+    qsizetype errorsSeen = 0;
+    for (const bank::SourceError &problem : problems) {
+        if (!problem.warning && ++errorsSeen > MaxShownErrors) {
+            if (errorsSeen == MaxShownErrors + 1)
+                m_err << file << ": " << errors - MaxShownErrors
+                      << (errors > MaxShownErrors + 1 ? " more errors" : " more error") << " not shown\n";
+            continue;
+        }
+        m_err << problem.toString() << '\n';
+    }
 }
 
 int BankCommand::fail(const bank::SourceError &error)

@@ -36,9 +36,11 @@ private:
     bool readTestFile(const QString &path, QByteArray &bytes);
     // Read and loaded as the program loads it; false after reporting the first failure.
     bool loadTestFile(const QString &path, QByteArray &bytes, bank::LoadResult &load);
-    int writeTestFile(const QString &path, const bank::BankSource &source, bool addSignature);
+    int writeTestFile(const QString &path, const QByteArray &bytes);
     bool save(const QString &path, const QByteArray &bytes);
     int usage(const QString &message);
+    // Every problem, in the order given, but no more than a screenful of errors.
+    void printProblems(const QString &file, const QList<bank::SourceError> &problems);
     int fail(const bank::SourceError &error);
 
     QTextStream &m_out;

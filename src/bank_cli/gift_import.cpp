@@ -162,20 +162,23 @@ private:
         if (rights != 1)
             return unsupported(result,
                                rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
-        if (!writable(question, result))
-            return;
+        bool whole = writable(question, result);
         record.texts[0] = question.text;
         for (int k = 0; k < 4; ++k) {
             const GiftAnswer &answer = answers.at(k);
-            if (answer.right && answer.weight && *answer.weight != 100)
-                return unsupported(result, QStringLiteral("partial credit for the only right answer"));
-            if (!writable(answer.text, result))
+            if (answer.right && answer.weight && *answer.weight != 100) {
+                if (whole)
+                    unsupported(result, QStringLiteral("partial credit for the only right answer"));
                 return;
+            }
+            whole = writable(answer.text, result) && whole;
             record.texts[k + 1] = answer.text.text;
             record.positions[k + 1] = at(answer.offset);
             if (answer.right)
                 record.rightAnswer = k + 1;
         }
+        if (!whole)
+            return;
         record.number = int(result.source.records.size()) + 1;
         result.source.records.append(record);
     }
@@ -220,21 +223,20 @@ private:
         return true;
     }
 
-    // A text the test file cannot hold is refused at the place of its character in the file.
+    // A text the test file cannot hold is refused at the place of each such character in the file.
     bool writable(const GiftText &shown, ImportResult &result) const
     {
-        QString reason;
-        const qsizetype bad = bank::findUnwritable(shown.text, &reason);
-        if (bad >= 0)
-            fail(result, shown.offsets.at(bad), reason);
-        return bad < 0;
+        const auto unwritable = bank::findUnwritable(shown.text);
+        for (const auto &[index, reason] : unwritable)
+            fail(result, shown.offsets.at(index), reason);
+        return unwritable.isEmpty();
     }
 
     void unsupported(ImportResult &result, const QString &what) const { result.skip(at(skipSpaces(0)), what); }
 
     void fail(ImportResult &result, qsizetype offset, const QString &message) const
     {
-        result.error = {at(offset), message};
+        result.errors.append({at(offset), message});
     }
 
     QString m_file;
@@ -249,7 +251,7 @@ ImportResult importGift(const QString &text, const QString &fileName)
     ImportResult result;
     const QList<QStringView> lines = QStringView(text).split(u'\n');
     GiftQuestion question(fileName);
-    for (qsizetype i = 0; i <= lines.size() && result.ok(); ++i) {
+    for (qsizetype i = 0; i <= lines.size(); ++i) {
         QStringView line = i < lines.size() ? lines.at(i) : QStringView();
         if (line.endsWith(u'\r'))
             line.chop(1);

@@ -8,10 +8,10 @@ namespace bank_cli {
 
 // What an importer makes of a question file: the records, the questions that cannot become one
 // (another number of answers, several right answers, another question type), each at its first
-// line, and the first fault that stops the reading altogether.
+// line, and the faults, in the order of the file. A question with a fault becomes no record.
 struct ImportResult
 {
-    bool ok() const { return error.message.isEmpty(); }
+    bool ok() const { return errors.isEmpty(); }
 
     void skip(const bank::SourcePosition &question, const QString &why)
     {
@@ -20,7 +20,7 @@ struct ImportResult
 
     bank::BankSource source;
     QList<bank::SourceError> unsupported;
-    bank::SourceError error;
+    QList<bank::SourceError> errors;
 };
 
 } // namespace bank_cli

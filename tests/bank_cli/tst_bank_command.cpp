@@ -141,6 +141,10 @@ private slots:
                                               << "f.lvq:32:8: the file ends inside a record" << reinstall;
         QTest::newRow("too many") << testFile(32768) << "f.lvq:32768:1: the file holds more than 32767 records"
                                   << reinstall;
+        QTest::newRow("a picture") << QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000001000000010080600")
+                                   << "f.lvq:1:1: the file is not a test file at all: it holds control bytes that no "
+                                      "text has (is it a picture, a document, a program?)"
+                                   << ends;
         QTest::newRow("warnings")
             << testFile(30, "\r\n") + "\"\xFF" + QByteArray(250, 'x') + "\",\"" + QByteArray(121, 'y')
                    + "\",\"b\",\"c\",\"d\",1\r\n\"q7\",\"a\",\"b\",\"a\",\"\",7"
@@ -191,9 +195,11 @@ private slots:
                                        << aikenQuestion("Two", 2) + fourA << ImportedQFile
                                        << "in.txt:1:1: warning: this question cannot become a record: 2 answers, where "
                                           "a record has four (skipped)";
-        QTest::newRow("aiken stray line")
-            << aiken << QByteArray("Q\nA) a\nB) b\nwhat\n") << QByteArray()
-            << "in.txt:4:1: expected an answer like \"C) text\" or the line \"ANSWER: C\"";
+        QTest::newRow("aiken stray line, wrong letter")
+            << aiken << QByteArray("Q\nA) a\nB) b\nwhat\nC) c\nANSWER: B\n\n") + aikenQuestion(".R", 4, "E")
+            << QByteArray()
+            << "in.txt:4:1: expected an answer like \"C) text\" or the line \"ANSWER: C\"\n"
+               "in.txt:13:1: no answer has the letter E";
         QTest::newRow("gift")
             << gift
             << QByteArray("// comment\n::T\\:1::[html] .Is 1 \\= 1 \\{so\\}? {\n  ~%-100%no#why\n  =yes # right\n"
@@ -219,7 +225,16 @@ private slots:
                "in.txt:19:1: this question cannot become a record: 3 answers, where a record has four\n"
                "out.lvq: nothing written; --skip-unsupported leaves those questions out";
         QTest::newRow("gift quote") << gift << QByteArray(".Q {=a ~b\n ~c ~d \\= \"e\"}") << QByteArray()
-                                    << "in.txt:2:11: a text cannot hold a double quote";
+                                    << "in.txt:2:11: a text cannot hold a double quote\n"
+                                       "in.txt:2:13: a text cannot hold a double quote";
+        QTest::newRow("gift slips")
+            << gift << QByteArray("Two \"x\" {=a ~b ~c ~d €}\n\nTF {T}\n\nQ\n {=a ~b\n\n.Q {=a ~b ~c ~d}")
+            << QByteArray()
+            << "in.txt:1:5: a text cannot hold a double quote\nin.txt:1:7: a text cannot hold a double quote\n"
+               "in.txt:1:22: character U+20AC cannot be written in ArmSCII-8\n"
+               "in.txt:3:1: this question cannot become a record: a true-false question\n"
+               "in.txt:6:2: the answers have no closing \"}\"\n"
+               "out.lvq: nothing written; --skip-unsupported leaves those questions out";
         QTest::newRow("gift no closing brace")
             << gift << QByteArray("Q\n {=a ~b") << QByteArray() << "in.txt:2:2: the answers have no closing \"}\"";
         QTest::newRow("unsigned")
@@ -234,11 +249,25 @@ private slots:
         QTest::newRow("encode not armscii")
             << encode << QByteArray("[1]\nQ: .Q\n1: a\n2: b €\n3: c\n4: d\nR: 3\n") << QByteArray()
             << "in.txt:4:6: character U+20AC cannot be written in ArmSCII-8";
+        QTest::newRow("encode slips")
+            << encode
+            << QByteArray(
+                   "[1]\nQ: .Q\n1: a\n2: b € \"\n3: c\n4: d\nR: 3\n\n[3]\nQ:.x\n1: a\n\n[4]\nQ: y\n1: a\n2: b\n3: c\n"
+                   "4: d\nR: 7\n")
+            << QByteArray()
+            << "in.txt:4:6: character U+20AC cannot be written in ArmSCII-8\n"
+               "in.txt:4:8: a text cannot hold a double quote\nin.txt:9:2: record 3 where 2 was expected\n"
+               "in.txt:10:1: expected \"Q:\"\nin.txt:19:4: the right answer must be 1, 2, 3 or 4";
+        QString flood;
+        for (int record = 1; record <= 20; ++record)
+            flood += QStringLiteral("in.txt:%1:4: the right answer must be 1, 2, 3 or 4\n").arg(8 * record - 1);
+        QTest::newRow("encode flood") << encode << sourceOf(25).replace("R: 1", "R: 7") << QByteArray()
+                                      << flood + "in.txt: 5 more errors not shown";
         QTest::newRow("encode too many") << encode << sourceOf(bank::MaxQuestions + 1) << QByteArray()
                                          << "in.txt:262138:4: the program reads at most 32767 questions";
         QTest::newRow("encode not utf-8") << encode << QByteArray("[1]\nQ: .Q\n1: a\xFF") << QByteArray()
                                           << "in.txt:3:5: the file is not valid UTF-8";
-        QTest::newRow("decode") << QStringList{"decode", "in.txt", "out.lvq"} << QByteArray("\".Q\",\"a\"")
+        QTest::newRow("decode") << QStringList{"decode", "in.txt", "out.txt"} << QByteArray("\".Q\",\"a\"")
                                 << QByteArray() << "in.txt:1:9: the file ends inside a record";
     }
 
@@ -249,11 +278,11 @@ private slots:
         QFETCH(QByteArray, written);
         QFETCH(QString, err);
         write(QStringLiteral("in.txt"), input);
-        write(QStringLiteral("out.lvq"), OldFileContent);
+        write(arguments.last(), OldFileContent);
         const Run result = run(arguments);
         QCOMPARE(result.err.trimmed(), err);
         QCOMPARE(result.status, written.isEmpty() ? 1 : 0);
-        QCOMPARE(TestEnvironment::readFile(path("out.lvq")), written.isEmpty() ? OldFileContent : written);
+        QCOMPARE(TestEnvironment::readFile(path(arguments.last())), written.isEmpty() ? OldFileContent : written);
     }
 
     void installsOnlyWhatStarts()
@@ -272,6 +301,10 @@ private slots:
     void refusesBadUsage_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("output is the input") << QStringList{"encode", "a.txt", "./a.txt"};
+        QTest::newRow("output is the input by a link") << QStringList{"decode", "link.lvq", "a.txt"};
+        QTest::newRow("test file as text") << QStringList{"encode", "a.txt", "b.txt"};
+        QTest::newRow("source as test file") << QStringList{"decode", "a.lvq", "b.lvq"};
         QTest::newRow("no command") << QStringList{};
         QTest::newRow("unknown command") << QStringList{"fix", "a.lvq"};
         QTest::newRow("a file short") << QStringList{"encode", "a.txt"};
@@ -285,6 +318,8 @@ private slots:
     void refusesBadUsage()
     {
         QFETCH(QStringList, arguments);
+        write(QStringLiteral("a.txt"), sourceOf(1));
+        QVERIFY(QFile::link(path("a.txt"), path("link.lvq")));
         const Run result = run(arguments);
         QCOMPARE(result.status, 2);
         QVERIFY(result.err.startsWith(QLatin1String("lorvane-bank: ")));

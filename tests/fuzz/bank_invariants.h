@@ -123,16 +123,15 @@ inline QString checkReader(QByteArrayView input)
 // test file as they are, or the encoder refuses them with a reason.
 inline QString checkImport(const bank_cli::ImportResult &result, qsizetype lineCount)
 {
-    QList<bank::SourceError> reports = result.unsupported;
-    reports.append(result.ok() ? bank::SourceError{{QString(), 1, 1}, QString()} : result.error);
+    QList<bank::SourceError> reports = result.unsupported + result.errors;
     for (const bank::SourceRecord &record : result.source.records)
         reports.append({record.positions[0], QString()});
     for (const bank::SourceError &report : reports) {
         if (report.where.line < 1 || report.where.line > lineCount || report.where.column < 1)
             return QStringLiteral("a report outside the file: ") + report.toString();
     }
-    bank::SourceError error;
-    const QByteArray file = result.ok() ? bank::encodeTestFile(result.source, error) : QByteArray();
+    QList<bank::SourceError> errors;
+    const QByteArray file = result.ok() ? bank::encodeTestFile(result.source, errors) : QByteArray();
     if (file.isEmpty())
         return {};
     const bank::LoadResult loaded = bank::loadQuestions(file);

@@ -28,10 +28,10 @@ class TestBankGenerator : public QObject
 private slots:
     void carriedTestFileIsBuiltFromItsSource()
     {
-        SourceError error;
+        QList<SourceError> errors;
         const QByteArray built =
-            buildTestFile(bankgen::defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), false, error);
-        QVERIFY2(!built.isEmpty(), qPrintable(error.toString()));
+            buildTestFile(bankgen::defaultSourceFiles(LORVANE_SOURCE_DIR "/tools/bankgen"), false, errors);
+        QVERIFY2(!built.isEmpty(), qPrintable(errors.value(0).toString()));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(LORVANE_SOURCE_DIR "/resources/LVT.lvq")));
         QCOMPARE(built, TestEnvironment::readFile(QStringLiteral(":/LVT.lvq")));
         QVERIFY(bank::hasSignature(built));
@@ -73,10 +73,11 @@ private slots:
     void writesRecordsInTheTestFileFormat()
     {
         BankSource records;
-        SourceError error;
+        QList<SourceError> errors;
         const QString text = "# comment\n\n" + record(1, QStringLiteral(".doc, «Ա»")) + record(2, "F1?");
-        QVERIFY2(parseBankSource(text, QStringLiteral("a.txt"), records, error), qPrintable(error.toString()));
-        QCOMPARE(encodeTestFile(records, error),
+        QVERIFY2(parseBankSource(text, QStringLiteral("a.txt"), records, errors),
+                 qPrintable(errors.value(0).toString()));
+        QCOMPARE(encodeTestFile(records, errors),
                  QByteArrayLiteral("\".doc, \xA7\xB2\xA6\",\"F2\",\"F5\",\"F12\",\"F1\",4\r\n"
                                    "\"F1?\",\"F2\",\"F5\",\"F12\",\"F1\",4\0"));
     }
@@ -92,10 +93,11 @@ private slots:
             {QStringLiteral("[1]\nQ: x\n1: a\n2: b\n4: d\nR: 1\n"), "a.txt:5:1:"}}; // answer 3 missing
         for (const auto &[text, where] : rows) {
             BankSource records;
-            SourceError error;
-            const bool parsed = parseBankSource(text, QStringLiteral("a.txt"), records, error);
-            QVERIFY(!parsed || encodeTestFile(records, error).isEmpty());
-            QVERIFY2(error.toString().startsWith(QLatin1String(where)), qPrintable(error.toString()));
+            QList<SourceError> errors;
+            const bool parsed = parseBankSource(text, QStringLiteral("a.txt"), records, errors);
+            QVERIFY(!parsed || encodeTestFile(records, errors).isEmpty());
+            QVERIFY2(errors.value(0).toString().startsWith(QLatin1String(where)),
+                     qPrintable(errors.value(0).toString()));
         }
     }
 };

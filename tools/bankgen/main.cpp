@@ -16,12 +16,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bankgen <source-folder> <output-file>\n");
         return 2;
     }
-    bank::SourceError error;
-    const QByteArray bytes = bank::buildTestFile(bankgen::defaultSourceFiles(args.at(1)), false, error);
-    if (bytes.isEmpty()) {
+    QList<bank::SourceError> errors;
+    const QByteArray bytes = bank::buildTestFile(bankgen::defaultSourceFiles(args.at(1)), false, errors);
+    for (const bank::SourceError &error : errors)
         std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+    if (bytes.isEmpty())
         return 1;
-    }
     QString writeError;
     if (!app::writeWholeFile(args.at(2), bytes, &writeError)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(args.at(2)), qPrintable(writeError));
