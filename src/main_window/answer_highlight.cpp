@@ -40,14 +40,8 @@ void AnswerHighlight::highlight(int k)
     app::mMain::SetForeColorByNumber(K, ReadSetting(Settings::SelectedForeColor));
     app::mMain::SetBackColorByNumber(K, ReadSetting(Settings::SelectedBackColor));
     for (int row = 1; row <= 4; ++row) {
-        if (row == k)
-            continue;
-        for (Control *control : rowControls(row)) {
-            control->setBackColor(R.BackColor());
-            control->setForeColor(R.ForeColor());
-        }
-        m_ui.Option(row).setFontBold(false);
-        m_ui.harc(row).setFontBold(false);
+        if (row != k)
+            showPlainRow(row, R.BackColor(), R.ForeColor());
     }
     m_ui.numberPicture(k).setBackColor(K.BackColor());
     m_ui.numberPicture(k).setForeColor(K.ForeColor());
@@ -89,12 +83,7 @@ int AnswerHighlight::unchoose(ColorValue back, ColorValue fore)
     if (k == 0)
         return 0;
     m_ui.Option(k).setValue(false);
-    for (Control *control : rowControls(k)) {
-        control->setBackColor(back);
-        control->setForeColor(fore);
-    }
-    m_ui.Option(k).setFontBold(false);
-    m_ui.harc(k).setFontBold(false);
+    showPlainRow(k, back, fore);
     drawAnswerNumbers();
     return k;
 }
@@ -124,6 +113,17 @@ void AnswerHighlight::showAnswerColour(PreviewTarget::AnswerRows rows, PreviewTa
 ColorValue AnswerHighlight::questionBackColour() const
 {
     return m_ui.lblQuestion->BackColor();
+}
+
+// A row as an answer that is not chosen: in the given colours, not bold.
+void AnswerHighlight::showPlainRow(int k, ColorValue back, ColorValue fore)
+{
+    for (Control *control : rowControls(k)) {
+        control->setBackColor(back);
+        control->setForeColor(fore);
+    }
+    m_ui.Option(k).setFontBold(false);
+    m_ui.harc(k).setFontBold(false);
 }
 
 std::array<Control *, 3> AnswerHighlight::rowControls(int k) const

@@ -39,6 +39,7 @@ public:
 
 private:
     int unchoose(forms::ColorValue back, forms::ColorValue fore);
+    void showPlainRow(int k, forms::ColorValue back, forms::ColorValue fore);
     std::array<forms::Control *, 3> rowControls(int k) const; // number picture, option, answer text
     void drawAnswerNumber(int k);
 
