@@ -8,6 +8,7 @@
 #include "bank/utf8_file.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/bank_check.h"
+#include "bank_cli/counted.h"
 #include "bank_cli/gift_import.h"
 #include "bank_cli/review_sheet.h"
 
@@ -39,16 +40,33 @@ const QString HelpDescription =
                    "  where                        print where the program reads its test file\n"
                    "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked");
 
-struct CommandShape
+// An option and the commands it goes with, separated by spaces.
+struct CommandOption
 {
     const char *name;
-    int files;
-    const char *writes; // the name ending of the file it writes, when another one says a mistake
+    const char *value; // the name of its value, or none for a switch
+    const char *commands;
+    const char *description;
 };
 
-constexpr CommandShape CommandShapes[] = {{"check", 1, nullptr}, {"decode", 2, "txt"},    {"encode", 2, "lvq"},
-                                          {"import", 2, "lvq"},  {"install", 1, nullptr}, {"where", 0, nullptr},
-                                          {"sheet", 2, nullptr}};
+constexpr CommandOption CommandOptions[] = {
+    {"from", "format", "import", "the format, aiken or gift."},
+    {"skip-unsupported", nullptr, "import", "leave out the questions that cannot become a record."},
+    {"add-signature", nullptr, "encode import", "put a full stop in front of the first question."},
+    {"sample", "N", "sheet", "only N random records."},
+    {"seed", "number", "sheet", "the seed of the sample."},
+};
+
+// The first option given that the command does not take.
+QString optionNotFor(const QCommandLineParser &parser, const QString &command)
+{
+    for (const CommandOption &option : CommandOptions) {
+        const QString name = QLatin1StringView(option.name);
+        if (parser.isSet(name) && !QString::fromLatin1(option.commands).split(u' ').contains(command))
+            return name;
+    }
+    return {};
+}
 
 // Name endings that say what a file holds: a test file, a text of questions, a sheet, a document.
 const QStringList KnownEndings = {QStringLiteral("lvq"),  QStringLiteral("txt"), QStringLiteral("gift"),
@@ -66,6 +84,12 @@ bool sameFile(const QString &a, const QString &b)
 
 } // namespace
 
+const BankCommand::CommandShape BankCommand::CommandShapes[] = {
+    {"check", 1, nullptr, &BankCommand::check},     {"decode", 2, "txt", &BankCommand::decode},
+    {"encode", 2, "lvq", &BankCommand::encode},     {"import", 2, "lvq", &BankCommand::import},
+    {"install", 1, nullptr, &BankCommand::install}, {"where", 0, nullptr, &BankCommand::where},
+    {"sheet", 2, nullptr, &BankCommand::sheet}};
+
 BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
 int BankCommand::run(const QStringList &arguments)
@@ -75,18 +99,14 @@ int BankCommand::run(const QStringList &arguments)
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("import: the format, aiken or gift."),
-                                  QStringLiteral("format"));
-    const QCommandLineOption skip(QStringLiteral("skip-unsupported"),
-                                  QStringLiteral("import: leave out the questions that cannot become a record."));
-    const QCommandLineOption signature(
-        QStringLiteral("add-signature"),
-        QStringLiteral("encode, import: put a full stop in front of the first question."));
-    const QCommandLineOption sample(QStringLiteral("sample"), QStringLiteral("sheet: only N random records."),
-                                    QStringLiteral("N"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("sheet: the seed of the sample."),
-                                  QStringLiteral("number"));
-    parser.addOptions({help, version, from, skip, signature, sample, seed});
+    parser.addOptions({help, version});
+    for (const CommandOption &option : CommandOptions) {
+        const QString name = QLatin1StringView(option.name);
+        const QString description = QStringLiteral("%1: %2").arg(
+            QString::fromLatin1(option.commands).split(u' ').join(QStringLiteral(", ")), QLatin1StringView(option.description));
+        parser.addOption(option.value ? QCommandLineOption(name, description, QLatin1StringView(option.value))
+                                      : QCommandLineOption(name, description));
+    }
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, decode, encode, import, "
                                                                            "install, where or sheet"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the files the command reads and writes"),
@@ -108,42 +128,23 @@ int BankCommand::run(const QStringList &arguments)
     if (shape == std::end(CommandShapes))
         return usage(command.isEmpty() ? QStringLiteral("no command given")
                                        : QStringLiteral("unknown command \"%1\"").arg(command));
+    if (const QString stray = optionNotFor(parser, command); !stray.isEmpty())
+        return usage(QStringLiteral("--%1 does not go with %2").arg(stray, command));
     if (files.size() != shape->files)
-        return usage(QStringLiteral("%1 takes %2 file names").arg(command).arg(shape->files));
-    if ((command == QLatin1String("import")) != parser.isSet(from))
-        return usage(QStringLiteral("--from goes with import, and import needs it"));
+        return usage(QStringLiteral("%1 takes %2").arg(command, counted(shape->files, "file name")));
     if (files.size() == 2 && sameFile(files.at(0), files.at(1)))
         return usage(QStringLiteral("%1 would write over %2, the file it reads").arg(command, files.at(1)));
     if (const QString ending = QFileInfo(files.value(1)).suffix().toLower();
         shape->writes && KnownEndings.contains(ending) && ending != QLatin1StringView(shape->writes))
         return usage(QStringLiteral("%1 is no name for what %2 writes: give it the ending .%3")
                          .arg(files.at(1), command, QLatin1StringView(shape->writes)));
-
-    if (command == QLatin1String("check"))
-        return check(files.at(0));
-    if (command == QLatin1String("decode"))
-        return decode(files.at(0), files.at(1));
-    if (command == QLatin1String("encode"))
-        return encode(files.at(0), files.at(1), parser.isSet(signature));
-    if (command == QLatin1String("import"))
-        return import(parser.value(from), files.at(0), files.at(1), parser.isSet(skip), parser.isSet(signature));
-    if (command == QLatin1String("install"))
-        return install(files.at(0));
-    if (command == QLatin1String("where"))
-        return where();
-    bool countOk = true, seedOk = true;
-    const int count = parser.isSet(sample) ? parser.value(sample).toInt(&countOk) : 0;
-    const quint32 seedValue =
-        parser.isSet(seed) ? parser.value(seed).toUInt(&seedOk) : QRandomGenerator::global()->generate();
-    if (!countOk || count < 0 || !seedOk)
-        return usage(QStringLiteral("--sample takes a number of records, --seed a whole number"));
-    return sheet(files.at(0), files.at(1), count, seedValue);
+    return (this->*shape->run)(files, parser);
 }
 
-int BankCommand::check(const QString &file)
+int BankCommand::check(const QStringList &files, const QCommandLineParser &)
 {
     QByteArray bytes;
-    return readTestFile(file, bytes) ? report(file, bytes) : BadInput;
+    return readTestFile(files.at(0), bytes) ? report(files.at(0), bytes) : BadInput;
 }
 
 int BankCommand::report(const QString &file, const QByteArray &bytes)
@@ -154,8 +155,9 @@ int BankCommand::report(const QString &file, const QByteArray &bytes)
     return report.outcome == ProgramOutcome::StartsNormally ? Success : BadInput;
 }
 
-int BankCommand::decode(const QString &file, const QString &output)
+int BankCommand::decode(const QStringList &files, const QCommandLineParser &)
 {
+    const QString &file = files.at(0), &output = files.at(1);
     QByteArray bytes;
     bank::LoadResult load;
     if (!loadTestFile(file, bytes, load))
@@ -179,19 +181,22 @@ int BankCommand::decode(const QString &file, const QString &output)
     return save(output, source.toUtf8()) ? Success : BadInput;
 }
 
-int BankCommand::encode(const QString &source, const QString &output, bool addSignature)
+int BankCommand::encode(const QStringList &files, const QCommandLineParser &options)
 {
     QList<bank::SourceError> errors;
-    const QByteArray bytes = bank::buildTestFile({source}, addSignature, errors);
-    printProblems(source, errors);
-    return bytes.isEmpty() ? BadInput : writeTestFile(output, bytes);
+    const QByteArray bytes = bank::buildTestFile({files.at(0)}, options.isSet(QStringLiteral("add-signature")), errors);
+    printProblems(files.at(0), errors);
+    return bytes.isEmpty() ? BadInput : writeTestFile(files.at(1), bytes);
 }
 
-int BankCommand::import(const QString &format, const QString &input, const QString &output, bool skipUnsupported,
-                        bool addSignature)
+int BankCommand::import(const QStringList &files, const QCommandLineParser &options)
 {
+    const QString &input = files.at(0), &output = files.at(1);
+    const QString format = options.value(QStringLiteral("from")).toLower();
+    const bool skipUnsupported = options.isSet(QStringLiteral("skip-unsupported"));
+    const bool addSignature = options.isSet(QStringLiteral("add-signature"));
     if (format != QLatin1String("aiken") && format != QLatin1String("gift"))
-        return usage(QStringLiteral("--from takes aiken or gift"));
+        return usage(QStringLiteral("import needs --from aiken or --from gift"));
     QString text;
     bank::SourceError error;
     if (!bank::readUtf8File(input, text, error))
@@ -222,8 +227,9 @@ int BankCommand::import(const QString &format, const QString &input, const QStri
     return writeTestFile(output, bytes);
 }
 
-int BankCommand::install(const QString &file)
+int BankCommand::install(const QStringList &files, const QCommandLineParser &)
 {
+    const QString &file = files.at(0);
     QByteArray bytes;
     if (!readTestFile(file, bytes))
         return BadInput;
@@ -243,14 +249,22 @@ int BankCommand::install(const QString &file)
     return Success;
 }
 
-int BankCommand::where()
+int BankCommand::where(const QStringList &, const QCommandLineParser &)
 {
     m_out << QDir::toNativeSeparators(app::mMain::testFilePath()) << '\n';
     return Success;
 }
 
-int BankCommand::sheet(const QString &file, const QString &output, int sample, quint32 seed)
+int BankCommand::sheet(const QStringList &files, const QCommandLineParser &options)
 {
+    const QString &file = files.at(0), &output = files.at(1);
+    bool countOk = true, seedOk = true;
+    const int sample =
+        options.isSet(QStringLiteral("sample")) ? options.value(QStringLiteral("sample")).toInt(&countOk) : 0;
+    const quint32 seed = options.isSet(QStringLiteral("seed")) ? options.value(QStringLiteral("seed")).toUInt(&seedOk)
+                                                               : QRandomGenerator::global()->generate();
+    if (!countOk || sample < 0 || !seedOk)
+        return usage(QStringLiteral("--sample takes a number of records, --seed a whole number"));
     if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
         && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         return usage(QStringLiteral("the sheet is written as .pdf or .png"));
@@ -301,7 +315,7 @@ int BankCommand::writeTestFile(const QString &path, const QByteArray &bytes)
 {
     if (!save(path, bytes))
         return BadInput;
-    m_out << path << ": " << bank::countQuestions(bytes) << " records\n";
+    m_out << path << ": " << counted(bank::countQuestions(bytes), "record") << '\n';
     return Success;
 }
 
@@ -328,8 +342,7 @@ void BankCommand::printProblems(const QString &file, const QList<bank::SourceErr
     for (const bank::SourceError &problem : problems) {
         if (!problem.warning && ++errorsSeen > MaxShownErrors) {
             if (errorsSeen == MaxShownErrors + 1)
-                m_err << file << ": " << errors - MaxShownErrors
-                      << (errors > MaxShownErrors + 1 ? " more errors" : " more error") << " not shown\n";
+                m_err << file << ": " << counted(int(errors - MaxShownErrors), "more error") << " not shown\n";
             continue;
         }
         m_err << problem.toString() << '\n';

@@ -3,6 +3,7 @@
 #include "bank/bank_reader.h"
 #include "bank/bank_source.h"
 
+#include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
 
@@ -22,16 +23,25 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    int check(const QString &file);
+    using Command = int (BankCommand::*)(const QStringList &files, const QCommandLineParser &options);
+    struct CommandShape
+    {
+        const char *name;
+        int files;
+        const char *writes; // the name ending of the file it writes, when another one says a mistake
+        Command run;
+    };
+    static const CommandShape CommandShapes[];
+
+    int check(const QStringList &files, const QCommandLineParser &options);
     // The check of bytes read from file: problems to err, the summary to out.
     int report(const QString &file, const QByteArray &bytes);
-    int decode(const QString &file, const QString &output);
-    int encode(const QString &source, const QString &output, bool addSignature);
-    int import(const QString &format, const QString &input, const QString &output, bool skipUnsupported,
-               bool addSignature);
-    int install(const QString &file);
-    int where();
-    int sheet(const QString &file, const QString &output, int sample, quint32 seed);
+    int decode(const QStringList &files, const QCommandLineParser &options);
+    int encode(const QStringList &files, const QCommandLineParser &options);
+    int import(const QStringList &files, const QCommandLineParser &options);
+    int install(const QStringList &files, const QCommandLineParser &options);
+    int where(const QStringList &files, const QCommandLineParser &options);
+    int sheet(const QStringList &files, const QCommandLineParser &options);
 
     bool readTestFile(const QString &path, QByteArray &bytes);
     // Read and loaded as the program loads it; false after reporting the first failure.

@@ -1,41 +1,12 @@
 #include "bank_cli/bank_command.h"
-#include "support/test_environment.h"
+#include "support/bank_command_runner.h"
 
 #include <QImage>
 #include <QTest>
 
+using namespace bank_test;
+
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out, err;
-};
-
-const QByteArray OldFileContent = "the file that was there";
-
-QByteArray record(const QByteArray &question, int right = 2, const QByteArray &end = "\r\n")
-{
-    return "\"" + question + "\",\"a\",\"b\",\"c\",\"d\"," + QByteArray::number(right) + end;
-}
-
-// n records with different questions, the first signed.
-QByteArray testFile(int n, const QByteArray &end = QByteArray(1, '\0'))
-{
-    QByteArray bytes;
-    for (int i = 1; i <= n; ++i)
-        bytes += record((i == 1 ? ".q" : "q") + QByteArray::number(i), 1 + i % 4, i < n ? "\r\n" : end);
-    return bytes;
-}
-
-// n records in the readable source format.
-QByteArray sourceOf(int n)
-{
-    QByteArray text;
-    for (int i = 1; i <= n; ++i)
-        text += "[" + QByteArray::number(i) + "]\nQ: .q\n1: a\n2: b\n3: c\n4: d\nR: 1\n\n";
-    return text;
-}
 
 QByteArray aikenQuestion(const QByteArray &q, int options, const QByteArray &answer = "B")
 {
@@ -55,35 +26,14 @@ class TestBankCommand : public QObject
 {
     Q_OBJECT
 
-    QString path(const QString &name) const { return m_env->root() + u'/' + name; }
-
-    void write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-
-    Run run(QStringList arguments) const
-    {
-        for (QString &argument : arguments) {
-            if (argument.contains(u'.') && !argument.startsWith(u'-'))
-                argument = path(argument);
-        }
-        Run result;
-        QTextStream out(&result.out), err(&result.err);
-        result.status = bank_cli::BankCommand(out, err).run(QStringList{QStringLiteral("lorvane-bank")} + arguments);
-        out.flush();
-        err.flush();
-        result.err.replace(m_env->root() + u'/', QString());
-        return result;
-    }
-
-    std::unique_ptr<TestEnvironment> m_env;
+    BankCommandRunner m_bank;
+    QString path(const QString &name) const { return m_bank.path(name); }
+    void write(const QString &name, const QByteArray &bytes) const { m_bank.write(name, bytes); }
+    Run run(const QStringList &arguments) const { return m_bank.run(arguments); }
 
 private slots:
-    void init() { m_env = std::make_unique<TestEnvironment>(); }
-    void cleanup() { m_env.reset(); }
+    void init() { m_bank.init(); }
+    void cleanup() { m_bank.cleanup(); }
 
     void decodeThenEncodeGivesTheSameBytes_data()
     {
@@ -241,7 +191,7 @@ private slots:
             << gift << QByteArray("\n\nQ {=a ~b ~c ~d}") << QByteArray()
             << "in.txt:3:1: the first question must begin with a full stop, or the program takes the file for a "
                "foreign one (--add-signature puts one in)";
-        QTest::newRow("signed") << QStringList{"import", "--from", "gift", "--add-signature", "in.txt", "out.lvq"}
+        QTest::newRow("signed") << QStringList{"import", "--from", "GIFT", "--add-signature", "in.txt", "out.lvq"}
                                 << QByteArray("Q {~b =a ~c ~d}")
                                 << "\".Q\",\"b\",\"a\",\"c\",\"d\",2" + QByteArray(1, '\0') << "";
         QTest::newRow("encode") << encode << QByteArray("[1]\nQ: .Ծ\n1: a\n2: b\n3: c\n4: d\nR: 3\nEND: CRLF\n")
@@ -287,15 +237,15 @@ private slots:
 
     void installsOnlyWhatStarts()
     {
-        QCOMPARE(run({"where"}).out, QDir::toNativeSeparators(m_env->testFilePath()) + u'\n');
-        m_env->writeTestFile(OldFileContent);
+        QCOMPARE(run({"where"}).out, QDir::toNativeSeparators(m_bank.env().testFilePath()) + u'\n');
+        m_bank.env().writeTestFile(OldFileContent);
         write(QStringLiteral("bad.lvq"), testFile(31, "\r\n") + "\"q");
         QCOMPARE(run({"install", "bad.lvq"}).status, 1);
-        QCOMPARE(TestEnvironment::readFile(m_env->testFilePath()), OldFileContent);
+        QCOMPARE(TestEnvironment::readFile(m_bank.env().testFilePath()), OldFileContent);
         write(QStringLiteral("good.lvq"), testFile(31));
         QCOMPARE(run({"install", "good.lvq"}).status, 0);
-        QCOMPARE(TestEnvironment::readFile(m_env->testFilePath()), testFile(31));
-        QCOMPARE(TestEnvironment::readFile(m_env->testFilePath() + ".bak"), OldFileContent);
+        QCOMPARE(TestEnvironment::readFile(m_bank.env().testFilePath()), testFile(31));
+        QCOMPARE(TestEnvironment::readFile(m_bank.env().testFilePath() + ".bak"), OldFileContent);
     }
 
     void refusesBadUsage_data()
@@ -311,6 +261,7 @@ private slots:
         QTest::newRow("import without --from") << QStringList{"import", "a.txt", "b.lvq"};
         QTest::newRow("unknown format") << QStringList{"import", "--from", "xml", "a.txt", "b.lvq"};
         QTest::newRow("unknown option") << QStringList{"check", "--fast", "a.lvq"};
+        QTest::newRow("another command's option") << QStringList{"check", "--from", "gift", "a.lvq"};
         QTest::newRow("sheet as text") << QStringList{"sheet", "a.lvq", "b.txt"};
         QTest::newRow("sample not a number") << QStringList{"sheet", "--sample", "x", "a.lvq", "b.png"};
     }
