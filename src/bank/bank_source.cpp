@@ -143,6 +143,11 @@ QString SourceError::toString() const
         .arg(warning ? QStringLiteral("warning: ") : QString(), message);
 }
 
+bool hasFault(const QList<SourceError> &problems)
+{
+    return std::any_of(problems.cbegin(), problems.cend(), [](const SourceError &problem) { return !problem.warning; });
+}
+
 bool failAt(SourceError &error, const SourcePosition &where, const QString &message)
 {
     error = {where, message};

@@ -41,6 +41,9 @@ struct SourceError
     QString toString() const;
 };
 
+// True when one of problems is an error, not a warning.
+bool hasFault(const QList<SourceError> &problems);
+
 // Sets error to message at where and returns false, for the early returns of the source's readers
 // and writers.
 bool failAt(SourceError &error, const SourcePosition &where, const QString &message);

@@ -88,23 +88,29 @@ QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors)
     return errors.size() == known ? out : QByteArray();
 }
 
-QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, QList<SourceError> &errors)
+bool readBankSources(const QStringList &sourceFiles, BankSource &source, QList<SourceError> &errors)
 {
-    BankSource source;
+    const qsizetype known = errors.size();
     for (const QString &path : sourceFiles) {
         QString text;
         SourceError error;
         if (!readUtf8File(path, text, error)) {
             errors.append(error);
-            return {};
+            return false;
         }
         if (!parseBankSource(text, path, source, errors))
-            break;
+            return false;
     }
-    if (source.records.isEmpty() && errors.isEmpty()) {
-        failAt(errors, {sourceFiles.value(0), 0, 0}, QStringLiteral("no records"));
+    if (source.records.isEmpty() && errors.size() == known)
+        return failAt(errors, {sourceFiles.value(0), 0, 0}, QStringLiteral("no records"));
+    return errors.size() == known;
+}
+
+QByteArray buildTestFile(const QStringList &sourceFiles, bool addSignature, QList<SourceError> &errors)
+{
+    BankSource source;
+    if (!readBankSources(sourceFiles, source, errors) && source.records.isEmpty())
         return {};
-    }
     QByteArray bytes = buildTestFile(std::move(source), addSignature, errors);
     sortInFileOrder(errors, sourceFiles);
     return bytes;
@@ -114,12 +120,12 @@ QByteArray buildTestFile(BankSource source, bool addSignature, QList<SourceError
 {
     // A question that failed to read before the first record may be the real first one.
     const bool firstIsKnown = std::none_of(errors.cbegin(), errors.cend(), [&](const SourceError &e) {
-        return source.records.isEmpty() || comesBefore(e.where, source.records.first().positions[0]);
+        return !e.warning && (source.records.isEmpty() || comesBefore(e.where, source.records.first().positions[0]));
     });
     if (firstIsKnown)
         ensureSignature(source, addSignature, errors);
     const QByteArray bytes = encodeTestFile(source, errors);
-    return errors.isEmpty() ? bytes : QByteArray();
+    return hasFault(errors) ? QByteArray() : bytes;
 }
 
 } // namespace bank

@@ -24,6 +24,10 @@ QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors);
 // character ArmSCII-8 lacks): its index and what is wrong with it.
 QList<std::pair<qsizetype, QString>> findUnwritable(QStringView text);
 
+// Reads the records of the files in order; false with every fault in errors. The files after one
+// with faults are not read: their record numbers depend on it.
+bool readBankSources(const QStringList &sourceFiles, BankSource &source, QList<SourceError> &errors);
+
 // Reads the files in order, checks the signature and builds the test file; empty with every fault
 // in errors, in the order of the files. The files after one with faults are not read: their
 // record numbers depend on it.

@@ -102,8 +102,9 @@ int BankCommand::run(const QStringList &arguments)
     parser.addOptions({help, version});
     for (const CommandOption &option : CommandOptions) {
         const QString name = QLatin1StringView(option.name);
-        const QString description = QStringLiteral("%1: %2").arg(
-            QString::fromLatin1(option.commands).split(u' ').join(QStringLiteral(", ")), QLatin1StringView(option.description));
+        const QString description =
+            QStringLiteral("%1: %2").arg(QString::fromLatin1(option.commands).split(u' ').join(QStringLiteral(", ")),
+                                         QLatin1StringView(option.description));
         parser.addOption(option.value ? QCommandLineOption(name, description, QLatin1StringView(option.value))
                                       : QCommandLineOption(name, description));
     }
@@ -183,48 +184,50 @@ int BankCommand::decode(const QStringList &files, const QCommandLineParser &)
 
 int BankCommand::encode(const QStringList &files, const QCommandLineParser &options)
 {
+    bank::BankSource source;
     QList<bank::SourceError> errors;
-    const QByteArray bytes = bank::buildTestFile({files.at(0)}, options.isSet(QStringLiteral("add-signature")), errors);
-    printProblems(files.at(0), errors);
-    return bytes.isEmpty() ? BadInput : writeTestFile(files.at(1), bytes);
+    bank::readBankSources({files.at(0)}, source, errors);
+    return writeRecords(std::move(source), errors, files, options);
 }
 
 int BankCommand::import(const QStringList &files, const QCommandLineParser &options)
 {
-    const QString &input = files.at(0), &output = files.at(1);
+    const QString &input = files.at(0);
     const QString format = options.value(QStringLiteral("from")).toLower();
-    const bool skipUnsupported = options.isSet(QStringLiteral("skip-unsupported"));
-    const bool addSignature = options.isSet(QStringLiteral("add-signature"));
     if (format != QLatin1String("aiken") && format != QLatin1String("gift"))
         return usage(QStringLiteral("import needs --from aiken or --from gift"));
     QString text;
     bank::SourceError error;
     if (!bank::readUtf8File(input, text, error))
         return fail(error);
-    const ImportResult result = format == QLatin1String("aiken") ? importAiken(text, input) : importGift(text, input);
-    QList<bank::SourceError> problems = result.errors;
-    const QByteArray bytes =
-        result.source.records.isEmpty() ? QByteArray() : bank::buildTestFile(result.source, addSignature, problems);
-    const bool faulty = !problems.isEmpty();
-    for (bank::SourceError problem : result.unsupported) {
+    ImportResult result = format == QLatin1String("aiken") ? importAiken(text, input) : importGift(text, input);
+    const bool skipUnsupported = options.isSet(QStringLiteral("skip-unsupported"));
+    for (bank::SourceError problem : std::as_const(result.unsupported)) {
         problem.warning = skipUnsupported;
-        problems.append(problem);
         if (skipUnsupported)
-            problems.last().message += QStringLiteral(" (skipped)");
+            problem.message += QStringLiteral(" (skipped)");
+        result.errors.append(problem);
     }
-    bank::sortInFileOrder(problems, {input});
-    printProblems(input, problems);
-    if (!result.unsupported.isEmpty() && !skipUnsupported) {
-        m_err << output << ": nothing written; --skip-unsupported leaves those questions out\n";
-        return BadInput;
-    }
-    if (faulty)
-        return BadInput;
-    if (result.source.records.isEmpty()) {
-        m_err << input << ": no question to make a record of\n";
-        return BadInput;
-    }
-    return writeTestFile(output, bytes);
+    if (result.source.records.isEmpty() && result.errors.isEmpty())
+        result.errors.append({{input, 0, 0}, QStringLiteral("no question to make a record of")});
+    const int status = writeRecords(std::move(result.source), result.errors, files, options);
+    if (!result.unsupported.isEmpty() && !skipUnsupported)
+        m_err << files.at(1) << ": nothing written; --skip-unsupported leaves those questions out\n";
+    return status;
+}
+
+// encode and import end alike: the records are checked and written, or every problem is named.
+int BankCommand::writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
+                              const QCommandLineParser &options)
+{
+    const bool faulty = bank::hasFault(problems);
+    const QByteArray bytes =
+        source.records.isEmpty()
+            ? QByteArray()
+            : bank::buildTestFile(std::move(source), options.isSet(QStringLiteral("add-signature")), problems);
+    bank::sortInFileOrder(problems, {files.at(0)});
+    printProblems(files.at(0), problems);
+    return faulty || bytes.isEmpty() ? BadInput : writeTestFile(files.at(1), bytes);
 }
 
 int BankCommand::install(const QStringList &files, const QCommandLineParser &)

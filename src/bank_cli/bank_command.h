@@ -39,6 +39,8 @@ private:
     int decode(const QStringList &files, const QCommandLineParser &options);
     int encode(const QStringList &files, const QCommandLineParser &options);
     int import(const QStringList &files, const QCommandLineParser &options);
+    int writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
+                     const QCommandLineParser &options);
     int install(const QStringList &files, const QCommandLineParser &options);
     int where(const QStringList &files, const QCommandLineParser &options);
     int sheet(const QStringList &files, const QCommandLineParser &options);
