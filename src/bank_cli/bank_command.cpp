@@ -5,6 +5,7 @@
 #include "bank/line_index.h"
 #include "bank/source_decoder.h"
 #include "bank/source_encoder.h"
+#include "bank/source_selection.h"
 #include "bank/utf8_file.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/bank_check.h"
@@ -53,9 +54,39 @@ constexpr CommandOption CommandOptions[] = {
     {"from", "format", "import", "the format, aiken or gift."},
     {"skip-unsupported", nullptr, "import", "leave out the questions that cannot become a record."},
     {"add-signature", nullptr, "encode import", "put a full stop in front of the first question."},
+    {"take", "N", "encode import", "only the first N questions."},
+    {"random", "N", "encode import", "N questions drawn at random, in the order of the bank."},
+    {"shuffle-answers", nullptr, "encode import",
+     "spread the right answers evenly over 1 to 4; --shuffle-answers=SEED repeats a shuffle."},
+    {"answer-seed", "number", "encode import", nullptr},
     {"sample", "N", "sheet", "only N random records."},
-    {"seed", "number", "sheet", "the seed of the sample."},
+    {"no-answers", nullptr, "sheet", "a test to print, the right answers unmarked."},
+    {"key", nullptr, "sheet", "the answer key alone."},
+    {"seed", "number", "sheet encode import", "the seed of --sample or --random, to draw the same again."},
 };
+
+// --shuffle-answers=SEED, the one option whose value may be left out, as two the parser reads.
+QStringList withAnswerSeed(QStringList arguments)
+{
+    const QString shuffle = QStringLiteral("--shuffle-answers=");
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i).startsWith(shuffle)) {
+            const QString seed = arguments.at(i).mid(shuffle.size());
+            arguments[i] = QStringLiteral("--shuffle-answers");
+            arguments.insert(++i, QStringLiteral("--answer-seed"));
+            arguments.insert(++i, seed);
+        }
+    }
+    return arguments;
+}
+
+// The seed given with option, or a new one.
+bool seedOf(const QCommandLineParser &options, const QString &option, quint32 &seed)
+{
+    bool ok = true;
+    seed = options.isSet(option) ? options.value(option).toUInt(&ok) : QRandomGenerator::global()->generate();
+    return ok;
+}
 
 // The first option given that the command does not take.
 QString optionNotFor(const QCommandLineParser &parser, const QString &command)
@@ -105,14 +136,17 @@ int BankCommand::run(const QStringList &arguments)
         const QString description =
             QStringLiteral("%1: %2").arg(QString::fromLatin1(option.commands).split(u' ').join(QStringLiteral(", ")),
                                          QLatin1StringView(option.description));
-        parser.addOption(option.value ? QCommandLineOption(name, description, QLatin1StringView(option.value))
-                                      : QCommandLineOption(name, description));
+        QCommandLineOption added = option.value ? QCommandLineOption(name, description, QLatin1StringView(option.value))
+                                                : QCommandLineOption(name, description);
+        if (!option.description)
+            added.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(added);
     }
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, decode, encode, import, "
                                                                            "install, where or sheet"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the files the command reads and writes"),
                                  QStringLiteral("[files...]"));
-    if (!parser.parse(arguments))
+    if (!parser.parse(withAnswerSeed(arguments)))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
         m_out << parser.helpText();
@@ -220,6 +254,8 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
 int BankCommand::writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
                               const QCommandLineParser &options)
 {
+    if (const int status = chooseRecords(source, files.at(0), options); status != Success)
+        return status;
     const bool faulty = bank::hasFault(problems);
     const QByteArray bytes =
         source.records.isEmpty()
@@ -228,6 +264,41 @@ int BankCommand::writeRecords(bank::BankSource source, QList<bank::SourceError> 
     bank::sortInFileOrder(problems, {files.at(0)});
     printProblems(files.at(0), problems);
     return faulty || bytes.isEmpty() ? BadInput : writeTestFile(files.at(1), bytes);
+}
+
+// --take, --random and --shuffle-answers; a draw says its seed, so that it can be made again.
+int BankCommand::chooseRecords(bank::BankSource &source, const QString &input, const QCommandLineParser &options)
+{
+    const QString take = QStringLiteral("take"), random = QStringLiteral("random");
+    if (options.isSet(take) && options.isSet(random))
+        return usage(QStringLiteral("--take and --random each choose the questions: give one"));
+    quint32 seed = 0, answerSeed = 0;
+    if (!seedOf(options, QStringLiteral("seed"), seed) || !seedOf(options, QStringLiteral("answer-seed"), answerSeed))
+        return usage(QStringLiteral("a seed is a whole number from 0 to 4294967295"));
+    bank::SourceSelection selection(source);
+    if (options.isSet(take) || options.isSet(random)) {
+        const QString option = options.isSet(take) ? take : random;
+        bool ok = false;
+        const int count = options.value(option).toInt(&ok);
+        if (!ok || count < 1)
+            return usage(QStringLiteral("--%1 takes a number of questions").arg(option));
+        if (count > source.records.size()) {
+            m_err << input << ": " << counted(source.records.size(), "question") << ", fewer than the " << count
+                  << " to take\n";
+            return BadInput;
+        }
+        if (option == take) {
+            selection.takeFirst(count);
+        } else {
+            selection.takeRandom(count, seed);
+            m_out << counted(count, "question") << " drawn with --seed " << seed << '\n';
+        }
+    }
+    if (options.isSet(QStringLiteral("shuffle-answers"))) {
+        selection.shuffleAnswers(answerSeed);
+        m_out << "answers shuffled with --shuffle-answers=" << answerSeed << '\n';
+    }
+    return Success;
 }
 
 int BankCommand::install(const QStringList &files, const QCommandLineParser &)
@@ -261,13 +332,15 @@ int BankCommand::where(const QStringList &, const QCommandLineParser &)
 int BankCommand::sheet(const QStringList &files, const QCommandLineParser &options)
 {
     const QString &file = files.at(0), &output = files.at(1);
-    bool countOk = true, seedOk = true;
+    bool countOk = true;
     const int sample =
         options.isSet(QStringLiteral("sample")) ? options.value(QStringLiteral("sample")).toInt(&countOk) : 0;
-    const quint32 seed = options.isSet(QStringLiteral("seed")) ? options.value(QStringLiteral("seed")).toUInt(&seedOk)
-                                                               : QRandomGenerator::global()->generate();
-    if (!countOk || sample < 0 || !seedOk)
+    quint32 seed = 0;
+    if (!countOk || sample < 0 || !seedOf(options, QStringLiteral("seed"), seed))
         return usage(QStringLiteral("--sample takes a number of records, --seed a whole number"));
+    const bool test = options.isSet(QStringLiteral("no-answers")), key = options.isSet(QStringLiteral("key"));
+    if (test && key)
+        return usage(QStringLiteral("--no-answers makes the test, --key its key: give one"));
     if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
         && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         return usage(QStringLiteral("the sheet is written as .pdf or .png"));
@@ -284,9 +357,12 @@ int BankCommand::sheet(const QStringList &files, const QCommandLineParser &optio
         std::shuffle(numbers.begin(), numbers.end(), random);
         numbers.resize(sample);
         std::sort(numbers.begin(), numbers.end());
+        if (!options.isSet(QStringLiteral("seed"))) // a printed test and its key are drawn alike with it
+            m_out << "sample drawn with --seed " << seed << '\n';
     }
     QString error;
-    if (!ReviewSheet(load.records, numbers).write(output, &error)) {
+    const auto kind = test ? ReviewSheet::Kind::Test : key ? ReviewSheet::Kind::Key : ReviewSheet::Kind::Review;
+    if (!ReviewSheet(load.records, numbers, kind).write(output, &error)) {
         m_err << output << ": " << error << '\n';
         return BadInput;
     }

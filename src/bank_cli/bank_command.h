@@ -41,6 +41,7 @@ private:
     int import(const QStringList &files, const QCommandLineParser &options);
     int writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
                      const QCommandLineParser &options);
+    int chooseRecords(bank::BankSource &source, const QString &input, const QCommandLineParser &options);
     int install(const QStringList &files, const QCommandLineParser &options);
     int where(const QStringList &files, const QCommandLineParser &options);
     int sheet(const QStringList &files, const QCommandLineParser &options);

@@ -18,6 +18,7 @@ namespace {
 constexpr int SheetWidth = 1000; // pixels at 96 dpi; a PDF page holds the same
 constexpr int Margin = 24;
 constexpr int LargestPngHeight = 16000;
+constexpr int KeyColumns = 4;
 
 QFont sheetFont(int pointSize, bool bold = false)
 {
@@ -40,25 +41,40 @@ struct ReviewSheet::Block
     int height = 0;
 };
 
-ReviewSheet::ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers)
-    : m_records(records), m_numbers(numbers)
+ReviewSheet::ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers, Kind kind)
+    : m_records(records), m_numbers(numbers), m_kind(kind)
 {}
 
-ReviewSheet::Block ReviewSheet::layout(int number) const
+QList<ReviewSheet::Block> ReviewSheet::blocks() const
+{
+    QList<Block> blocks;
+    if (m_kind == Kind::Key) {
+        for (qsizetype first = 0; first < m_numbers.size(); first += KeyColumns)
+            blocks.append(keyRow(first));
+        return blocks;
+    }
+    for (qsizetype index = 0; index < m_numbers.size(); ++index)
+        blocks.append(layout(int(index) + 1, m_numbers.at(index)));
+    return blocks;
+}
+
+ReviewSheet::Block ReviewSheet::layout(int position, int number) const
 {
     const bank::QuestionRecord &record = m_records.at(number - 1);
     Block block;
     block.number = number;
     const std::optional<int> pictureId = bank::questionPictureId(number);
-    block.heading = QStringLiteral("Record %1").arg(number);
+    block.heading =
+        m_kind == Kind::Test ? QStringLiteral("Question %1").arg(position) : QStringLiteral("Record %1").arg(number);
     if (pictureId) {
         block.picture = QImage(QStringLiteral(":/pictures/%1.bmp").arg(*pictureId));
-        block.heading += QStringLiteral(", picture %1").arg(*pictureId);
+        if (m_kind == Kind::Review)
+            block.heading += QStringLiteral(", picture %1").arg(*pictureId);
     }
     const int textWidth = SheetWidth - 2 * Margin - (block.picture.isNull() ? 0 : block.picture.width() + Margin);
     int top = 22;
     for (int field = 0; field < 5; ++field) {
-        const bool right = field == record.rightAnswer;
+        const bool right = m_kind == Kind::Review && field == record.rightAnswer;
         block.texts[field] = field == 0 ? record.questText()
                                         : QStringLiteral("%1%2. %3")
                                               .arg(right ? QStringLiteral("\u2714 ") : QString())
@@ -74,6 +90,24 @@ ReviewSheet::Block ReviewSheet::layout(int number) const
     return block;
 }
 
+// One line of the answer key: the questions from first on, each with its record and right answer.
+ReviewSheet::Block ReviewSheet::keyRow(qsizetype first) const
+{
+    Block block;
+    block.heading = first == 0 ? QStringLiteral("Answer key") : QString();
+    const int width = (SheetWidth - 2 * Margin) / KeyColumns;
+    for (int column = 0; column < KeyColumns && first + column < m_numbers.size(); ++column) {
+        const int number = m_numbers.at(first + column);
+        block.texts[column] = QStringLiteral("%1. answer %2  (record %3)")
+                                  .arg(first + column + 1)
+                                  .arg(m_records.at(number - 1).rightAnswer)
+                                  .arg(number);
+        block.rects[column] = QRect(Margin + column * width, first == 0 ? 22 : 0, width, 24);
+    }
+    block.height = (first == 0 ? 22 : 0) + 28;
+    return block;
+}
+
 void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
 {
     painter.save();
@@ -81,14 +115,19 @@ void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
     painter.setFont(sheetFont(10));
     painter.setPen(Qt::darkGray);
     painter.drawText(Margin, 14, block.heading);
-    const int right = m_records.at(block.number - 1).rightAnswer;
+    const int right = m_kind == Kind::Review ? m_records.at(block.number - 1).rightAnswer : -1;
     for (int field = 0; field < 5; ++field) {
-        painter.setFont(sheetFont(field == 0 ? 13 : 12, field == 0 || field == right));
+        const bool question = field == 0 && m_kind != Kind::Key;
+        painter.setFont(sheetFont(question ? 13 : 12, question || field == right));
         painter.setPen(field > 0 && field == right ? QColor(0, 110, 0) : QColor(Qt::black));
         painter.drawText(block.rects[field], Qt::TextWordWrap, block.texts[field]);
     }
     if (!block.picture.isNull())
         painter.drawImage(SheetWidth - Margin - block.picture.width(), 22, block.picture);
+    if (m_kind == Kind::Key) {
+        painter.restore();
+        return;
+    }
     painter.setPen(QColor(200, 200, 200));
     painter.drawLine(Margin, block.height - 10, SheetWidth - Margin, block.height - 10);
     painter.restore();
@@ -113,8 +152,7 @@ bool ReviewSheet::writePdf(const QString &path, QString *error) const
         QPainter painter(&pdf);
         const int pageHeight = pdf.height();
         int y = Margin;
-        for (const int number : m_numbers) {
-            const Block block = layout(number);
+        for (const Block &block : blocks()) {
             if (y + block.height > pageHeight && y > Margin) {
                 pdf.newPage();
                 y = Margin;
@@ -128,11 +166,10 @@ bool ReviewSheet::writePdf(const QString &path, QString *error) const
 
 bool ReviewSheet::writePng(const QString &path, QString *error) const
 {
-    QList<Block> blocks;
+    const QList<Block> blocks = this->blocks();
     int height = 2 * Margin;
-    for (const int number : m_numbers) {
-        blocks.append(layout(number));
-        height += blocks.last().height;
+    for (const Block &block : blocks) {
+        height += block.height;
         if (height > LargestPngHeight) {
             *error = QStringLiteral("too many records for one image; write a .pdf or take a --sample");
             return false;

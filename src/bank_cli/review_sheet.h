@@ -12,25 +12,31 @@ namespace bank_cli {
 // A review sheet of records: each with its number, its picture from the picture table, the
 // question and the four answers, the right one marked, in the program's question font. A path
 // ending in ".pdf" gets A4 pages, one ending in ".png" one long image. Needs a QGuiApplication
-// (the offscreen platform will do).
+// (the offscreen platform will do). A test to print leaves the right answers unmarked and numbers
+// the questions in the order of the sheet; a key lists those numbers with their right answers.
 class ReviewSheet
 {
 public:
+    enum class Kind { Review, Test, Key };
+
     // numbers are 1-based record numbers into records.
-    ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers);
+    ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers, Kind kind = Kind::Review);
 
     // Written through a temporary file; false with a reason when it cannot be.
     bool write(const QString &path, QString *error) const;
 
 private:
     struct Block;
-    Block layout(int number) const;
+    QList<Block> blocks() const;
+    Block layout(int position, int number) const;
+    Block keyRow(qsizetype first) const;
     void paint(QPainter &painter, const Block &block, int top) const;
     bool writePdf(const QString &path, QString *error) const;
     bool writePng(const QString &path, QString *error) const;
 
     const QList<bank::QuestionRecord> &m_records;
     QList<int> m_numbers;
+    Kind m_kind;
 };
 
 } // namespace bank_cli

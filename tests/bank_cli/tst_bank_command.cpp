@@ -217,6 +217,11 @@ private slots:
                                          << "in.txt:262138:4: the program reads at most 32767 questions";
         QTest::newRow("encode not utf-8") << encode << QByteArray("[1]\nQ: .Q\n1: a\xFF") << QByteArray()
                                           << "in.txt:3:5: the file is not valid UTF-8";
+        QTest::newRow("take") << QStringList{"encode", "--take", "1", "in.txt", "out.lvq"}
+                              << sourceOf(2).replace("R: 1\n\n[2]", "R: 2\n\n[2]") << record(".q", 2, QByteArray(1, 0))
+                              << "";
+        QTest::newRow("take too many") << QStringList{"encode", "--random", "3", "in.txt", "out.lvq"} << sourceOf(2)
+                                       << QByteArray() << "in.txt: 2 questions, fewer than the 3 to take";
         QTest::newRow("decode") << QStringList{"decode", "in.txt", "out.txt"} << QByteArray("\".Q\",\"a\"")
                                 << QByteArray() << "in.txt:1:9: the file ends inside a record";
     }
@@ -264,6 +269,9 @@ private slots:
         QTest::newRow("another command's option") << QStringList{"check", "--from", "gift", "a.lvq"};
         QTest::newRow("sheet as text") << QStringList{"sheet", "a.lvq", "b.txt"};
         QTest::newRow("sample not a number") << QStringList{"sheet", "--sample", "x", "a.lvq", "b.png"};
+        QTest::newRow("test and key") << QStringList{"sheet", "--key", "--no-answers", "a.lvq", "b.png"};
+        QTest::newRow("take and draw") << QStringList{"encode", "--take", "2", "--random", "2", "a.txt", "b.lvq"};
+        QTest::newRow("seed not a number") << QStringList{"encode", "--shuffle-answers=x", "a.txt", "b.lvq"};
     }
 
     void refusesBadUsage()
@@ -276,13 +284,30 @@ private slots:
         QVERIFY(result.err.startsWith(QLatin1String("lorvane-bank: ")));
     }
 
-    // The sample's records, with their right answers marked in green.
+    // The sample's records, with their right answers marked in green on a sheet to review, and
+    // unmarked on a test to print and on its key.
+    void sheetMarksTheRightAnswers_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("lowestHeight");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("review") << "" << 3 * 100 << true;
+        QTest::newRow("test") << "--no-answers" << 3 * 100 << false;
+        QTest::newRow("key") << "--key" << 40 << false;
+    }
+
     void sheetMarksTheRightAnswers()
     {
+        QFETCH(QString, kind);
+        QFETCH(int, lowestHeight);
+        QFETCH(bool, marked);
         write(QStringLiteral("f.lvq"), testFile(40));
-        QCOMPARE(run({"sheet", "--sample", "3", "f.lvq", "s.png"}).status, 0);
+        QStringList arguments{"sheet", "--sample", "3", "f.lvq", "s.png"};
+        if (!kind.isEmpty())
+            arguments.insert(1, kind);
+        QCOMPARE(run(arguments).status, 0);
         const QImage sheet(path("s.png"));
-        QVERIFY(sheet.height() > 3 * 100);
+        QVERIFY(sheet.height() > lowestHeight && sheet.height() < 2 * lowestHeight + 100);
         int green = 0;
         for (int y = 0; y < sheet.height(); ++y) {
             for (int x = 0; x < sheet.width(); ++x) {
@@ -290,7 +315,40 @@ private slots:
                 green += c.green() > 80 && c.red() < 60 && c.blue() < 60;
             }
         }
-        QVERIFY2(green > 3 * 30, qPrintable(QString::number(green)));
+        QVERIFY2(marked ? green > 3 * 30 : green == 0, qPrintable(QString::number(green)));
+    }
+
+    // A test drawn from a bank keeps the bank's order and each right answer with its text, spreads
+    // the right answers evenly, keeps the signature at the top, and a seed draws it again.
+    void drawsATestFromABank()
+    {
+        QByteArray bank;
+        for (int i = 1; i <= 40; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            bank += "[" + n + "]\nQ: " + (i == 1 ? "." : "") + "q" + n + "\n1: a" + n + "\n2: b" + n + "\n3: c" + n
+                    + "\n4: right" + n + "\nR: 4\n\n";
+        }
+        write(QStringLiteral("bank.txt"), bank);
+        const QStringList draw{"encode", "--random", "31", "--seed", "5", "--shuffle-answers=9", "bank.txt", "t.lvq"};
+        QCOMPARE(run(draw).status, 0);
+        const QByteArray bytes = TestEnvironment::readFile(path("t.lvq"));
+        const bank::LoadResult load = bank::loadQuestions(bytes);
+        QCOMPARE(load.records.size(), 31);
+        int rights[5] = {0}, previous = 0;
+        for (qsizetype r = 0; r < load.records.size(); ++r) {
+            const bank::QuestionRecord &record = load.records.at(r);
+            const QString question = record.questText();
+            QCOMPARE(question.startsWith(u'.'), r == 0);
+            const int number = question.mid(r == 0 ? 2 : 1).toInt();
+            QVERIFY(number > previous);
+            previous = number;
+            QCOMPARE(record.answer(record.rightAnswer), QStringLiteral("right%1").arg(number));
+            ++rights[record.rightAnswer];
+        }
+        for (int answer = 1; answer <= 4; ++answer)
+            QVERIFY2(rights[answer] == 7 || rights[answer] == 8, qPrintable(QString::number(rights[answer])));
+        QCOMPARE(run(draw).status, 0);
+        QCOMPARE(TestEnvironment::readFile(path("t.lvq")), bytes);
     }
 };
 
