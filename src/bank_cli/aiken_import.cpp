@@ -6,6 +6,13 @@ namespace bank_cli {
 
 namespace {
 
+const QString Letters = QStringLiteral("A-Z\\x{0531}-\\x{0556}"); // Latin and Armenian capitals
+
+bool isArmenian(QChar letter)
+{
+    return letter.script() == QChar::Script_Armenian;
+}
+
 struct AikenOption
 {
     QChar letter;
@@ -31,11 +38,14 @@ public:
 private:
     void readLine(QStringView line, int number)
     {
-        static const QRegularExpression option(QStringLiteral("^([A-Z])[.)][ \\t]+(.*)$"));
+        static const QRegularExpression option(QStringLiteral("^([%1])[.)][ \\t]+(.*)$").arg(Letters));
         static const QRegularExpression answer(QStringLiteral("^ANSWER:?[ \\t]*(.*)$"));
         const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty())
+        if (trimmed.isEmpty()) {
+            m_gap = m_started;
             return;
+        }
+        const bool afterGap = std::exchange(m_gap, false);
         const bank::SourcePosition where{m_file, number, int(line.indexOf(trimmed.front())) + 1};
         const QString content = trimmed.toString();
         if (m_broken) {
@@ -52,6 +62,16 @@ private:
                 m_options.append({match.captured(1).at(0), match.captured(2).trimmed(), at});
                 return;
             }
+            if (afterGap && !m_options.isEmpty()) {
+                fail(m_question.where, QStringLiteral("the question has no \"ANSWER:\" line"));
+                return start(content, where);
+            }
+            if (afterGap) {
+                m_result.warn(m_question.where,
+                              QStringLiteral("left out: no answers follow this text before the blank "
+                                             "line (a question is the text right before its answers)"));
+                return start(content, where);
+            }
             if (!m_options.isEmpty()) {
                 m_broken = true;
                 m_options.clear();
@@ -60,8 +80,35 @@ private:
             m_question.text += u' ' + content;
             return;
         }
+        if (answer.match(content).hasMatch())
+            return fail(where, QStringLiteral("an \"ANSWER:\" line with no question and answers before it"));
+        start(content, where);
+    }
+
+    void start(const QString &content, const bank::SourcePosition &where)
+    {
         m_started = true;
+        m_options.clear();
         m_question = {QChar(), content, where};
+    }
+
+    // A fault in the letters: answers labelled in both alphabets, or "ANSWER:" in the other one.
+    bool mixedLetters(QChar right, const QList<AikenOption> &options, const bank::SourcePosition &where)
+    {
+        const bool armenian = isArmenian(options.constFirst().letter);
+        for (const AikenOption &option : options) {
+            if (isArmenian(option.letter) != armenian) {
+                fail(option.where, QStringLiteral("the answers mix Latin and Armenian letters: label them A to D or "
+                                                  "\u0531 to \u0534"));
+                return true;
+            }
+        }
+        if (isArmenian(right) == armenian)
+            return false;
+        fail(where, armenian
+                        ? QStringLiteral("\"ANSWER:\" names a Latin letter where the answers have Armenian ones")
+                        : QStringLiteral("\"ANSWER:\" names an Armenian letter where the answers have Latin ones"));
+        return true;
     }
 
     void finish(const QString &letters, const bank::SourcePosition &where)
@@ -69,10 +116,14 @@ private:
         m_started = false;
         const QList<AikenOption> options = std::exchange(m_options, {});
         if (letters.size() != 1 || !letters.at(0).isUpper()) {
-            if (letters.count(QRegularExpression(QStringLiteral("[A-Z]"))) > 1)
+            if (letters.count(QRegularExpression(QStringLiteral("[%1]").arg(Letters))) > 1)
                 return unsupported(QStringLiteral("several right answers"));
             return fail(where, QStringLiteral("\"ANSWER:\" must name the letter of one answer"));
         }
+        if (options.isEmpty())
+            return fail(m_question.where, QStringLiteral("the question has no answers before its \"ANSWER:\" line"));
+        if (mixedLetters(letters.at(0), options, where))
+            return;
         const auto right = std::find_if(options.cbegin(), options.cend(),
                                         [&](const AikenOption &o) { return o.letter == letters.at(0); });
         if (right == options.cend())
@@ -98,6 +149,7 @@ private:
     ImportResult m_result;
     bool m_started = false;
     bool m_broken = false; // the question has a fault: its lines are passed over
+    bool m_gap = false;    // a blank line since the last line of the question
     AikenOption m_question;
     QList<AikenOption> m_options;
 };

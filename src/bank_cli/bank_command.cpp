@@ -11,6 +11,7 @@
 #include "bank_cli/bank_check.h"
 #include "bank_cli/counted.h"
 #include "bank_cli/gift_import.h"
+#include "bank_cli/moodle_export.h"
 #include "bank_cli/review_sheet.h"
 
 #include <QCommandLineParser>
@@ -37,6 +38,8 @@ const QString HelpDescription =
                    "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
                    "  import --from aiken|gift IN OUT.lvq\n"
                    "                               write a test file from Moodle's Aiken or GIFT format\n"
+                   "  export --to aiken|gift FILE.lvq OUT\n"
+                   "                               write the questions of a test file in Aiken or GIFT\n"
                    "  install FILE.lvq             check the file, then put it where the program reads it\n"
                    "  where                        print where the program reads its test file\n"
                    "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked");
@@ -52,6 +55,7 @@ struct CommandOption
 
 constexpr CommandOption CommandOptions[] = {
     {"from", "format", "import", "the format, aiken or gift."},
+    {"to", "format", "export", "the format, aiken or gift."},
     {"skip-unsupported", nullptr, "import", "leave out the questions that cannot become a record."},
     {"add-signature", nullptr, "encode import", "put a full stop in front of the first question."},
     {"take", "N", "encode import", "only the first N questions."},
@@ -118,8 +122,8 @@ bool sameFile(const QString &a, const QString &b)
 const BankCommand::CommandShape BankCommand::CommandShapes[] = {
     {"check", 1, nullptr, &BankCommand::check},     {"decode", 2, "txt", &BankCommand::decode},
     {"encode", 2, "lvq", &BankCommand::encode},     {"import", 2, "lvq", &BankCommand::import},
-    {"install", 1, nullptr, &BankCommand::install}, {"where", 0, nullptr, &BankCommand::where},
-    {"sheet", 2, nullptr, &BankCommand::sheet}};
+    {"export", 2, nullptr, &BankCommand::exportTo}, {"install", 1, nullptr, &BankCommand::install},
+    {"where", 0, nullptr, &BankCommand::where},     {"sheet", 2, nullptr, &BankCommand::sheet}};
 
 BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
@@ -143,7 +147,7 @@ int BankCommand::run(const QStringList &arguments)
         parser.addOption(added);
     }
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, decode, encode, import, "
-                                                                           "install, where or sheet"));
+                                                                           "export, install, where or sheet"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the files the command reads and writes"),
                                  QStringLiteral("[files...]"));
     if (!parser.parse(withAnswerSeed(arguments)))
@@ -298,6 +302,33 @@ int BankCommand::chooseRecords(bank::BankSource &source, const QString &input, c
         selection.shuffleAnswers(answerSeed);
         m_out << "answers shuffled with --shuffle-answers=" << answerSeed << '\n';
     }
+    return Success;
+}
+
+int BankCommand::exportTo(const QStringList &files, const QCommandLineParser &options)
+{
+    const QString &file = files.at(0), &output = files.at(1);
+    const QString format = options.value(QStringLiteral("to")).toLower();
+    if (format != QLatin1String("aiken") && format != QLatin1String("gift"))
+        return usage(QStringLiteral("export needs --to aiken or --to gift"));
+    if (const QString ending = QFileInfo(output).suffix().toLower();
+        KnownEndings.contains(ending) && ending != QLatin1String("txt") && ending != QLatin1String("gift"))
+        return usage(
+            QStringLiteral("%1 is no name for what export writes: give it the ending .txt or .gift").arg(output));
+    QByteArray bytes;
+    bank::LoadResult load;
+    if (!loadTestFile(file, bytes, load))
+        return BadInput;
+    MoodleExport moodle(format == QLatin1String("gift") ? MoodleExport::Gift : MoodleExport::Aiken, bytes, file);
+    const QString text = moodle.write(load.records);
+    printProblems(file, moodle.problems());
+    if (moodle.questions() == 0) {
+        m_err << output << ": nothing written: no record can be exported\n";
+        return BadInput;
+    }
+    if (!save(output, text.toUtf8()))
+        return BadInput;
+    m_out << output << ": " << counted(moodle.questions(), "question") << '\n';
     return Success;
 }
 

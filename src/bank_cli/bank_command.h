@@ -9,7 +9,8 @@
 
 namespace bank_cli {
 
-// lorvane-bank, the teachers' command: check, decode, encode, import, install, where and sheet.
+// lorvane-bank, the teachers' command: check, decode, encode, import, export, install, where
+// and sheet.
 // Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
 // through a temporary one, so a failed run leaves what was there untouched.
 class BankCommand
@@ -39,6 +40,7 @@ private:
     int decode(const QStringList &files, const QCommandLineParser &options);
     int encode(const QStringList &files, const QCommandLineParser &options);
     int import(const QStringList &files, const QCommandLineParser &options);
+    int exportTo(const QStringList &files, const QCommandLineParser &options);
     int writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
                      const QCommandLineParser &options);
     int chooseRecords(bank::BankSource &source, const QString &input, const QCommandLineParser &options);

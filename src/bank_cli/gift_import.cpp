@@ -1,6 +1,7 @@
 #include "bank_cli/gift_import.h"
 
 #include "bank/source_encoder.h"
+#include "bank_cli/html_text.h"
 
 #include <QRegularExpression>
 
@@ -11,6 +12,7 @@ namespace bank_cli {
 namespace {
 
 const QString EscapedChars = QStringLiteral("~=#{}:\\n");
+const QString EscapeHint = QStringLiteral(" (an \"=\" or \"~\" that belongs to a text is written \\= or \\~)");
 
 // The index of the first c at or after from that no backslash escapes, or -1.
 qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from)
@@ -37,7 +39,8 @@ struct GiftText
     }
 };
 
-// Escapes resolved, line ends as spaces, outer spaces removed; raw starts at base.
+// Escapes resolved, a line end and the spaces around it as one space, outer spaces removed; raw
+// starts at base.
 GiftText unescape(QStringView raw, qsizetype base)
 {
     GiftText shown;
@@ -46,8 +49,16 @@ GiftText unescape(QStringView raw, qsizetype base)
         if (c == u'\\' && i + 1 < raw.size() && EscapedChars.contains(raw.at(i + 1))) {
             ++i;
             shown.append(raw.at(i) == u'n' ? u' ' : raw.at(i), base + i - 1);
+        } else if (c == u'\n') {
+            while (!shown.text.isEmpty() && shown.text.back().isSpace()) {
+                shown.text.chop(1);
+                shown.offsets.removeLast();
+            }
+            shown.append(u' ', base + i);
+            while (i + 1 < raw.size() && raw.at(i + 1).isSpace())
+                ++i;
         } else {
-            shown.append(c == u'\n' ? u' ' : c, base + i);
+            shown.append(c, base + i);
         }
     }
     qsizetype first = 0, last = shown.text.size();
@@ -64,6 +75,8 @@ struct GiftAnswer
     std::optional<double> weight; // percent
     GiftText text;
     qsizetype offset = 0;
+    bool equals = false; // written with "="
+    bool glued = false;  // its "=" or "~" right after a character of text
 };
 
 // One question: its lines without comments, joined by line ends, and where each line began.
@@ -90,30 +103,45 @@ public:
         return {m_file, line->second, int(offset - line->first) + 1};
     }
 
-    void read(ImportResult &result) const
+    // Reads the question; the offset of a further question that follows with no blank line before
+    // it, or -1.
+    qsizetype read(ImportResult &result)
     {
         qsizetype pos = skipSpaces(0);
         if (QStringView(m_raw).mid(pos).startsWith(u"$CATEGORY:"))
-            return;
+            return -1;
         if (QStringView(m_raw).mid(pos).startsWith(u"::")) {
             const qsizetype close = findUnescaped(m_raw, u"::", pos + 2);
-            if (close < 0)
-                return fail(result, pos, QStringLiteral("the title has no closing \"::\""));
+            if (close < 0) {
+                fail(result, pos, QStringLiteral("the title has no closing \"::\""));
+                return -1;
+            }
             pos = skipSpaces(close + 2);
         }
         static const QRegularExpression format(QStringLiteral("\\[(html|moodle|plain|markdown)\\]"));
         if (const auto match = format.match(m_raw, pos, QRegularExpression::NormalMatch,
                                             QRegularExpression::AnchorAtOffsetMatchOption);
-            match.hasMatch())
+            match.hasMatch()) {
             pos = match.capturedEnd();
+            m_html = match.capturedView(1) == u"html";
+        }
         const qsizetype open = findUnescaped(m_raw, u"{", pos);
-        if (open < 0)
-            return unsupported(result, QStringLiteral("a description without answers"));
+        if (open < 0) {
+            unsupported(result, QStringLiteral("a description without answers"));
+            return -1;
+        }
         const qsizetype close = findUnescaped(m_raw, u"}", open + 1);
-        if (close < 0)
-            return fail(result, open, QStringLiteral("the answers have no closing \"}\""));
-        GiftText question = unescape(QStringView(m_raw).mid(pos, open - pos), pos);
-        const GiftText after = unescape(QStringView(m_raw).mid(close + 1), close + 1);
+        if (close < 0) {
+            fail(result, open, QStringLiteral("the answers have no closing \"}\""));
+            return -1;
+        }
+        const QStringView questionText = QStringView(m_raw).mid(pos, open - pos);
+        m_markerInQuestion = findUnescaped(questionText, u"=", 0) >= 0 || findUnescaped(questionText, u"~", 0) >= 0;
+        const qsizetype next = nextQuestion(close + 1);
+        GiftText question = plain(unescape(questionText, pos), result);
+        const qsizetype afterEnd = next < 0 ? m_raw.size() : next;
+        const GiftText after =
+            plain(unescape(QStringView(m_raw).mid(close + 1, afterEnd - close - 1), close + 1), result);
         if (!after.text.isEmpty()) {
             for (const QChar c : QStringLiteral(" _____ "))
                 question.append(c, open);
@@ -123,9 +151,51 @@ public:
         bank::SourceRecord record;
         record.positions[0] = at(skipSpaces(pos));
         readAnswers(open + 1, close, question, record, result);
+        if (next >= 0)
+            result.warn(at(skipSpaces(next)),
+                        QStringLiteral("no blank line before this question: it is read as a question of its own"));
+        return next;
+    }
+
+    // The question in the lines from offset on.
+    GiftQuestion from(qsizetype offset) const
+    {
+        GiftQuestion rest(m_file);
+        for (qsizetype k = 0; k < m_starts.size(); ++k) {
+            const qsizetype start = m_starts.at(k).first;
+            const qsizetype end = k + 1 < m_starts.size() ? m_starts.at(k + 1).first - 1 : m_raw.size();
+            if (start >= offset)
+                rest.addLine(QStringView(m_raw).mid(start, end - start), m_starts.at(k).second);
+        }
+        return rest;
     }
 
 private:
+    // The start of the line after a closing brace that begins another question, or -1: text after
+    // the answers on the lines below is part of the question only when it has no answers of its own.
+    qsizetype nextQuestion(qsizetype afterBrace) const
+    {
+        const qsizetype text = skipSpaces(afterBrace);
+        const qsizetype lineStart = m_raw.lastIndexOf(u'\n', text - 1) + 1;
+        if (text >= m_raw.size() || lineStart <= afterBrace || findUnescaped(m_raw, u"{", text) < 0)
+            return -1;
+        return lineStart;
+    }
+
+    // The plain text of an [html] text; a text in another format as it is.
+    GiftText plain(const GiftText &shown, ImportResult &result) const
+    {
+        if (!m_html)
+            return shown;
+        const HtmlText html(shown.text);
+        GiftText plain{html.text(), {}};
+        for (const qsizetype source : html.sources())
+            plain.offsets.append(shown.offsets.at(source));
+        for (const auto &[index, loss] : html.losses())
+            result.warn(at(shown.offsets.at(index)), loss);
+        return plain;
+    }
+
     qsizetype skipSpaces(qsizetype pos) const
     {
         while (pos < m_raw.size() && m_raw.at(pos).isSpace())
@@ -158,10 +228,11 @@ private:
         if (rights == answers.size())
             return unsupported(result, QStringLiteral("a short-answer question"));
         if (answers.size() != 4)
-            return unsupported(result, QStringLiteral("%1 answers, where a record has four").arg(answers.size()));
+            return unsupported(result, QStringLiteral("%1 answers, where a record has four").arg(answers.size())
+                                           + hint(answers));
         if (rights != 1)
-            return unsupported(result,
-                               rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
+            return unsupported(result, rights ? QStringLiteral("several right answers") + hint(answers)
+                                              : QStringLiteral("no right answer"));
         bool whole = writable(question, result);
         record.texts[0] = question.text;
         for (int k = 0; k < 4; ++k) {
@@ -171,8 +242,9 @@ private:
                     unsupported(result, QStringLiteral("partial credit for the only right answer"));
                 return;
             }
-            whole = writable(answer.text, result) && whole;
-            record.texts[k + 1] = answer.text.text;
+            const GiftText text = plain(answer.text, result);
+            whole = writable(text, result) && whole;
+            record.texts[k + 1] = text.text;
             record.positions[k + 1] = at(answer.offset);
             if (answer.right)
                 record.rightAnswer = k + 1;
@@ -181,6 +253,16 @@ private:
             return;
         record.number = int(result.source.records.size()) + 1;
         result.source.records.append(record);
+    }
+
+    // A word on escapes when an "=" or "~" seems to belong to a text: one inside the question, one
+    // right after a character, or "=" before more than one answer.
+    QString hint(const QList<GiftAnswer> &answers) const
+    {
+        const bool glued = std::any_of(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.glued; });
+        const auto equals =
+            std::count_if(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.equals; });
+        return glued || equals > 1 || m_markerInQuestion ? EscapeHint : QString();
     }
 
     // The answers between the braces, each from its "=" or "~" to the next.
@@ -199,6 +281,7 @@ private:
                 next += body.at(next) == u'\\' ? 2 : 1;
             next = std::min(next, body.size());
             GiftAnswer answer;
+            answer.glued = i > 0 && !body.at(i - 1).isSpace();
             qsizetype start = i + 1;
             const QString part = body.mid(start, next - start).toString();
             const auto match = weight.match(part);
@@ -206,7 +289,8 @@ private:
                 answer.weight = match.captured(1).toDouble();
                 start += match.capturedLength();
             }
-            answer.right = marker == u'=' || answer.weight.value_or(0) > 0;
+            answer.equals = marker == u'=';
+            answer.right = answer.equals || answer.weight.value_or(0) > 0;
             QStringView text = body.mid(start, next - start);
             const qsizetype feedback = findUnescaped(text, u"#", 0);
             if (feedback >= 0)
@@ -240,6 +324,8 @@ private:
     }
 
     QString m_file;
+    bool m_html = false;
+    bool m_markerInQuestion = false; // an "=" or "~" without a backslash before the answers
     QString m_raw;
     QList<std::pair<qsizetype, int>> m_starts; // offset in m_raw, line number in the file
 };
@@ -261,8 +347,10 @@ ImportResult importGift(const QString &text, const QString &fileName)
             question.addLine(line, int(i + 1));
             continue;
         }
-        if (!question.isEmpty())
-            question.read(result);
+        while (!question.isEmpty()) {
+            const qsizetype next = question.read(result);
+            question = next < 0 ? GiftQuestion(fileName) : question.from(next);
+        }
         question = GiftQuestion(fileName);
     }
     return result;
