@@ -231,8 +231,8 @@ private:
             return unsupported(result, QStringLiteral("%1 answers, where a record has four").arg(answers.size())
                                            + hint(answers));
         if (rights != 1)
-            return unsupported(result, rights ? QStringLiteral("several right answers") + hint(answers)
-                                              : QStringLiteral("no right answer"));
+            return unsupported(result,
+                               rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
         bool whole = writable(question, result);
         record.texts[0] = question.text;
         for (int k = 0; k < 4; ++k) {
@@ -255,8 +255,19 @@ private:
         result.source.records.append(record);
     }
 
-    // A word on escapes when an "=" or "~" seems to belong to a text: one inside the question, one
-    // right after a character, or "=" before more than one answer.
+    // Where the feedback of an answer begins, or -1; in [html] the "#" of a character reference
+    // like "&#1329;" begins none.
+    qsizetype findFeedback(QStringView answer) const
+    {
+        static const QRegularExpression reference(QStringLiteral("^&#(?:[0-9]+|[xX][0-9A-Fa-f]+);"));
+        qsizetype hash = findUnescaped(answer, u"#", 0);
+        while (m_html && hash > 0 && reference.match(answer.mid(hash - 1)).hasMatch())
+            hash = findUnescaped(answer, u"#", hash + 1);
+        return hash;
+    }
+
+    // A word on escapes for a wrong count of answers, when an "=" or "~" seems to belong to a text:
+    // one inside the question, one right after a character, or "=" before more than one answer.
     QString hint(const QList<GiftAnswer> &answers) const
     {
         const bool glued = std::any_of(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.glued; });
@@ -292,7 +303,7 @@ private:
             answer.equals = marker == u'=';
             answer.right = answer.equals || answer.weight.value_or(0) > 0;
             QStringView text = body.mid(start, next - start);
-            const qsizetype feedback = findUnescaped(text, u"#", 0);
+            const qsizetype feedback = findFeedback(text);
             if (feedback >= 0)
                 text = text.first(feedback);
             while (!text.isEmpty() && text.front().isSpace()) {

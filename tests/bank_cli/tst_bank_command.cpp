@@ -6,21 +6,6 @@
 
 using namespace bank_test;
 
-namespace {
-
-QByteArray aikenQuestion(const QByteArray &q, int options, const QByteArray &answer = "B")
-{
-    QByteArray text = q + '\n';
-    for (int k = 0; k < options; ++k)
-        text += char('A' + k) + QByteArray(") o") + QByteArray::number(k) + '\n';
-    return text + "ANSWER: " + answer + "\n\n";
-}
-
-// ".Q" with the answers o0 .. o3, the second right, as the only record.
-const QByteArray ImportedQFile = "\".Q\",\"o0\",\"o1\",\"o2\",\"o3\",2" + QByteArray(1, '\0');
-
-} // namespace
-
 // The teachers' command, run in-process on files in a private folder.
 class TestBankCommand : public QObject
 {
@@ -127,73 +112,7 @@ private slots:
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("written"); // empty: nothing, the old file stays
         QTest::addColumn<QString>("err");
-        const QStringList aiken{"import", "--from", "aiken", "in.txt", "out.lvq"};
-        const QStringList gift{"import", "--from", "gift", "in.txt", "out.lvq"};
         const QStringList encode{"encode", "in.txt", "out.lvq"};
-        const QByteArray fourA = aikenQuestion(".Q", 4);
-        QTest::newRow("aiken") << aiken << fourA << ImportedQFile << "";
-        QTest::newRow("aiken unsupported")
-            << aiken
-            << fourA + aikenQuestion("Two", 2) + aikenQuestion("Six", 6, "F") + aikenQuestion("Both", 4, "A, C")
-            << QByteArray()
-            << "in.txt:8:1: this question cannot become a record: 2 answers, where a record has four\n"
-               "in.txt:13:1: this question cannot become a record: 6 answers, where a record has four\n"
-               "in.txt:22:1: this question cannot become a record: several right answers\n"
-               "out.lvq: nothing written; --skip-unsupported leaves those questions out";
-        QTest::newRow("aiken skipped") << QStringList{"import", "--from", "aiken", "--skip-unsupported",
-                                                      "in.txt", "out.lvq"}
-                                       << aikenQuestion("Two", 2) + fourA << ImportedQFile
-                                       << "in.txt:1:1: warning: this question cannot become a record: 2 answers, where "
-                                          "a record has four (skipped)";
-        QTest::newRow("aiken stray line, wrong letter")
-            << aiken << QByteArray("Q\nA) a\nB) b\nwhat\nC) c\nANSWER: B\n\n") + aikenQuestion(".R", 4, "E")
-            << QByteArray()
-            << "in.txt:4:1: expected an answer like \"C) text\" or the line \"ANSWER: C\"\n"
-               "in.txt:13:1: no answer has the letter E";
-        QTest::newRow("gift")
-            << gift
-            << QByteArray("// comment\n::T\\:1::[html] .Is 1 \\= 1 \\{so\\}? {\n  ~%-100%no#why\n  =yes # right\n"
-                          "  ~maybe ~never\n  ####all}\n\nGrant is {~buried =entombed ~living ~here} there.")
-            << "\".Is 1 = 1 {so}?\",\"no\",\"yes\",\"maybe\",\"never\",2\r\n"
-               "\"Grant is _____ there.\",\"buried\",\"entombed\",\"living\",\"here\",2"
-                   + QByteArray(1, '\0')
-            << "";
-        QTest::newRow("gift unsupported")
-            << gift
-            << QByteArray(
-                   ".Q {=a ~b ~c ~d}\n\nTF {T}\n\nNum {#2:1}\n\nShort {=a =b}\n\nMatch {=a -> b =c -> d ~e ~f}\n\n"
-                   "Essay {}\n\nText only\n\nTwo right {=a =b ~c ~d}\n\nHalf {~%50%a ~b ~c ~d}\n\nThree {=a ~b ~c}")
-            << QByteArray()
-            << "in.txt:3:1: this question cannot become a record: a true-false question\n"
-               "in.txt:5:1: this question cannot become a record: a numerical question\n"
-               "in.txt:7:1: this question cannot become a record: a short-answer question\n"
-               "in.txt:9:1: this question cannot become a record: a matching question\n"
-               "in.txt:11:1: this question cannot become a record: an essay question\n"
-               "in.txt:13:1: this question cannot become a record: a description without answers\n"
-               "in.txt:15:1: this question cannot become a record: several right answers\n"
-               "in.txt:17:1: this question cannot become a record: partial credit for the only right answer\n"
-               "in.txt:19:1: this question cannot become a record: 3 answers, where a record has four\n"
-               "out.lvq: nothing written; --skip-unsupported leaves those questions out";
-        QTest::newRow("gift quote") << gift << QByteArray(".Q {=a ~b\n ~c ~d \\= \"e\"}") << QByteArray()
-                                    << "in.txt:2:11: a text cannot hold a double quote\n"
-                                       "in.txt:2:13: a text cannot hold a double quote";
-        QTest::newRow("gift slips")
-            << gift << QByteArray("Two \"x\" {=a ~b ~c ~d €}\n\nTF {T}\n\nQ\n {=a ~b\n\n.Q {=a ~b ~c ~d}")
-            << QByteArray()
-            << "in.txt:1:5: a text cannot hold a double quote\nin.txt:1:7: a text cannot hold a double quote\n"
-               "in.txt:1:22: character U+20AC cannot be written in ArmSCII-8\n"
-               "in.txt:3:1: this question cannot become a record: a true-false question\n"
-               "in.txt:6:2: the answers have no closing \"}\"\n"
-               "out.lvq: nothing written; --skip-unsupported leaves those questions out";
-        QTest::newRow("gift no closing brace")
-            << gift << QByteArray("Q\n {=a ~b") << QByteArray() << "in.txt:2:2: the answers have no closing \"}\"";
-        QTest::newRow("unsigned")
-            << gift << QByteArray("\n\nQ {=a ~b ~c ~d}") << QByteArray()
-            << "in.txt:3:1: the first question must begin with a full stop, or the program takes the file for a "
-               "foreign one (--add-signature puts one in)";
-        QTest::newRow("signed") << QStringList{"import", "--from", "GIFT", "--add-signature", "in.txt", "out.lvq"}
-                                << QByteArray("Q {~b =a ~c ~d}")
-                                << "\".Q\",\"b\",\"a\",\"c\",\"d\",2" + QByteArray(1, '\0') << "";
         QTest::newRow("encode") << encode << QByteArray("[1]\nQ: .Ծ\n1: a\n2: b\n3: c\n4: d\nR: 3\nEND: CRLF\n")
                                 << QByteArray("\".\xCC\",\"a\",\"b\",\"c\",\"d\",3\r\n") << "";
         QTest::newRow("encode not armscii")
@@ -265,6 +184,8 @@ private slots:
         QTest::newRow("a file short") << QStringList{"encode", "a.txt"};
         QTest::newRow("import without --from") << QStringList{"import", "a.txt", "b.lvq"};
         QTest::newRow("unknown format") << QStringList{"import", "--from", "xml", "a.txt", "b.lvq"};
+        QTest::newRow("export without --to") << QStringList{"export", "a.lvq", "b.gift"};
+        QTest::newRow("export as test file") << QStringList{"export", "--to", "gift", "a.txt", "b.lvq"};
         QTest::newRow("unknown option") << QStringList{"check", "--fast", "a.lvq"};
         QTest::newRow("another command's option") << QStringList{"check", "--from", "gift", "a.lvq"};
         QTest::newRow("sheet as text") << QStringList{"sheet", "a.lvq", "b.txt"};
