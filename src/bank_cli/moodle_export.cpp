@@ -57,12 +57,23 @@ bool MoodleExport::exportable(const bank::QuestionRecord &record)
             return leftOut(offset + bad, QStringLiteral("byte 0x%1 stands for no character")
                                              .arg(quint8(m_testFile.at(offset + bad)), 2, 16, QLatin1Char('0')));
     }
+    if (m_format == Aiken && record.questText().trimmed().startsWith(QLatin1String("ANSWER")))
+        return leftOut(record.texts[0].offset, QStringLiteral("Aiken reads a question that begins with \"ANSWER\" as "
+                                                              "the line of the right answer"));
+    for (int k = 1; m_format == Gift && k <= 4; ++k) {
+        if (const qsizetype arrow = record.answer(k).indexOf(QLatin1String("->")); arrow >= 0)
+            return leftOut(record.texts[k].offset + arrow,
+                           QStringLiteral("GIFT reads an answer with \"->\" as a pair of a matching question"));
+    }
     return true;
 }
 
 QString MoodleExport::gift(int number, const bank::QuestionRecord &record) const
 {
-    QString text = QStringLiteral("::%1:: %2 {").arg(number).arg(escapeGift(record.questText().trimmed()));
+    const QString question = record.questText().trimmed();
+    // A question that begins like a format, "[html]", gets the format of plain text in front.
+    const QString format = question.startsWith(u'[') ? QStringLiteral("[plain]") : QString();
+    QString text = QStringLiteral("::%1:: %2%3 {").arg(number).arg(format, escapeGift(question));
     for (int k = 1; k <= 4; ++k)
         text += (k > 1 ? QStringLiteral(" ") : QString()) + (k == record.rightAnswer ? u'=' : u'~')
                 + escapeGift(record.answer(k).trimmed());

@@ -24,7 +24,8 @@ public:
     MoodleExport(Format format, const QByteArray &testFile, const QString &fileName);
 
     // The question file. A record that Moodle could not be given as it is (a right answer none of
-    // 1 to 4, an empty text, a byte that stands for no character) is left out with a warning.
+    // 1 to 4, an empty text, a byte that stands for no character, an answer with "->" in GIFT, a
+    // question beginning with "ANSWER" in Aiken) is left out with a warning.
     QString write(const QList<bank::QuestionRecord> &records);
 
     int questions() const { return m_questions; }

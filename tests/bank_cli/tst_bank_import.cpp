@@ -185,7 +185,7 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray awkward = record(".{a} = b~c #d \\", 3) + record("::T:: 10:30 \\n // x", 1)
+        const QByteArray awkward = record(".{a} = b~c #d \\", 3) + record("[html]::T:: 10:30 \\n // <b>", 1)
                                    + "\"A) \xB2\xB3\xA3 \xA6\xA7\",\"x:y\",\"=\",\"~#\",\"}{\",4" + Nul;
         QTest::newRow("gift") << "gift" << awkward;
         QTest::newRow("aiken") << "aiken" << awkward;
