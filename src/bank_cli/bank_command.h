@@ -9,7 +9,7 @@
 
 namespace bank_cli {
 
-// lorvane-bank, the teachers' command: check, decode, encode, import, install, where and sheet.
+// lorvane-bank, the teachers' command: check, decode, encode, import, install, restore, where and sheet.
 // Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
 // through a temporary one, so a failed run leaves what was there untouched.
 class BankCommand
@@ -27,10 +27,11 @@ private:
     struct CommandShape
     {
         const char *name;
-        int files;
+        int files;          // how many file names it takes, or OneOrNone arguments
         const char *writes; // the name ending of the file it writes, when another one says a mistake
         Command run;
     };
+    static constexpr int OneOrNone = -1;
     static const CommandShape CommandShapes[];
 
     int check(const QStringList &files, const QCommandLineParser &options);
@@ -42,6 +43,7 @@ private:
     int writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
                      const QCommandLineParser &options);
     int install(const QStringList &files, const QCommandLineParser &options);
+    int restore(const QStringList &arguments, const QCommandLineParser &options);
     int where(const QStringList &files, const QCommandLineParser &options);
     int sheet(const QStringList &files, const QCommandLineParser &options);
 
