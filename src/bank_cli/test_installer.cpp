@@ -67,6 +67,10 @@ int TestInstaller::install(const QString &file, const QByteArray &bytes, bool fo
     if (!pictures || !replace({bytes, pictures->toText().toUtf8()}))
         return BankCommand::BadInput;
     m_out << "installed as " << native(m_target) << '\n';
+    if (pictures->pictures().isEmpty())
+        m_out << "no question shows a picture; --pictures LIST.txt gives them\n";
+    else
+        m_out << counted(pictures->pictures().size(), "question") << " with a picture\n";
     return BankCommand::Success;
 }
 
