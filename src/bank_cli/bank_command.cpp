@@ -13,6 +13,7 @@
 #include "bank_cli/gift_import.h"
 #include "bank_cli/moodle_export.h"
 #include "bank_cli/review_sheet.h"
+#include "bank_cli/test_installer.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -40,7 +41,9 @@ const QString HelpDescription =
                    "                               write a test file from Moodle's Aiken or GIFT format\n"
                    "  export --to aiken|gift FILE.lvq OUT\n"
                    "                               write the questions of a test file in Aiken or GIFT\n"
-                   "  install FILE.lvq             check the file, then put it where the program reads it\n"
+                   "  install FILE.lvq [--pictures LIST.txt]\n"
+                   "                               check the file, then put it where the program reads it\n"
+                   "  restore [N | --default]      list the tests install replaced, or put one back\n"
                    "  where                        print where the program reads its test file\n"
                    "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked");
 
@@ -67,6 +70,9 @@ constexpr CommandOption CommandOptions[] = {
     {"no-answers", nullptr, "sheet", "a test to print, the right answers unmarked."},
     {"key", nullptr, "sheet", "the answer key alone."},
     {"seed", "number", "sheet encode import", "the seed of --sample or --random, to draw the same again."},
+    {"force", nullptr, "install", "install a file the program cannot run a whole test with."},
+    {"pictures", "LIST.txt", "install", "the questions' pictures, lines RECORD: FILE or RECORD: carried N."},
+    {"default", nullptr, "restore", "put back the test carried in the program."},
 };
 
 // --shuffle-answers=SEED, the one option whose value may be left out, as two the parser reads.
@@ -119,11 +125,15 @@ bool sameFile(const QString &a, const QString &b)
 
 } // namespace
 
-const BankCommand::CommandShape BankCommand::CommandShapes[] = {
-    {"check", 1, nullptr, &BankCommand::check},     {"decode", 2, "txt", &BankCommand::decode},
-    {"encode", 2, "lvq", &BankCommand::encode},     {"import", 2, "lvq", &BankCommand::import},
-    {"export", 2, nullptr, &BankCommand::exportTo}, {"install", 1, nullptr, &BankCommand::install},
-    {"where", 0, nullptr, &BankCommand::where},     {"sheet", 2, nullptr, &BankCommand::sheet}};
+const BankCommand::CommandShape BankCommand::CommandShapes[] = {{"check", 1, nullptr, &BankCommand::check},
+                                                                {"decode", 2, "txt", &BankCommand::decode},
+                                                                {"encode", 2, "lvq", &BankCommand::encode},
+                                                                {"import", 2, "lvq", &BankCommand::import},
+                                                                {"export", 2, nullptr, &BankCommand::exportTo},
+                                                                {"install", 1, nullptr, &BankCommand::install},
+                                                                {"where", 0, nullptr, &BankCommand::where},
+                                                                {"sheet", 2, nullptr, &BankCommand::sheet},
+                                                                {"restore", OneOrNone, nullptr, &BankCommand::restore}};
 
 BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
@@ -147,7 +157,7 @@ int BankCommand::run(const QStringList &arguments)
         parser.addOption(added);
     }
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, decode, encode, import, "
-                                                                           "export, install, where or sheet"));
+                                                                           "export, install, restore, where or sheet"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the files the command reads and writes"),
                                  QStringLiteral("[files...]"));
     if (!parser.parse(withAnswerSeed(arguments)))
@@ -169,8 +179,10 @@ int BankCommand::run(const QStringList &arguments)
                                        : QStringLiteral("unknown command \"%1\"").arg(command));
     if (const QString stray = optionNotFor(parser, command); !stray.isEmpty())
         return usage(QStringLiteral("--%1 does not go with %2").arg(stray, command));
-    if (files.size() != shape->files)
-        return usage(QStringLiteral("%1 takes %2").arg(command, counted(shape->files, "file name")));
+    if (files.size() != shape->files && (shape->files != OneOrNone || files.size() > 1))
+        return usage(shape->files == OneOrNone
+                         ? QStringLiteral("%1 takes one argument at most").arg(command)
+                         : QStringLiteral("%1 takes %2").arg(command, counted(shape->files, "file name")));
     if (files.size() == 2 && sameFile(files.at(0), files.at(1)))
         return usage(QStringLiteral("%1 would write over %2, the file it reads").arg(command, files.at(1)));
     if (const QString ending = QFileInfo(files.value(1)).suffix().toLower();
@@ -332,26 +344,27 @@ int BankCommand::exportTo(const QStringList &files, const QCommandLineParser &op
     return Success;
 }
 
-int BankCommand::install(const QStringList &files, const QCommandLineParser &)
+int BankCommand::install(const QStringList &files, const QCommandLineParser &options)
 {
-    const QString &file = files.at(0);
     QByteArray bytes;
-    if (!readTestFile(file, bytes))
+    if (!readTestFile(files.at(0), bytes))
         return BadInput;
-    if (report(file, bytes) != Success) {
-        m_err << file << ": not installed: the program would not start normally with it\n";
-        return BadInput;
-    }
-    const QString target = app::mMain::testFilePath();
-    if (app::mMain::FileExists(target)) {
-        QByteArray previous;
-        if (!readTestFile(target, previous) || !save(target + QStringLiteral(".bak"), previous))
-            return BadInput;
-    }
-    if (!save(target, bytes))
-        return BadInput;
-    m_out << "installed as " << QDir::toNativeSeparators(target) << '\n';
-    return Success;
+    report(files.at(0), bytes);
+    return TestInstaller(m_out, m_err)
+        .install(files.at(0), bytes, options.isSet(QStringLiteral("force")), options.value(QStringLiteral("pictures")));
+}
+
+int BankCommand::restore(const QStringList &arguments, const QCommandLineParser &options)
+{
+    TestInstaller installer(m_out, m_err);
+    const bool carried = options.isSet(QStringLiteral("default"));
+    if (arguments.isEmpty())
+        return carried ? installer.restoreDefault() : installer.listBackups();
+    bool isNumber = false;
+    const int number = arguments.at(0).toInt(&isNumber);
+    if (carried || !isNumber || number < 1)
+        return usage(QStringLiteral("restore takes the number of a backup, or --default"));
+    return installer.restore(number);
 }
 
 int BankCommand::where(const QStringList &, const QCommandLineParser &)

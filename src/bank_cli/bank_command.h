@@ -9,8 +9,8 @@
 
 namespace bank_cli {
 
-// lorvane-bank, the teachers' command: check, decode, encode, import, export, install, where
-// and sheet.
+// lorvane-bank, the teachers' command: check, decode, encode, import, export, install, restore,
+// where and sheet.
 // Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
 // through a temporary one, so a failed run leaves what was there untouched.
 class BankCommand
@@ -28,10 +28,11 @@ private:
     struct CommandShape
     {
         const char *name;
-        int files;
+        int files;          // how many file names it takes, or OneOrNone arguments
         const char *writes; // the name ending of the file it writes, when another one says a mistake
         Command run;
     };
+    static constexpr int OneOrNone = -1;
     static const CommandShape CommandShapes[];
 
     int check(const QStringList &files, const QCommandLineParser &options);
@@ -45,6 +46,7 @@ private:
                      const QCommandLineParser &options);
     int chooseRecords(bank::BankSource &source, const QString &input, const QCommandLineParser &options);
     int install(const QStringList &files, const QCommandLineParser &options);
+    int restore(const QStringList &arguments, const QCommandLineParser &options);
     int where(const QStringList &files, const QCommandLineParser &options);
     int sheet(const QStringList &files, const QCommandLineParser &options);
 

@@ -81,7 +81,8 @@ void QuestionDisplay::Advance_if_Wrong(qint16 record)
 
 void QuestionDisplay::ShowQuestionPicture()
 {
-    draw::ShowQuestionPicture(*m_ui.lblQuestNum, *m_ui.Picture2, *m_ui.Picture3);
+    draw::ShowQuestionPicture(*m_ui.lblQuestNum, *m_ui.Picture2, *m_ui.Picture3,
+                              m_state.pictures ? &*m_state.pictures : nullptr);
 }
 
 } // namespace main_window

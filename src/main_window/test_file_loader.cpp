@@ -61,6 +61,7 @@ void TestFileLoader::Load_Question()
         failTestFile();
     m_state.records = std::move(result.records);
     m_state.numQuestions = qint16(m_state.records.size());
+    m_state.pictures = bank::PictureList::readBeside(app::mMain::dataFilePath, m_state.numQuestions);
 }
 
 void TestFileLoader::Count_Questions()

@@ -36,7 +36,7 @@ struct PreviewArea
     QImage show(const QString &caption)
     {
         lblQuestNum->setCaption(caption);
-        draw::ShowQuestionPicture(*lblQuestNum, *Picture2, *Picture3);
+        draw::ShowQuestionPicture(*lblQuestNum, *Picture2, *Picture3, pictures);
         return Picture3->Image().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -57,6 +57,7 @@ struct PreviewArea
         return false;
     }
 
+    const bank::PictureList *pictures = nullptr;
     Form form{QStringLiteral("frmPreview")};
     Label *lblQuestNum = new Label(form, QStringLiteral("lblQuestNum"));
     PictureBox *Picture2 = new PictureBox(form, QStringLiteral("Picture2"));
@@ -100,6 +101,21 @@ private slots:
         QCOMPARE(area.show(QStringLiteral("**********")).pixel(0, 0), qRgb(255, 0, 0));
         QVERIFY(area.showsCentred(QStringLiteral("2"), 102));
         QCOMPARE(area.show(QStringLiteral("3.5")), note);
+    }
+
+    // With a list only its pictures show: a carried one by the number the list gives, a file that
+    // is gone as the note.
+    void listGivesThePictures()
+    {
+        bank::PictureList list;
+        list.setCarried(2, 39);
+        list.setFile(3, QStringLiteral("/no/such/picture.png"));
+        PreviewArea area;
+        area.pictures = &list;
+        const QImage note = area.show(QStringLiteral("1"));
+        QVERIFY(area.Picture3->FontBold());
+        QVERIFY(area.showsCentred(QStringLiteral("2"), 118));
+        QCOMPARE(area.show(QStringLiteral("3")), note);
     }
 };
 
