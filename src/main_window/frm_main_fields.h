@@ -2,6 +2,7 @@
 
 #include "bank/bank_reader.h"
 #include "bank/question_order.h"
+#include "results/attempt.h"
 
 #include <QList>
 #include <QString>
@@ -23,6 +24,7 @@ struct frmMainFields
     qint16 questCount = 0;               // records counted; the bank size for randomQuestion
     QList<bank::QuestionRecord> records; // record n at index n - 1
     bank::QuestionOrder questionOrder;   // drawnQuestions and drawCount
+    results::Attempt::TestFile testFile; // what a finished test names as its test file
 };
 
 } // namespace main_window
