@@ -91,7 +91,7 @@ void AttemptRecorder::reportOutcome()
     else if (outcome.kind == results::AttemptWriter::Outcome::Lost)
         forms::MsgBox(QStringLiteral("Your result was not kept: %1 could not take it (%2)%3.")
                           .arg(folder, outcome.reason,
-                               QDir(m_folder) == QDir(app::mMain::defaultResultsFolder())
+                               QDir::cleanPath(m_folder) == QDir::cleanPath(app::mMain::defaultResultsFolder())
                                    ? QString()
                                    : QStringLiteral(", nor could ")
                                          + QDir::toNativeSeparators(app::mMain::defaultResultsFolder())),

@@ -29,7 +29,7 @@ void runJob(const std::shared_ptr<AttemptWriter::Job> &job, const QString &folde
             const QString &name, const QByteArray &bytes)
 {
     std::thread([job, folder, name, bytes] {
-        QString path;
+        QString path; // a folder that hangs is never looked at again, not even to compare it
         const QString error = AttemptWriter::writeInto(folder, name, bytes, &path);
         std::lock_guard lock(job->mutex);
         job->folderError = error;
@@ -48,9 +48,9 @@ void runJob(const std::shared_ptr<AttemptWriter::Job> &job, const QString &folde
                              ? *job->folderError
                              : QStringLiteral("it gave no answer in %1 seconds").arg(AttemptWriter::DeadlineSeconds);
         lock.unlock();
-        QString path;
+        QString path; // a folder that hangs is never looked at again, not even to compare it
         const QString error =
-            QDir(fallback) == QDir(folder) ? outcome.reason : AttemptWriter::writeInto(fallback, name, bytes, &path);
+            QDir::cleanPath(fallback) == QDir::cleanPath(folder) ? outcome.reason : AttemptWriter::writeInto(fallback, name, bytes, &path);
         outcome.kind = error.isEmpty() ? AttemptWriter::Outcome::FellBack : AttemptWriter::Outcome::Lost;
         outcome.path = path;
         lock.lock();
