@@ -9,7 +9,8 @@
 
 namespace bank_cli {
 
-// lorvane-bank, the teachers' command: check, decode, encode, import, install, where and sheet.
+// lorvane-bank, the teachers' command: check, decode, encode, import, install, where, sheet, and
+// report and review on the attempts of a class.
 // Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
 // through a temporary one, so a failed run leaves what was there untouched.
 class BankCommand
@@ -27,11 +28,12 @@ private:
     struct CommandShape
     {
         const char *name;
-        int files;
+        int files;          // or AtLeastOne
         const char *writes; // the name ending of the file it writes, when another one says a mistake
         Command run;
     };
     static const CommandShape CommandShapes[];
+    static constexpr int AtLeastOne = -1;
 
     int check(const QStringList &files, const QCommandLineParser &options);
     // The check of bytes read from file: problems to err, the summary to out.
@@ -45,6 +47,10 @@ private:
     int install(const QStringList &files, const QCommandLineParser &options);
     int where(const QStringList &files, const QCommandLineParser &options);
     int sheet(const QStringList &files, const QCommandLineParser &options);
+    int classReport(const QStringList &files, const QCommandLineParser &options);
+    int review(const QStringList &files, const QCommandLineParser &options);
+    // The test file of --test: its records and SHA-256; false after reporting a failure.
+    bool loadTestOption(const QCommandLineParser &options, QList<bank::QuestionRecord> &records, QString &sha256);
 
     bool readTestFile(const QString &path, QByteArray &bytes);
     // Read and loaded as the program loads it; false after reporting the first failure.
