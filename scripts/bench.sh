@@ -15,6 +15,7 @@ export QT_QPA_PLATFORM=offscreen
     "$out/bench/bench_layout_pass"
     "$out/bench/bench_results_scroll"
     "$out/bench/bench_picture_scroll"
+    "$out/bench/bench_report_bench"
     bash bench/startup_and_memory.sh "$out/lorvane"
 } >"$report" 2>/dev/null
 
@@ -43,5 +44,8 @@ row "One layout pass over the 28 controls" "$(figure 'with the layout pass' 'lay
     "$(figure 'moving the widgets directly' '(floor)') us: moving the widgets directly"
 row "Results scroll, steps per second" "$(scroll ' \([0-9][0-9]*\) steps/s')" "500: one step per 2 ms"
 row "Results scroll, CPU share of one core" "$(scroll '= \([0-9.]*%\) of one core')" "25%: the most allowed"
+row "Read 10,000 attempt files (a school's year)" "$(figure 'read the attempt files' 'files') ms" \
+    "$(figure 'write the attempt files' 'files') ms: writing them"
+row "Class report of 10,000 attempts (HTML)" "$(figure 'figures and HTML' '2000)') ms" "2000 ms: the most allowed"
 row "Peak memory of a whole test (VmHWM)" "$(figure 'of the whole test' '(VmHWM)') KiB" \
     "$(figure 'up to the idle main window' 'main window') KiB: peak up to the idle main window"

@@ -12,6 +12,7 @@ packages=(
     libc-bin
     dpkg-dev desktop-file-utils appstream man-db
     dbus-x11 at-spi2-core python3-pyatspi
+    bindfs # results folders that are read-only or hang, for the end-to-end tests
 )
 [ "${1:-}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 

@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(LORVANE_VERSION));
     app::mMain::installArmenianFontSubstitutes();
 
     app::SingleInstanceGuard guard;

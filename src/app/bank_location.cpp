@@ -9,17 +9,25 @@
 
 namespace app::mMain {
 
-QString testFileDirectory()
+QString userDataDirectory()
 {
-    const QString winDir = qEnvironmentVariable("WinDir");
-    if (!winDir.isEmpty())
-        return winDir;
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
     const QString dir = data + QStringLiteral("/Lorvane");
     QDir().mkpath(dir);
     return dir;
+}
+
+QString testFileDirectory()
+{
+    const QString winDir = qEnvironmentVariable("WinDir");
+    return winDir.isEmpty() ? userDataDirectory() : winDir;
+}
+
+QString defaultResultsFolder()
+{
+    return userDataDirectory() + QStringLiteral("/results");
 }
 
 QString testFilePath()

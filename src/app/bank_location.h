@@ -14,6 +14,13 @@ QString testFilePath();
 // True for an existing file (or a link to one); false for an empty path, a folder, or nothing.
 bool FileExists(const QString &path);
 
+// The user's data directory, $XDG_DATA_HOME/Lorvane (default ~/.local/share/Lorvane), whatever
+// $WinDir says; created when missing.
+QString userDataDirectory();
+// results/ in the user's data directory: where a finished test is kept unless the ResultsFolder
+// setting names another folder, and where it goes when that folder fails.
+QString defaultResultsFolder();
+
 // The default test file inside the program.
 inline const QString DefaultTestFileResource = QStringLiteral(":/LVT.lvq");
 

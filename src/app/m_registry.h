@@ -51,6 +51,8 @@ inline const Setting AnswerForeColor{QStringLiteral("ImageColor1"), QStringLiter
 inline const Setting AnswerBackColor{QStringLiteral("ImageColor2"), QStringLiteral("8")};
 inline const Setting SelectedForeColor{QStringLiteral("ImageColor3"), QStringLiteral("16")};
 inline const Setting SelectedBackColor{QStringLiteral("ImageColor4"), QStringLiteral("10")};
+// Where finished tests are kept; empty is results/ in the user's data folder.
+inline const Setting ResultsFolder{QStringLiteral("ResultsFolder"), QString()};
 } // namespace Settings
 
 // A setting of the current user as stored, or its default; and storing one.

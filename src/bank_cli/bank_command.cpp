@@ -12,10 +12,14 @@
 #include "bank_cli/counted.h"
 #include "bank_cli/gift_import.h"
 #include "bank_cli/moodle_export.h"
+#include "bank_cli/report_writer.h"
 #include "bank_cli/review_sheet.h"
 #include "bank_cli/test_installer.h"
+#include "results/attempt_folder.h"
+#include "results/class_report.h"
 
 #include <QCommandLineParser>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,7 +49,11 @@ const QString HelpDescription =
                    "                               check the file, then put it where the program reads it\n"
                    "  restore [N | --default]      list the tests install replaced, or put one back\n"
                    "  where                        print where the program reads its test file\n"
-                   "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked");
+                   "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked\n"
+                   "  report RESULTS... -o OUT.html|.pdf|.csv\n"
+                   "                               the class report of attempt files and folders\n"
+                   "  review ATTEMPT.json OUT.pdf|.png\n"
+                   "                               one attempt's questions, the chosen and right answers marked");
 
 // An option and the commands it goes with, separated by spaces.
 struct CommandOption
@@ -54,6 +62,7 @@ struct CommandOption
     const char *value; // the name of its value, or none for a switch
     const char *commands;
     const char *description;
+    const char *shortName = nullptr;
 };
 
 constexpr CommandOption CommandOptions[] = {
@@ -73,6 +82,9 @@ constexpr CommandOption CommandOptions[] = {
     {"force", nullptr, "install", "install a file the program cannot run a whole test with."},
     {"pictures", "LIST.txt", "install", "the questions' pictures, lines RECORD: FILE or RECORD: carried N."},
     {"default", nullptr, "restore", "put back the test carried in the program."},
+    {"output", "file", "report", "the report to write, .html, .pdf or .csv.", "o"},
+    {"test", "FILE.lvq", "report review", "the test file the attempts were taken with."},
+    {"since", "YYYY-MM-DD", "report", "only the attempts that ended on that day or later."},
 };
 
 // --shuffle-answers=SEED, the one option whose value may be left out, as two the parser reads.
@@ -123,17 +135,40 @@ bool sameFile(const QString &a, const QString &b)
     return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(), QFileInfo(b).filesystemFilePath(), error);
 }
 
+QString sha256Of(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+// The installed test file's records, when it is the file of that SHA-256.
+QList<bank::QuestionRecord> installedRecords(const QString &sha256)
+{
+    QFile file(app::mMain::testFilePath());
+    if (sha256.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return sha256Of(bytes) == sha256 ? bank::loadQuestions(bytes).records : QList<bank::QuestionRecord>();
+}
+
+bool hasGraphics()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+}
+
 } // namespace
 
-const BankCommand::CommandShape BankCommand::CommandShapes[] = {{"check", 1, nullptr, &BankCommand::check},
-                                                                {"decode", 2, "txt", &BankCommand::decode},
-                                                                {"encode", 2, "lvq", &BankCommand::encode},
-                                                                {"import", 2, "lvq", &BankCommand::import},
-                                                                {"export", 2, nullptr, &BankCommand::exportTo},
-                                                                {"install", 1, nullptr, &BankCommand::install},
-                                                                {"where", 0, nullptr, &BankCommand::where},
-                                                                {"sheet", 2, nullptr, &BankCommand::sheet},
-                                                                {"restore", OneOrNone, nullptr, &BankCommand::restore}};
+const BankCommand::CommandShape BankCommand::CommandShapes[] = {
+    {"check", 1, nullptr, &BankCommand::check},
+    {"decode", 2, "txt", &BankCommand::decode},
+    {"encode", 2, "lvq", &BankCommand::encode},
+    {"import", 2, "lvq", &BankCommand::import},
+    {"export", 2, nullptr, &BankCommand::exportTo},
+    {"install", 1, nullptr, &BankCommand::install},
+    {"where", 0, nullptr, &BankCommand::where},
+    {"sheet", 2, nullptr, &BankCommand::sheet},
+    {"restore", OneOrNone, nullptr, &BankCommand::restore},
+    {"report", AtLeastOne, nullptr, &BankCommand::classReport},
+    {"review", 2, nullptr, &BankCommand::review}};
 
 BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
@@ -150,14 +185,19 @@ int BankCommand::run(const QStringList &arguments)
         const QString description =
             QStringLiteral("%1: %2").arg(QString::fromLatin1(option.commands).split(u' ').join(QStringLiteral(", ")),
                                          QLatin1StringView(option.description));
-        QCommandLineOption added = option.value ? QCommandLineOption(name, description, QLatin1StringView(option.value))
-                                                : QCommandLineOption(name, description);
+        QStringList names{name};
+        if (option.shortName)
+            names.prepend(QLatin1StringView(option.shortName));
+        QCommandLineOption added = option.value
+                                       ? QCommandLineOption(names, description, QLatin1StringView(option.value))
+                                       : QCommandLineOption(names, description);
         if (!option.description)
             added.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(added);
     }
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, decode, encode, import, "
-                                                                           "export, install, restore, where or sheet"));
+                                                                           "export, install, restore, where, sheet, "
+                                                                           "report or review"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the files the command reads and writes"),
                                  QStringLiteral("[files...]"));
     if (!parser.parse(withAnswerSeed(arguments)))
@@ -179,11 +219,14 @@ int BankCommand::run(const QStringList &arguments)
                                        : QStringLiteral("unknown command \"%1\"").arg(command));
     if (const QString stray = optionNotFor(parser, command); !stray.isEmpty())
         return usage(QStringLiteral("--%1 does not go with %2").arg(stray, command));
-    if (files.size() != shape->files && (shape->files != OneOrNone || files.size() > 1))
-        return usage(shape->files == OneOrNone
+    if (shape->files == AtLeastOne  ? files.isEmpty()
+        : shape->files == OneOrNone ? files.size() > 1
+                                    : files.size() != shape->files)
+        return usage(shape->files == AtLeastOne ? QStringLiteral("%1 takes one or more file names").arg(command)
+                     : shape->files == OneOrNone
                          ? QStringLiteral("%1 takes one argument at most").arg(command)
                          : QStringLiteral("%1 takes %2").arg(command, counted(shape->files, "file name")));
-    if (files.size() == 2 && sameFile(files.at(0), files.at(1)))
+    if (shape->files == 2 && sameFile(files.at(0), files.at(1)))
         return usage(QStringLiteral("%1 would write over %2, the file it reads").arg(command, files.at(1)));
     if (const QString ending = QFileInfo(files.value(1)).suffix().toLower();
         shape->writes && KnownEndings.contains(ending) && ending != QLatin1StringView(shape->writes))
@@ -411,6 +454,99 @@ int BankCommand::sheet(const QStringList &files, const QCommandLineParser &optio
         return BadInput;
     }
     return Success;
+}
+
+int BankCommand::classReport(const QStringList &files, const QCommandLineParser &options)
+{
+    const QString output = options.value(QStringLiteral("output"));
+    const QString ending = QFileInfo(output).suffix().toLower();
+    if (!QStringList{QStringLiteral("html"), QStringLiteral("pdf"), QStringLiteral("csv")}.contains(ending))
+        return usage(QStringLiteral("report writes -o OUT.html, OUT.pdf or OUT.csv"));
+    results::ClassReport::Options choice;
+    choice.since = QDate::fromString(options.value(QStringLiteral("since")), Qt::ISODate);
+    if (options.isSet(QStringLiteral("since")) && !choice.since.isValid())
+        return usage(QStringLiteral("--since takes a date, YYYY-MM-DD"));
+    if (ending != QLatin1String("csv") && !hasGraphics())
+        return usage(QStringLiteral("the report needs the graphics library"));
+    QList<bank::QuestionRecord> records;
+    if (!loadTestOption(options, records, choice.testSha256))
+        return BadInput;
+    results::AttemptFolder folder;
+    folder.read(files);
+    for (const results::AttemptFolder::Problem &problem : folder.problems())
+        m_err << problem.path << ": " << problem.reason << '\n';
+    const results::ClassReport report(folder.attempts(), choice);
+    if (records.isEmpty())
+        records = installedRecords(report.testSha256());
+    QString error;
+    if (!ReportWriter(report, folder.problems(), records).write(output, &error)) {
+        m_err << output << ": " << error << '\n';
+        return BadInput;
+    }
+    m_out << output << ": " << counted(report.attempts().size(), "attempt");
+    if (!report.foreignAttempts().isEmpty())
+        m_out << ", and " << counted(report.foreignAttempts().size(), "attempt") << " of another test file left out";
+    m_out << '\n';
+    return folder.attempts().isEmpty() ? BadInput : Success;
+}
+
+int BankCommand::review(const QStringList &files, const QCommandLineParser &options)
+{
+    const QString &file = files.at(0), &output = files.at(1);
+    if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+        && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return usage(QStringLiteral("the review is written as .pdf or .png"));
+    if (!hasGraphics())
+        return usage(QStringLiteral("the review needs the graphics library"));
+    results::AttemptFolder folder;
+    folder.read({file});
+    if (folder.attempts().isEmpty()) {
+        m_err << file << ": " << folder.problems().value(0).reason << '\n';
+        return BadInput;
+    }
+    const results::Attempt &attempt = folder.attempts().first();
+    QList<bank::QuestionRecord> records;
+    QString sha256;
+    if (!loadTestOption(options, records, sha256))
+        return BadInput;
+    const QString testFile = options.isSet(QStringLiteral("test")) ? options.value(QStringLiteral("test"))
+                                                                   : QStringLiteral("the installed one");
+    if (!options.isSet(QStringLiteral("test")))
+        records = installedRecords(sha256 = attempt.testFile.sha256.toLower());
+    if (sha256 != attempt.testFile.sha256.toLower() || records.isEmpty()) {
+        m_err << file << ": taken with another test file (" << attempt.testFile.name << ") than " << testFile
+              << "; give it with --test\n";
+        return BadInput;
+    }
+    QList<int> numbers, chosen;
+    for (const results::AttemptQuestion &question : attempt.questions) {
+        if (question.record < 1 || question.record > records.size()) {
+            m_err << file << ": record " << question.record << " is not in the test file\n";
+            return BadInput;
+        }
+        numbers.append(question.record);
+        chosen.append(question.chosen);
+    }
+    QString error;
+    if (!ReviewSheet(records, numbers, chosen).write(output, &error)) {
+        m_err << output << ": " << error << '\n';
+        return BadInput;
+    }
+    return Success;
+}
+
+bool BankCommand::loadTestOption(const QCommandLineParser &options, QList<bank::QuestionRecord> &records,
+                                 QString &sha256)
+{
+    if (!options.isSet(QStringLiteral("test")))
+        return true;
+    QByteArray bytes;
+    bank::LoadResult load;
+    if (!loadTestFile(options.value(QStringLiteral("test")), bytes, load))
+        return false;
+    records = load.records;
+    sha256 = sha256Of(bytes);
+    return true;
 }
 
 bool BankCommand::readTestFile(const QString &path, QByteArray &bytes)

@@ -10,7 +10,7 @@
 namespace bank_cli {
 
 // lorvane-bank, the teachers' command: check, decode, encode, import, export, install, restore,
-// where and sheet.
+// where and sheet, and report and review on the attempts of a class.
 // Results go to out, problems to err as "FILE:LINE:COLUMN: what is wrong". Every file is written
 // through a temporary one, so a failed run leaves what was there untouched.
 class BankCommand
@@ -28,11 +28,12 @@ private:
     struct CommandShape
     {
         const char *name;
-        int files;          // how many file names it takes, or OneOrNone arguments
+        int files;          // how many file names it takes, or OneOrNone or AtLeastOne
         const char *writes; // the name ending of the file it writes, when another one says a mistake
         Command run;
     };
-    static constexpr int OneOrNone = -1;
+    static constexpr int OneOrNone = -1;  // restore: a backup's number, or nothing
+    static constexpr int AtLeastOne = -2; // report: files and folders of attempts
     static const CommandShape CommandShapes[];
 
     int check(const QStringList &files, const QCommandLineParser &options);
@@ -49,6 +50,10 @@ private:
     int restore(const QStringList &arguments, const QCommandLineParser &options);
     int where(const QStringList &files, const QCommandLineParser &options);
     int sheet(const QStringList &files, const QCommandLineParser &options);
+    int classReport(const QStringList &files, const QCommandLineParser &options);
+    int review(const QStringList &files, const QCommandLineParser &options);
+    // The test file of --test: its records and SHA-256; false after reporting a failure.
+    bool loadTestOption(const QCommandLineParser &options, QList<bank::QuestionRecord> &records, QString &sha256);
 
     bool readTestFile(const QString &path, QByteArray &bytes);
     // Read and loaded as the program loads it; false after reporting the first failure.

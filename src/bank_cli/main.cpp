@@ -1,4 +1,4 @@
-// lorvane-bank: the teachers' command for test files. Only the review sheet draws, and it needs
+// lorvane-bank: the teachers' command for test files. Only the sheets and the report draw, and it needs
 // no display: it runs on the offscreen platform unless another is asked for.
 #include "app/font_substitution.h"
 #include "bank_cli/bank_command.h"
@@ -13,7 +13,9 @@
 int main(int argc, char *argv[])
 {
     std::unique_ptr<QCoreApplication> app;
-    if (std::any_of(argv + 1, argv + argc, [](const char *arg) { return qstrcmp(arg, "sheet") == 0; })) {
+    if (std::any_of(argv + 1, argv + argc, [](const char *arg) {
+            return qstrcmp(arg, "sheet") == 0 || qstrcmp(arg, "report") == 0 || qstrcmp(arg, "review") == 0;
+        })) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

@@ -38,11 +38,17 @@ struct ReviewSheet::Block
     QImage picture;
     QString texts[5];
     QRect rects[5];
+    int wrongChoice = 0; // on an attempt's sheet, the wrong answer chosen
     int height = 0;
 };
 
 ReviewSheet::ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers, Kind kind)
     : m_records(records), m_numbers(numbers), m_kind(kind)
+{}
+
+ReviewSheet::ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers,
+                         const QList<int> &chosen)
+    : m_records(records), m_numbers(numbers), m_kind(Kind::Attempt), m_chosen(chosen)
 {}
 
 QList<ReviewSheet::Block> ReviewSheet::blocks() const
@@ -71,17 +77,28 @@ ReviewSheet::Block ReviewSheet::layout(int position, int number) const
         if (m_kind == Kind::Review)
             block.heading += QStringLiteral(", picture %1").arg(*pictureId);
     }
+    const int chosen = m_chosen.value(position - 1);
+    if (m_kind == Kind::Attempt) {
+        block.heading = QStringLiteral("Question %1, record %2").arg(position).arg(number);
+        if (chosen == 0)
+            block.heading += QStringLiteral(": time ran out");
+        if (chosen != record.rightAnswer)
+            block.wrongChoice = chosen;
+    }
     const int textWidth = SheetWidth - 2 * Margin - (block.picture.isNull() ? 0 : block.picture.width() + Margin);
     int top = 22;
     for (int field = 0; field < 5; ++field) {
-        const bool right = m_kind == Kind::Review && field == record.rightAnswer;
+        const bool right = (m_kind == Kind::Review || m_kind == Kind::Attempt) && field == record.rightAnswer;
+        const bool wrong = field > 0 && field == block.wrongChoice;
         block.texts[field] = field == 0 ? record.questText()
                                         : QStringLiteral("%1%2. %3")
-                                              .arg(right ? QStringLiteral("\u2714 ") : QString())
+                                              .arg(right   ? QStringLiteral("\u2714 ")
+                                                   : wrong ? QStringLiteral("\u2718 ")
+                                                           : QString())
                                               .arg(field)
                                               .arg(record.answer(field));
         const int indent = field == 0 ? 0 : 20;
-        const QFontMetrics metrics(sheetFont(field == 0 ? 13 : 12, field == 0 || right));
+        const QFontMetrics metrics(sheetFont(field == 0 ? 13 : 12, field == 0 || right || wrong));
         block.rects[field] = metrics.boundingRect(QRect(Margin + indent, top, textWidth - indent, 10000),
                                                   Qt::TextWordWrap, block.texts[field]);
         top = block.rects[field].bottom() + (field == 0 ? 8 : 4);
@@ -116,10 +133,14 @@ void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
     painter.setPen(Qt::darkGray);
     painter.drawText(Margin, 14, block.heading);
     const int right = m_kind == Kind::Review ? m_records.at(block.number - 1).rightAnswer : -1;
+    const int marked = m_kind == Kind::Attempt ? m_records.at(block.number - 1).rightAnswer : right;
     for (int field = 0; field < 5; ++field) {
         const bool question = field == 0 && m_kind != Kind::Key;
-        painter.setFont(sheetFont(question ? 13 : 12, question || field == right));
-        painter.setPen(field > 0 && field == right ? QColor(0, 110, 0) : QColor(Qt::black));
+        const bool wrong = field > 0 && field == block.wrongChoice;
+        painter.setFont(sheetFont(question ? 13 : 12, question || field == marked || wrong));
+        painter.setPen(field > 0 && field == marked ? QColor(0, 110, 0)
+                       : wrong                      ? QColor(190, 0, 0)
+                                                    : QColor(Qt::black));
         painter.drawText(block.rects[field], Qt::TextWordWrap, block.texts[field]);
     }
     if (!block.picture.isNull())

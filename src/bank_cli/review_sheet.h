@@ -14,13 +14,17 @@ namespace bank_cli {
 // ending in ".pdf" gets A4 pages, one ending in ".png" one long image. Needs a QGuiApplication
 // (the offscreen platform will do). A test to print leaves the right answers unmarked and numbers
 // the questions in the order of the sheet; a key lists those numbers with their right answers.
+// A student's attempt shows the questions in the order they were asked, the right answer marked
+// and a wrong choice in red, or that the time ran out.
 class ReviewSheet
 {
 public:
-    enum class Kind { Review, Test, Key };
+    enum class Kind { Review, Test, Key, Attempt };
 
     // numbers are 1-based record numbers into records.
     ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers, Kind kind = Kind::Review);
+    // An attempt's sheet: chosen holds the answer chosen for each of numbers, 0 when the time ran out.
+    ReviewSheet(const QList<bank::QuestionRecord> &records, const QList<int> &numbers, const QList<int> &chosen);
 
     // Written through a temporary file; false with a reason when it cannot be.
     bool write(const QString &path, QString *error) const;
@@ -37,6 +41,7 @@ private:
     const QList<bank::QuestionRecord> &m_records;
     QList<int> m_numbers;
     Kind m_kind;
+    QList<int> m_chosen;
 };
 
 } // namespace bank_cli

@@ -38,7 +38,8 @@ using app::mRegistry::ReadSetting;
 namespace Settings = app::mRegistry::Settings;
 
 frmMain::frmMain()
-    : Form(QStringLiteral("frmMain")), m_testFile(*this), m_questions(*this, *this), m_highlight(*this), m_cover(*this)
+    : Form(QStringLiteral("frmMain")), m_testFile(*this), m_questions(*this, *this), m_highlight(*this), m_cover(*this),
+      m_attempt(*this)
 {
     setCaption(QStringLiteral("Lorvane"));
     window()->setWindowIcon(QIcon(QStringLiteral(":/icons/lorvane.png")));
@@ -93,6 +94,7 @@ void frmMain::showFont(const QString &family)
 
 void frmMain::Form_Unload()
 {
+    m_attempt.waitBeforeQuit();
     app::mMain::EndProgram();
 }
 
@@ -190,6 +192,7 @@ void frmMain::mnuStart_Click()
     numCorrect = 0;
     numTries = 0;
     numWrong = 0;
+    m_attempt.begin();
     lblStatus->setCaption(statusText());
     ShowQuestionPicture();
     Picture4->Cls();
@@ -239,6 +242,7 @@ void frmMain::cmdPouse_Click()
     if (cmdPouse->Caption() == QStringLiteral("Pouse")) {
         applyTestLook(*this, TestLook::Paused);
         Timer2->setEnabled(false);
+        m_attempt.paused(questionOrdinal());
         m_cover.showPause();
         Timer3->setEnabled(true);
     }
@@ -252,6 +256,7 @@ void frmMain::mnuResume_Click()
     applyTestLook(*this, TestLook::Resumed);
     cmdPouse->setCaption(QStringLiteral("Pouse"));
     Timer3->setEnabled(false);
+    m_attempt.resumed();
     lblpause->setCaption(ReadSetting(Settings::PauseTime));
     Timer2->setEnabled(true);
     lblpause->setVisible(false);
@@ -345,6 +350,7 @@ void frmMain::cmdNext_Click()
 
 void frmMain::cmdAns_Click(int index)
 {
+    m_attempt.questionDone(index, int(leadingNumber(Label3->Caption())));
     numTries += 1;
     if (num < 1 || num > numQuestions)
         TestFileLoader::failTestFile();
@@ -414,6 +420,7 @@ void frmMain::Timer2_Timer()
     Label3->setCaption(QStringLiteral("60"));
     Picture4->setTag(numberText(leadingNumber(Picture4->Tag()) + 1));
     Text1->setText(numberText(leadingNumber(Text1->Text()) + 1));
+    m_attempt.questionDone(0, 0);
     randomQuestion(questCount);
     resetSelectedAnswer(false);
     Picture4->Cls();
@@ -442,7 +449,9 @@ void frmMain::finishTest()
     cmdStart->setCaption(QStringLiteral("Start"));
     applyTestLook(*this, TestLook::Results);
     mnuStart->setCaption(QStringLiteral("Start"));
+    m_attempt.finish(numCorrect, numWrong, int(leadingNumber(Text1->Text())));
     m_results->show();
+    m_attempt.reportWhenWritten(this);
 }
 
 } // namespace main_window

@@ -3,6 +3,7 @@
 #include "dialogs/preview_target.h"
 #include "forms/form.h"
 #include "main_window/answer_highlight.h"
+#include "main_window/attempt_recorder.h"
 #include "main_window/cover_screen.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/frm_main_fields.h"
@@ -112,6 +113,7 @@ private:
     QuestionDisplay m_questions;
     AnswerHighlight m_highlight;
     CoverScreen m_cover;
+    AttemptRecorder m_attempt;
     std::unique_ptr<ResultsScreen> m_results;
     std::unique_ptr<layout::Form_ControlPos> m_layout;
     SplashLoop m_splashLoop;

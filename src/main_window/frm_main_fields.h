@@ -3,6 +3,7 @@
 #include "bank/bank_reader.h"
 #include "bank/picture_list.h"
 #include "bank/question_order.h"
+#include "results/attempt.h"
 
 #include <QList>
 #include <QString>
@@ -27,6 +28,7 @@ struct frmMainFields
     QList<bank::QuestionRecord> records;       // record n at index n - 1
     bank::QuestionOrder questionOrder;         // drawnQuestions and drawCount
     std::optional<bank::PictureList> pictures; // the list beside the test file, when it has one
+    results::Attempt::TestFile testFile;       // what a finished test names as its test file
 };
 
 } // namespace main_window

@@ -1,10 +1,48 @@
 #include "bank_cli/bank_command.h"
+#include "support/attempts.h"
 #include "support/bank_command_runner.h"
 
+#include <QCryptographicHash>
 #include <QImage>
 #include <QTest>
 
 using namespace bank_test;
+
+namespace {
+
+// The rows of a CSV file as a spreadsheet reads them: quoted fields may hold commas, quotes, line ends.
+QList<QStringList> csvRows(const QString &text)
+{
+    QList<QStringList> rows{{QString()}};
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'"' && quoted && text.mid(i + 1, 1) == QLatin1String("\""))
+            rows.last().last() += text.at(++i);
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && c == u',')
+            rows.last().append(QString());
+        else if (!quoted && text.mid(i, 2) == QLatin1String("\r\n") && ++i)
+            rows.append({QString()});
+        else
+            rows.last().last() += c;
+    }
+    rows.removeLast();
+    return rows;
+}
+
+int pixelsLike(const QImage &image, bool (*like)(const QColor &))
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += like(image.pixelColor(x, y));
+    }
+    return count;
+}
+
+} // namespace
 
 // The teachers' command, run in-process on files in a private folder.
 class TestBankCommand : public QObject
@@ -187,6 +225,11 @@ private slots:
         QTest::newRow("test and key") << QStringList{"sheet", "--key", "--no-answers", "a.lvq", "b.png"};
         QTest::newRow("take and draw") << QStringList{"encode", "--take", "2", "--random", "2", "a.txt", "b.lvq"};
         QTest::newRow("seed not a number") << QStringList{"encode", "--shuffle-answers=x", "a.txt", "b.lvq"};
+        QTest::newRow("report of nothing") << QStringList{"report", "-o", "r.html"};
+        QTest::newRow("report as text") << QStringList{"report", "a.txt", "-o", "r.txt"};
+        QTest::newRow("since no date") << QStringList{"report", "--since", "March", "a.txt", "--output", "r.csv"};
+        QTest::newRow("review as csv") << QStringList{"review", "a.txt", "r.csv"};
+        QTest::newRow("report's option") << QStringList{"sheet", "--since", "2026-03-01", "a.lvq", "b.png"};
     }
 
     void refusesBadUsage()
@@ -231,6 +274,55 @@ private slots:
             }
         }
         QVERIFY2(marked ? green > 3 * 30 : green == 0, qPrintable(QString::number(green)));
+    }
+
+    // The report names every file it leaves out and reads back in a spreadsheet; the review
+    // marks the right answers green and the wrong ones chosen red.
+    void reportsOnAClassAndReviewsAnAttempt()
+    {
+        QByteArray bytes = testFile(40);
+        bytes.replace(".q1\"", ".\xB2\xB3\"");
+        write(QStringLiteral("f.lvq"), bytes);
+        write(QStringLiteral("g.lvq"), testFile(41));
+        const QString sha = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        QVERIFY(QDir().mkpath(path("class.d")));
+        for (int n = 0; n < 10; ++n) { // record 1 answered 2 by everyone, record 2 with the key
+            results::Attempt attempt = attempt_test::attempt(QString::number(n), "21", sha);
+            attempt.userName = n ? QStringLiteral("Ani %1").arg(n) : QStringLiteral("\"Ani\", 7b\r\nclass");
+            write(QStringLiteral("class.d/a%1.json").arg(n), attempt.toJson());
+        }
+        write("class.d/other.json", attempt_test::attempt("x", "11", QString(64, u'c')).toJson());
+        write("class.d/broken.json", "{\"format\": \"lorvane-attempt\"");
+        write("class.d/notes.json", "[]");
+        const Run csv = run({"report", "class.d", "-o", "r.csv"});
+        QCOMPARE(csv.status, 0);
+        QCOMPARE(csv.err, "class.d/broken.json: damaged: unterminated string at byte 28\n"
+                          "class.d/notes.json: not an attempt file\n");
+        const QByteArray text = TestEnvironment::readFile(path("r.csv"));
+        QVERIFY(text.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> rows = csvRows(QString::fromUtf8(text.mid(3)));
+        QCOMPARE(rows.size(), 12);
+        QCOMPARE(rows.at(0).at(0), "Name");
+        QCOMPARE(rows.at(1).size(), rows.at(0).size());
+        QCOMPARE(rows.at(1).at(0), "\"Ani\", 7b\r\nclass");
+        QCOMPARE(rows.at(1).at(4), "1");
+        QCOMPARE(rows.at(11).last(), "no, another test file");
+
+        QCOMPARE(run({"report", "class.d", "--test", "f.lvq", "-o", "r.html"}).status, 0);
+        const QString html = QString::fromUtf8(TestEnvironment::readFile(path("r.html")));
+        for (const QString &part :
+             {bank::loadQuestions(bytes).records.at(0).questText(), QStringLiteral("data:image/png;base64,iVBOR"),
+              QStringLiteral("is the key right?"), QStringLiteral("broken.json: damaged")})
+            QVERIFY2(html.contains(part), qPrintable(part));
+        QCOMPARE(run({"report", "class.d", "-o", "r.pdf"}).status, 0);
+        QVERIFY(TestEnvironment::readFile(path("r.pdf")).startsWith("%PDF"));
+
+        const QString first = QStringLiteral("class.d/a0.json");
+        QCOMPARE(run({"review", "--test", "f.lvq", first, "r.png"}).status, 0);
+        const QImage sheet(path("r.png"));
+        QVERIFY(pixelsLike(sheet, [](const QColor &c) { return c.red() > 150 && c.green() < 60; }) > 30);
+        QVERIFY(pixelsLike(sheet, [](const QColor &c) { return c.green() > 80 && c.red() < 60; }) > 2 * 30);
+        QCOMPARE(run({"review", "--test", "g.lvq", first, "r.png"}).status, 1);
     }
 
     // A test drawn from a bank keeps the bank's order and each right answer with its text, spreads

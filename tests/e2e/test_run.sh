@@ -73,6 +73,24 @@ check "the heading is centred (at $heading_centre of 600)" test "${heading_centr
 check "heading, name, right and wrong follow each other ($heading_top, $name_top, $right_top, $wrong_top)" \
     test "$heading_top" -lt "$name_top" -a "$name_top" -lt "$right_top" -a "$right_top" -lt "$wrong_top"
 
+# The test is kept: one attempt file with the thirty answers as they were keyed (2, then 2, 3, 4,
+# 1, 2 ...), no time-out, and the totals that these answers make.
+attempt_summary()
+{
+    python3 - "$XDG_DATA_HOME"/Lorvane/results/*.json <<'PY'
+import json, sys
+files = sys.argv[1:]
+a = json.load(open(files[0], encoding="utf-8"))
+chosen = [q["chosen"] for q in a["questions"]]
+right = sum(q["chosen"] == q["right"] for q in a["questions"])
+keyed = [2] + [i % 4 + 1 for i in range(1, 30)]
+t = a["totals"]
+print(len(files), a["format"], chosen == keyed, t["right"] == right, t["wrong"] == 30 - right, t["timeOuts"])
+PY
+}
+check "one attempt file holds the keyed answers and their totals" \
+    test "$(attempt_summary)" = "1 lorvane-attempt True True True 0"
+
 # File > Quit ends the program at once.
 menu_quit "$main_id"
 check "File > Quit ends the program" exits_with "$pid" 5 0

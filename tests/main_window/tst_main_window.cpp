@@ -1,3 +1,4 @@
+#include "results/attempt.h"
 #include "support/accessible_tree.h"
 #include "support/main_window_fixture.h"
 
@@ -39,6 +40,7 @@ struct Run
     int chosen = 0, confirm = 0, timeOuts = 0; // chosen 0: the right answer, every third time the next one
     QString name = {};                         // null: none stored
     QString shownName = QStringLiteral("User");
+    bool resultsFolderFails = false; // the attempt then goes to the default folder, with a message
 };
 
 // A generator that replays the given values of u, then repeats the last one.
@@ -89,6 +91,33 @@ class TestMainWindow : public QObject
 
     std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<frmMain> m_main; // loaded from a bank of 171 records and shown
+
+    // The one attempt file of the test, with the counts the results showed.
+    void verifyAttemptKept(const QString &folder, const QString &name, int right, int wrong, int timeOuts)
+    {
+        QTRY_VERIFY(!QDir(folder).entryList(QDir::Files).isEmpty());
+        const QStringList files = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        results::Attempt attempt;
+        QString error;
+        QVERIFY2(results::Attempt::fromJson(TestEnvironment::readFile(folder + u'/' + files.first()), attempt, &error),
+                 qPrintable(error));
+        QCOMPARE(attempt.userName, name);
+        QCOMPARE(attempt.questions.size(), 30);
+        int chosenRight = 0, none = 0;
+        for (const results::AttemptQuestion &question : std::as_const(attempt.questions)) {
+            chosenRight += question.chosen == question.right;
+            none += question.chosen == 0;
+            QCOMPARE(question.right, m_main->records.at(question.record - 1).rightAnswer);
+        }
+        QCOMPARE(QList<int>({attempt.totals.right, attempt.totals.wrong, attempt.totals.timeOuts, chosenRight, none}),
+                 QList<int>({right, wrong + timeOuts, timeOuts, right, timeOuts}));
+        QCOMPARE(attempt.testFile.records, 171);
+        QVERIFY(attempt.started <= attempt.ended && attempt.ended.timeSpec() != Qt::LocalTime);
+        if (m_fixture->messages.size() == 1)
+            QVERIFY2(m_fixture->messages.first().contains(QDir::toNativeSeparators(folder)),
+                     qPrintable(m_fixture->messages.first()));
+    }
 
 private slots:
     void init()
@@ -257,15 +286,20 @@ private slots:
         QTest::newRow("Down twice, Space") << Run{Keys, {Qt::Key_Down, Qt::Key_Down, space}, 3, enter};
         QTest::newRow("Up wraps to the last") << Run{Keys, {Qt::Key_Up, space}, 4, enter};
         QTest::newRow("Tab to the text, Enter") << Run{Keys, {Qt::Key_Tab, enter}, 1, enter};
-        QTest::newRow("every question times out") << Run{Keys, {}, 0, 0, 30};
+        QTest::newRow("every question times out; the results folder fails")
+            << Run{Keys, {}, 0, 0, 30, {}, QStringLiteral("User"), true};
     }
 
     void eachWayOfAnsweringRunsAWholeTest()
     {
         QFETCH(Run, run);
-        const auto [way, keys, chosen, confirm, timeOuts, name, shownName] = run;
+        const auto [way, keys, chosen, confirm, timeOuts, name, shownName, resultsFolderFails] = run;
         if (!name.isNull())
             MainWindowFixture::store(QStringLiteral("UserName"), name);
+        const QString kept = m_fixture->env.root() + "/data/Lorvane/results", set = m_fixture->env.root() + "/set";
+        // A folder cannot be made inside the test file.
+        MainWindowFixture::store(QStringLiteral("ResultsFolder"),
+                                 resultsFolderFails ? m_fixture->env.testFilePath() + "/results" : set);
         frmMain &main = *m_main;
         const auto textOf = [&main](int k) {
             return main.harc(k).widget()->findChild<QWidget *>("qt_scrollarea_viewport");
@@ -359,6 +393,9 @@ private slots:
             QStringLiteral("\nՃիշտ պատասխանների թիվը - %1\n").arg(right)));
         for (QRgb colour : {0x00FF00u, 0xFF0000u, 0x0000FFu}) // right, wrong, the heading
             QVERIFY(shows(main.iScroll->Image(), colour));
+        verifyAttemptKept(resultsFolderFails ? kept : set, name.isNull() ? QStringLiteral("User") : name, right, wrong,
+                          timeOuts);
+        QCOMPARE(m_fixture->messages.size(), int(resultsFolderFails));
     }
 
     // The title screen covers the buttons after a Stop: no key reaches them, and the keyboard

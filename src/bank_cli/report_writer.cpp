@@ -1,0 +1,307 @@
+#include "bank_cli/report_writer.h"
+
+#include "app/whole_file.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+
+namespace bank_cli {
+
+using results::Attempt;
+using results::ClassReport;
+
+namespace {
+
+const QString Style =
+    QStringLiteral("body{font-family:sans-serif;margin:2em;color:#222}"
+                   "table{border-collapse:collapse;margin:0.5em 0 1.5em}"
+                   "th,td{border:1px solid #bbb;padding:3px 8px;text-align:left;vertical-align:top}"
+                   "th{background:#eee}td.n{text-align:right}.right{font-weight:bold;color:#070}.note{color:#555}"
+                   ".q{font-size:110%}");
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString number(double value, int decimals = 2)
+{
+    return std::isnan(value) ? QStringLiteral("–") : QString::number(value, 'f', decimals);
+}
+
+QString minutes(const Attempt &attempt)
+{
+    if (!attempt.started.isValid())
+        return {};
+    return QString::number(attempt.started.secsTo(attempt.ended) / 60.0, 'f', 1);
+}
+
+QString pauseText(const Attempt::Pause &pause)
+{
+    return pause.used ? QStringLiteral("%1 s at question %2").arg(pause.seconds).arg(pause.atQuestion)
+                      : QStringLiteral("no");
+}
+
+QString when(const QDateTime &time)
+{
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+QString cell(const QString &text, bool numeric = false)
+{
+    return (numeric ? QStringLiteral("<td class=\"n\">") : QStringLiteral("<td>")) + text + QStringLiteral("</td>");
+}
+
+QString headerRow(const QStringList &names)
+{
+    return QStringLiteral("<tr><th>") + names.join(QStringLiteral("</th><th>")) + QStringLiteral("</th></tr>");
+}
+
+// A field as spreadsheets read it back: quoted when it holds a comma, a quote or a line end.
+QString csvField(QString text)
+{
+    static const QRegularExpression special(QStringLiteral("[\",\r\n]|^\\s|\\s$"));
+    if (!text.contains(special))
+        return text;
+    text.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + text + u'"';
+}
+
+QString pngUri(const QImage &image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(buffer.data().toBase64());
+}
+
+} // namespace
+
+ReportWriter::ReportWriter(const ClassReport &report, const QList<results::AttemptFolder::Problem> &problems,
+                           const QList<bank::QuestionRecord> &records)
+    : m_report(report), m_problems(problems), m_records(records)
+{}
+
+QString ReportWriter::questionText(int record) const
+{
+    if (record < 1 || record > m_records.size())
+        return {};
+    return QStringLiteral("<span lang=\"hy\" class=\"q\">%1</span>").arg(escaped(m_records.at(record - 1).questText()));
+}
+
+QString ReportWriter::html() const
+{
+    QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+                                  "<title>Class report</title><style>%1</style></head><body>\n<h1>Class report</h1>\n")
+                       .arg(Style);
+    const QList<Attempt> &attempts = m_report.attempts();
+    const QString testName = attempts.isEmpty() ? QString() : attempts.first().testFile.name;
+    page += QStringLiteral("<p>Test file %1 (SHA-256 %2…): %3 attempts")
+                .arg(escaped(testName), m_report.testSha256().left(12))
+                .arg(attempts.size());
+    if (!attempts.isEmpty())
+        page += QStringLiteral(", from %1 to %2").arg(when(attempts.first().ended), when(attempts.last().ended));
+    page += QStringLiteral(".");
+    if (m_records.isEmpty())
+        page += QStringLiteral(" The questions' texts are not shown: give the test file with --test.");
+    if (m_report.duplicates())
+        page += QStringLiteral(" %1 copies of attempts already read were counted once.").arg(m_report.duplicates());
+    if (m_report.earlierLeftOut())
+        page += QStringLiteral(" %1 earlier attempts were left out.").arg(m_report.earlierLeftOut());
+    page += QStringLiteral("</p>\n");
+    if (!m_problems.isEmpty()) {
+        page += QStringLiteral("<h2>Files left out</h2><ul>");
+        for (const results::AttemptFolder::Problem &problem : m_problems)
+            page += QStringLiteral("<li>%1: %2</li>").arg(escaped(problem.path), escaped(problem.reason));
+        page += QStringLiteral("</ul>\n");
+    }
+    page += lookAtSection() + glanceSection() + questionsSection();
+    page += QStringLiteral("<h2>Attempts</h2>\n") + attemptsTable(attempts);
+    if (!m_report.foreignAttempts().isEmpty())
+        page += QStringLiteral("<h2>Attempts with another test file</h2>\n<p>%1 attempts were taken with another test "
+                               "file and are left out of every figure above.</p>\n")
+                    .arg(m_report.foreignAttempts().size())
+                + attemptsTable(m_report.foreignAttempts());
+    return page + QStringLiteral("</body></html>\n");
+}
+
+QString ReportWriter::lookAtSection() const
+{
+    QString section =
+        QStringLiteral("<h2>Questions to look at</h2>\n<p class=\"note\">A question is judged only once it was "
+                       "shown at least %1 times: with fewer, one answer more or less moves its share of right "
+                       "answers by ten points or more, and its discrimination is mostly chance.</p>\n")
+            .arg(ClassReport::MinimumShown);
+    const QList<ClassReport::Question> flagged = m_report.questionsToLookAt();
+    if (flagged.isEmpty())
+        return section + QStringLiteral("<p>None.</p>\n");
+    section += QStringLiteral("<table>")
+               + headerRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Why")});
+    for (const ClassReport::Question &question : flagged) {
+        QStringList reasons;
+        for (const ClassReport::Flag &flag : question.flags)
+            reasons.append(escaped(flag.reason));
+        section += QStringLiteral("<tr>") + cell(QString::number(question.record), true)
+                   + cell(questionText(question.record)) + cell(reasons.join(QStringLiteral("<br>")))
+                   + QStringLiteral("</tr>\n");
+    }
+    return section + QStringLiteral("</table>\n");
+}
+
+QString ReportWriter::glanceSection() const
+{
+    const ClassReport::Summary &summary = m_report.summary();
+    QString section = QStringLiteral("<h2>The class at a glance</h2>\n<table>");
+    const QList<std::pair<QString, QString>> rows = {
+        {QStringLiteral("Attempts"), QString::number(summary.attempts)},
+        {QStringLiteral("Right answers, mean"), number(summary.mean, 1)},
+        {QStringLiteral("Median"), number(summary.median, 1)},
+        {QStringLiteral("Standard deviation"), number(summary.standardDeviation, 1)},
+        {QStringLiteral("Lowest – highest"), QStringLiteral("%1 – %2").arg(summary.lowest).arg(summary.highest)}};
+    for (const auto &[name, value] : rows)
+        section += QStringLiteral("<tr><th>%1</th>").arg(name) + cell(value, true) + QStringLiteral("</tr>");
+    return section
+           + QStringLiteral("</table>\n<p><img alt=\"How many attempts had each number of right answers\" "
+                            "src=\"%1\"></p>\n")
+                 .arg(pngUri(histogram(summary)));
+}
+
+QString ReportWriter::questionsSection() const
+{
+    QString section = QStringLiteral(
+        "<h2>Questions</h2>\n<p class=\"note\">Facility: the share answered right. Discrimination: the correlation "
+        "of a right answer to the question with the attempt's other right answers (from −1 to 1; higher "
+        "separates the stronger students from the weaker better). The right answer's count is in bold.</p>\n<table>");
+    section += headerRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Shown"),
+                          QStringLiteral("Facility"), QStringLiteral("Discrimination"), QStringLiteral("1"),
+                          QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("Time-outs"),
+                          QStringLiteral("Median seconds")});
+    for (const ClassReport::Question &question : m_report.questions()) {
+        QString text = questionText(question.record);
+        if (!text.isEmpty()) {
+            const bank::QuestionRecord &record = m_records.at(question.record - 1);
+            for (int answer = 1; answer <= 4; ++answer)
+                text += QStringLiteral("<br><span lang=\"hy\"%1>%2. %3</span>")
+                            .arg(answer == question.right ? QStringLiteral(" class=\"right\"") : QString())
+                            .arg(answer)
+                            .arg(escaped(record.answer(answer)));
+        }
+        section += QStringLiteral("<tr>") + cell(QString::number(question.record), true) + cell(text)
+                   + cell(QString::number(question.shown), true) + cell(number(question.facility), true)
+                   + cell(number(question.discrimination), true);
+        for (int answer = 1; answer <= 4; ++answer) {
+            const QString count = QString::number(question.chosen[answer]);
+            section += cell(answer == question.right ? QStringLiteral("<b>%1</b>").arg(count) : count, true);
+        }
+        section += cell(QString::number(question.timeOuts), true) + cell(number(question.medianSeconds, 1), true)
+                   + QStringLiteral("</tr>\n");
+    }
+    return section + QStringLiteral("</table>\n");
+}
+
+QString ReportWriter::attemptsTable(const QList<Attempt> &attempts)
+{
+    QString table = QStringLiteral("<table>")
+                    + headerRow({QStringLiteral("Name"), QStringLiteral("Machine"), QStringLiteral("Date"),
+                                 QStringLiteral("Right"), QStringLiteral("Wrong"), QStringLiteral("Time-outs"),
+                                 QStringLiteral("Minutes"), QStringLiteral("Pause")});
+    for (const Attempt &attempt : attempts)
+        table += QStringLiteral("<tr>") + cell(escaped(attempt.userName)) + cell(escaped(attempt.host))
+                 + cell(when(attempt.ended)) + cell(QString::number(attempt.totals.right), true)
+                 + cell(QString::number(attempt.totals.wrong), true)
+                 + cell(QString::number(attempt.totals.timeOuts), true) + cell(minutes(attempt), true)
+                 + cell(pauseText(attempt.pause)) + QStringLiteral("</tr>\n");
+    return table + QStringLiteral("</table>\n");
+}
+
+QByteArray ReportWriter::csv() const
+{
+    QString text = QStringLiteral("\uFEFFName,Machine,Started,Ended,Right,Wrong,Time-outs,Minutes,Pause used,"
+                                  "Pause seconds,Test file,Counted\r\n");
+    const auto rows = [&text](const QList<Attempt> &attempts, const QString &counted) {
+        for (const Attempt &attempt : attempts) {
+            const QStringList fields = {attempt.userName,
+                                        attempt.host,
+                                        when(attempt.started),
+                                        when(attempt.ended),
+                                        QString::number(attempt.totals.right),
+                                        QString::number(attempt.totals.wrong),
+                                        QString::number(attempt.totals.timeOuts),
+                                        minutes(attempt),
+                                        attempt.pause.used ? QStringLiteral("yes") : QStringLiteral("no"),
+                                        QString::number(attempt.pause.seconds),
+                                        attempt.testFile.name,
+                                        counted};
+            for (const QString &field : fields)
+                text += csvField(field) + u',';
+            text.back() = u'\r';
+            text += u'\n';
+        }
+    };
+    rows(m_report.attempts(), QStringLiteral("yes"));
+    rows(m_report.foreignAttempts(), QStringLiteral("no, another test file"));
+    return text.toUtf8();
+}
+
+QByteArray ReportWriter::pdf() const
+{
+    QTextDocument document;
+    document.setHtml(html());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15));
+        pdf.setTitle(QStringLiteral("Class report"));
+        document.print(&pdf);
+    }
+    return buffer.data();
+}
+
+bool ReportWriter::write(const QString &path, QString *error) const
+{
+    const QString ending = path.section(u'.', -1).toLower();
+    const QByteArray bytes = ending == QLatin1String("csv")   ? csv()
+                             : ending == QLatin1String("pdf") ? pdf()
+                                                              : html().toUtf8();
+    return app::writeWholeFile(path, bytes, error);
+}
+
+QImage ReportWriter::histogram(const ClassReport::Summary &summary)
+{
+    constexpr int Bars = ClassReport::MostRight + 1, BarWidth = 18, Left = 40, Top = 16, Height = 160;
+    QImage image(Left + Bars * BarWidth + 16, Top + Height + 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int most = std::max(1, *std::max_element(summary.histogram.cbegin(), summary.histogram.cend()));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.setPen(QColor(120, 120, 120));
+    painter.drawLine(Left, Top + Height, Left + Bars * BarWidth, Top + Height);
+    painter.drawText(QRect(0, Top - 6, Left - 6, 14), Qt::AlignRight, QString::number(most));
+    painter.drawText(QRect(0, Top + Height - 8, Left - 6, 14), Qt::AlignRight, QStringLiteral("0"));
+    for (int right = 0; right < Bars; ++right) {
+        const int count = summary.histogram.value(right);
+        const int height = count * Height / most;
+        painter.fillRect(Left + right * BarWidth + 2, Top + Height - height, BarWidth - 4, height,
+                         QColor(60, 110, 180));
+        if (right % 5 == 0)
+            painter.drawText(QRect(Left + right * BarWidth - 10, Top + Height + 4, BarWidth + 20, 14), Qt::AlignHCenter,
+                             QString::number(right));
+    }
+    painter.drawText(QRect(Left, Top + Height + 20, Bars * BarWidth, 16), Qt::AlignHCenter,
+                     QStringLiteral("right answers (of 30), attempts per number"));
+    return image;
+}
+
+} // namespace bank_cli
