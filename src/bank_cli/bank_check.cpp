@@ -5,9 +5,13 @@
 #include "bank/line_index.h"
 #include "bank/question_pictures.h"
 
+#include "bank/file_kind.h"
+#include "bank_cli/counted.h"
+
 #include <QHash>
 
 #include <algorithm>
+#include <deque>
 
 namespace bank_cli {
 
@@ -23,6 +27,13 @@ bool looksLikeText(const QByteArray &bytes)
     return control < 8;
 }
 
+// The bytes QString::trimmed() takes for spaces once decoded: tab to carriage return, the space
+// and the no-break space.
+bool isSpaceByte(char b)
+{
+    return b == ' ' || (b >= '\t' && b <= '\r') || quint8(b) == 0xA0;
+}
+
 class Checker
 {
 public:
@@ -34,6 +45,7 @@ public:
     {
         inspect();
         m_check.problems = m_errors + m_warnings;
+        m_check.places = QList<RecordPlace>(m_errors.size()) + m_warningPlaces;
     }
 
 private:
@@ -42,6 +54,11 @@ private:
         if (m_bytes.isEmpty()) {
             m_check.outcome = ProgramOutcome::ReinstallMessage;
             return error(0, QStringLiteral("the file is empty"));
+        }
+        if (const QString problem = bank::foreignFileProblem(m_bytes); !problem.isEmpty()) {
+            m_check.outcome =
+                bank::hasSignature(m_bytes) ? ProgramOutcome::ReinstallMessage : ProgramOutcome::EndsSilently;
+            return error(0, problem);
         }
         if (!bank::hasSignature(m_bytes)) {
             m_check.outcome = ProgramOutcome::EndsSilently;
@@ -63,8 +80,8 @@ private:
         }
         m_check.recordCount = int(m_check.load.records.size());
         if (m_check.recordCount < FewestRecords)
-            warn(0, QStringLiteral("only %1 records: a test needs thirty different questions and one record more")
-                        .arg(m_check.recordCount));
+            warn(0, QStringLiteral("only %1: a test needs thirty different questions and one record more")
+                        .arg(counted(m_check.recordCount, "record")));
         for (int n = 1; n <= m_check.recordCount; ++n)
             checkRecord(n, m_check.load.records.at(n - 1));
         for (int i = 0; i < bank::questionPictureCount(); ++i) {
@@ -92,16 +109,19 @@ private:
         }
     }
 
+    // Texts are compared and measured as bytes, one to a character, so the check of the largest file
+    // creates no strings.
     void checkRecord(int number, const bank::QuestionRecord &record)
     {
-        QString texts[5];
+        QByteArrayView texts[5];
         for (int field = 0; field < 5; ++field) {
-            texts[field] = record.text(field);
-            checkText(record.texts[field].offset, texts[field], field == 0 ? QuestionBoxChars : AnswerBoxChars);
+            const auto [offset, length] = record.texts[field];
+            texts[field] = shownAlike(QByteArrayView(m_bytes).sliced(offset, length));
+            checkText(offset, texts[field], {number, field});
             for (int earlier = 1; field > 1 && earlier < field; ++earlier) {
                 if (texts[earlier] == texts[field] && !texts[field].isEmpty())
-                    warn(record.texts[field].offset,
-                         QStringLiteral("answer %1 repeats answer %2").arg(field).arg(earlier));
+                    warn(offset, QStringLiteral("answer %1 repeats answer %2").arg(field).arg(earlier),
+                         {number, field});
             }
         }
         if (record.rightAnswer >= 1 && record.rightAnswer <= 4)
@@ -109,26 +129,49 @@ private:
         else
             warn(numberOffset(record),
                  QStringLiteral("the right answer %1 is none of 1 to 4: no answer counts as right")
-                     .arg(record.rightAnswer));
-        const std::optional<int> picture = bank::questionPictureId(number);
-        const QString key = texts[0] + u'\0' + QString::number(picture.value_or(0));
-        if (const auto it = m_questions.constFind(key); it != m_questions.cend())
-            warn(record.texts[0].offset, QStringLiteral("the question repeats record %1").arg(*it));
+                     .arg(record.rightAnswer),
+                 {number, 5});
+        // The same question is asked twice whatever its pictures: the test draws both.
+        if (const auto it = m_questions.constFind(texts[0]); it != m_questions.cend())
+            warn(record.texts[0].offset, QStringLiteral("the question repeats record %1").arg(*it), {number, 0});
         else
-            m_questions.insert(key, number);
+            m_questions.insert(texts[0], number);
     }
 
-    void checkText(qsizetype offset, const QString &text, int boxChars)
+    void checkText(qsizetype offset, QByteArrayView text, RecordPlace place)
     {
-        if (text.trimmed().isEmpty())
-            warn(offset, QStringLiteral("empty text"));
+        const int boxChars = place.field == 0 ? QuestionBoxChars : AnswerBoxChars;
+        if (std::all_of(text.begin(), text.end(), isSpaceByte))
+            warn(offset, QStringLiteral("empty text"), place);
         if (text.size() > boxChars)
-            warn(offset, QStringLiteral("%1 characters: the box shows about %2 at the design size")
-                             .arg(text.size())
-                             .arg(boxChars));
-        if (const qsizetype bad = text.indexOf(QChar(bank::Armscii8Replacement)); bad >= 0)
-            warn(offset + bad, QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
-                                   .arg(quint8(m_bytes.at(offset + bad)), 2, 16, QLatin1Char('0')));
+            warn(offset,
+                 QStringLiteral("%1: the box shows about %2 at the design size")
+                     .arg(counted(text.size(), "character"))
+                     .arg(boxChars),
+                 place);
+        const auto bad = std::find_if(text.begin(), text.end(), [](char b) {
+            return bank::armscii8Char(quint8(b)) == bank::Armscii8Replacement;
+        });
+        if (bad != text.end())
+            warn(offset + (bad - text.begin()),
+                 QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
+                     .arg(quint8(*bad), 2, 16, QLatin1Char('0')),
+                 place);
+    }
+
+    // The bytes of a text, with the second byte of each character ArmSCII-8 has twice (the full
+    // stop, comma, hyphen and brackets of its upper half) made its ASCII byte, so that texts shown
+    // alike compare equal. Most texts have none of them and are returned as they are.
+    QByteArrayView shownAlike(QByteArrayView text)
+    {
+        if (std::none_of(text.begin(), text.end(), [](char b) { return quint8(b) >= 0xA4 && quint8(b) <= 0xAC; }))
+            return text;
+        QByteArray same = text.toByteArray();
+        for (char &b : same) {
+            if (const char16_t c = bank::armscii8Char(quint8(b)); c < 0x80)
+                b = char(c);
+        }
+        return m_shownAlike.emplace_back(std::move(same));
     }
 
     qsizetype numberOffset(const bank::QuestionRecord &record) const
@@ -140,14 +183,20 @@ private:
     }
 
     void error(qsizetype offset, const QString &message) { m_errors.append({m_lines.at(offset), message}); }
-    void warn(qsizetype offset, const QString &message) { m_warnings.append({m_lines.at(offset), message, true}); }
+    void warn(qsizetype offset, const QString &message, RecordPlace place = {})
+    {
+        m_warnings.append({m_lines.at(offset), message, true});
+        m_warningPlaces.append(place);
+    }
 
     const QByteArray &m_bytes;
     bank::LineIndex m_lines;
     BankCheck &m_check;
-    QHash<QString, int> m_questions;
+    QHash<QByteArrayView, int> m_questions;
+    std::deque<QByteArray> m_shownAlike; // the texts shownAlike made, where views of them stay valid
     QList<bank::SourceError> m_errors;
     QList<bank::SourceError> m_warnings;
+    QList<RecordPlace> m_warningPlaces;
 };
 
 QString ranges(const QList<int> &numbers)
@@ -166,11 +215,11 @@ QString ranges(const QList<int> &numbers)
 
 } // namespace
 
-QString BankCheck::summary(const QString &fileName) const
+QString BankCheck::summary(const QString &fileName, const QString &subject) const
 {
     QString text;
     if (load.ok()) {
-        text = QStringLiteral("%1: %2 records\n").arg(fileName).arg(recordCount);
+        text = QStringLiteral("%1: %2\n").arg(fileName, counted(recordCount, "record"));
         text += QStringLiteral("right answers: 1: %1, 2: %2, 3: %3, 4: %4\n")
                     .arg(rightAnswers[0])
                     .arg(rightAnswers[1])
@@ -179,15 +228,16 @@ QString BankCheck::summary(const QString &fileName) const
         text += QStringLiteral("records with a picture: %1\n").arg(ranges(pictureRecords));
     } else {
         // The program reads no record of a file it cannot read to the end.
-        text = QStringLiteral("%1: %2 records read before the first error\n").arg(fileName).arg(recordCount);
+        text = QStringLiteral("%1: %2 read before the first error\n").arg(fileName, counted(recordCount, "record"));
     }
     const auto warnings =
         std::count_if(problems.cbegin(), problems.cend(), [](const bank::SourceError &e) { return e.warning; });
-    text += QStringLiteral("%1 errors, %2 warnings\n").arg(problems.size() - warnings).arg(warnings);
+    text += QStringLiteral("%1, %2\n").arg(counted(problems.size() - warnings, "error"), counted(warnings, "warning"));
     switch (outcome) {
-    case ProgramOutcome::StartsNormally: return text + QStringLiteral("the program starts normally with this file\n");
+    case ProgramOutcome::StartsNormally:
+        return text + QStringLiteral("the program starts normally with %1\n").arg(subject);
     case ProgramOutcome::EndsSilently:
-        return text + QStringLiteral("the program ends silently with this file (foreign signature)\n");
+        return text + QStringLiteral("the program ends silently with %1 (foreign signature)\n").arg(subject);
     case ProgramOutcome::ReinstallMessage: break;
     }
     return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(app::mMain::TestFileMissingText);

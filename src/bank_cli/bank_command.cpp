@@ -5,12 +5,14 @@
 #include "bank/line_index.h"
 #include "bank/source_decoder.h"
 #include "bank/source_encoder.h"
+#include "bank/typography.h"
 #include "bank/utf8_file.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/bank_check.h"
 #include "bank_cli/counted.h"
 #include "bank_cli/gift_import.h"
 #include "bank_cli/review_sheet.h"
+#include "bank_cli/source_check.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -31,7 +33,7 @@ namespace {
 const QString HelpDescription =
     QStringLiteral("Checks, converts, imports and installs Lorvane test files.\n\n"
                    "Commands:\n"
-                   "  check FILE.lvq               report every problem and what the program would do\n"
+                   "  check FILE.lvq|SRC.txt       report every problem and what the program would do\n"
                    "  decode FILE.lvq OUT.txt      write the readable UTF-8 source of a test file\n"
                    "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
                    "  import --from aiken|gift IN OUT.lvq\n"
@@ -53,6 +55,9 @@ constexpr CommandOption CommandOptions[] = {
     {"from", "format", "import", "the format, aiken or gift."},
     {"skip-unsupported", nullptr, "import", "leave out the questions that cannot become a record."},
     {"add-signature", nullptr, "encode import", "put a full stop in front of the first question."},
+    {"fix-typography", nullptr, "encode import",
+     "write curly quotes and apostrophes, en dashes and other marks of word processors as the test file "
+     "can hold them."},
     {"sample", "N", "sheet", "only N random records."},
     {"seed", "number", "sheet", "the seed of the sample."},
 };
@@ -144,8 +149,16 @@ int BankCommand::run(const QStringList &arguments)
 
 int BankCommand::check(const QStringList &files, const QCommandLineParser &)
 {
+    const QString &file = files.at(0);
     QByteArray bytes;
-    return readTestFile(files.at(0), bytes) ? report(files.at(0), bytes) : BadInput;
+    if (!readTestFile(file, bytes))
+        return BadInput;
+    if (!isBankSource(bytes, file))
+        return report(file, bytes);
+    const SourceCheck source = checkSource(file);
+    printProblems(file, source.problems);
+    m_out << source.summary;
+    return source.startsNormally ? Success : BadInput;
 }
 
 int BankCommand::report(const QString &file, const QByteArray &bytes)
@@ -220,11 +233,14 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
 int BankCommand::writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
                               const QCommandLineParser &options)
 {
+    if (options.isSet(QStringLiteral("fix-typography")))
+        problems += bank::Typography::fix(source);
     const bool faulty = bank::hasFault(problems);
     const QByteArray bytes =
         source.records.isEmpty()
             ? QByteArray()
-            : bank::buildTestFile(std::move(source), options.isSet(QStringLiteral("add-signature")), problems);
+            : bank::buildTestFile(source, options.isSet(QStringLiteral("add-signature")), problems);
+    problems += warningsAtSource(source, bytes);
     bank::sortInFileOrder(problems, {files.at(0)});
     printProblems(files.at(0), problems);
     return faulty || bytes.isEmpty() ? BadInput : writeTestFile(files.at(1), bytes);
