@@ -69,6 +69,8 @@ public:
             if (line.endsWith(u'\r'))
                 line.chop(1);
         }
+        // A record takes seven lines at least.
+        m_source.records.reserve(m_source.records.size() + m_lines.size() / 7 + 1);
     }
 
     bool parse()

@@ -93,8 +93,15 @@ bool ensureSignature(BankSource &source, bool add, QList<SourceError> &errors)
 QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors)
 {
     const qsizetype known = errors.size();
+    // Reserved whole: the largest file is 12 MB, and growing it copies.
+    qsizetype size = 0;
+    for (const SourceRecord &record : source.records) {
+        for (const QString &text : record.texts)
+            size += text.size() + 3;
+        size += 8;
+    }
     QByteArray out;
-    out.reserve(source.records.size() * 320);
+    out.reserve(size);
     for (qsizetype r = 0; r < source.records.size(); ++r) {
         const SourceRecord &record = source.records.at(r);
         if (r == MaxQuestions)
@@ -102,7 +109,10 @@ QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors)
                    QStringLiteral("the program reads at most %1 questions").arg(MaxQuestions));
         for (int field = 0; field < 5; ++field)
             encodeText(record.texts[field], record.positions[field], out, errors);
-        out += QByteArray::number(record.rightAnswer);
+        if (record.rightAnswer >= 0 && record.rightAnswer <= 9)
+            out += char('0' + record.rightAnswer);
+        else
+            out += QByteArray::number(record.rightAnswer);
         if (r + 1 < source.records.size() || source.ending == FileEnding::LineEnd)
             out += "\r\n";
         else if (source.ending == FileEnding::Nul)

@@ -53,11 +53,16 @@ bool readUtf8File(const QString &path, QString &text, SourceError &error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failAt(error, {path, 0, 0}, file.errorString());
-    const QByteArray whole = file.readAll();
+    // Mapped, the largest source is decoded without first being copied whole.
+    QByteArray read;
+    const uchar *mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    if (!mapped)
+        read = file.readAll();
+    const QByteArrayView whole = mapped ? QByteArrayView(mapped, file.size()) : QByteArrayView(read);
     if (const QString problem = foreignFileProblem(whole); !problem.isEmpty())
         return failAt(error, {path, 0, 0}, problem);
     // Notepad begins its UTF-8 with a byte order mark.
-    const QByteArrayView bytes = QByteArrayView(whole).sliced(whole.startsWith(Utf8ByteOrderMark) ? 3 : 0);
+    const QByteArrayView bytes = whole.sliced(whole.startsWith(Utf8ByteOrderMark) ? 3 : 0);
     const qsizetype bad = decodeUtf8(bytes, text);
     if (bad >= 0)
         return failAt(error, LineIndex(bytes, path, LineIndex::Columns::Utf8Characters).at(bad),

@@ -10,8 +10,13 @@
 
 #include <QHash>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <deque>
+#include <optional>
 
 namespace bank_cli {
 
@@ -38,8 +43,13 @@ class Checker
 {
 public:
     Checker(const QByteArray &bytes, const QString &fileName, BankCheck &check)
-        : m_bytes(bytes), m_lines(bytes, fileName), m_check(check)
-    {}
+        : m_bytes(bytes), m_fileName(fileName), m_check(check)
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char16_t c = bank::armscii8Char(quint8(b));
+            m_byteKinds[b] = c == bank::Armscii8Replacement ? Unassigned : b >= 0x80 && c < 0x80 ? AsciiTwin : 0;
+        }
+    }
 
     void run()
     {
@@ -79,6 +89,7 @@ private:
             return reportLoadFailures();
         }
         m_check.recordCount = int(m_check.load.records.size());
+        m_questions.reserve(m_check.recordCount);
         if (m_check.recordCount < FewestRecords)
             warn(0, QStringLiteral("only %1: a test needs thirty different questions and one record more")
                         .arg(counted(m_check.recordCount, "record")));
@@ -99,10 +110,10 @@ private:
             const qsizetype offset = start + result.errorOffset;
             QString message = QLatin1StringView(bank::loadErrorText(result.error));
             // A line end ends a text like a comma, so a record short of a field reads on into the next line.
-            if (m_lines.at(offset).column == 1 && offset > 0 && result.error != bank::LoadError::TooManyRecords)
+            if (lines().at(offset).column == 1 && offset > 0 && result.error != bank::LoadError::TooManyRecords)
                 message += QStringLiteral(" (a record above is short of a field or has a stray quote)");
             error(offset, message);
-            start = m_lines.nextLineStart(offset);
+            start = lines().nextLineStart(offset);
             if (result.error == bank::LoadError::TooManyRecords || start >= m_bytes.size())
                 return;
             result = bank::loadQuestions(QByteArray::fromRawData(m_bytes.constData() + start, m_bytes.size() - start));
@@ -116,8 +127,11 @@ private:
         QByteArrayView texts[5];
         for (int field = 0; field < 5; ++field) {
             const auto [offset, length] = record.texts[field];
-            texts[field] = shownAlike(QByteArrayView(m_bytes).sliced(offset, length));
-            checkText(offset, texts[field], {number, field});
+            texts[field] = QByteArrayView(m_bytes).sliced(offset, length);
+            const quint8 kinds = byteKinds(texts[field]);
+            if (kinds & AsciiTwin)
+                texts[field] = shownAlike(texts[field]);
+            checkText(offset, texts[field], kinds, {number, field});
             for (int earlier = 1; field > 1 && earlier < field; ++earlier) {
                 if (texts[earlier] == texts[field] && !texts[field].isEmpty())
                     warn(offset, QStringLiteral("answer %1 repeats answer %2").arg(field).arg(earlier),
@@ -138,7 +152,7 @@ private:
             m_questions.insert(texts[0], number);
     }
 
-    void checkText(qsizetype offset, QByteArrayView text, RecordPlace place)
+    void checkText(qsizetype offset, QByteArrayView text, quint8 kinds, RecordPlace place)
     {
         const int boxChars = place.field == 0 ? QuestionBoxChars : AnswerBoxChars;
         if (std::all_of(text.begin(), text.end(), isSpaceByte))
@@ -149,27 +163,46 @@ private:
                      .arg(counted(text.size(), "character"))
                      .arg(boxChars),
                  place);
-        const auto bad = std::find_if(text.begin(), text.end(), [](char b) {
-            return bank::armscii8Char(quint8(b)) == bank::Armscii8Replacement;
-        });
-        if (bad != text.end())
-            warn(offset + (bad - text.begin()),
-                 QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
-                     .arg(quint8(*bad), 2, 16, QLatin1Char('0')),
-                 place);
+        if (!(kinds & Unassigned))
+            return;
+        const auto bad =
+            std::find_if(text.begin(), text.end(), [&](char b) { return m_byteKinds[quint8(b)] & Unassigned; });
+        warn(offset + (bad - text.begin()),
+             QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
+                 .arg(quint8(*bad), 2, 16, QLatin1Char('0')),
+             place);
     }
 
-    // The bytes of a text, with the second byte of each character ArmSCII-8 has twice (the full
-    // stop, comma, hyphen and brackets of its upper half) made its ASCII byte, so that texts shown
-    // alike compare equal. Most texts have none of them and are returned as they are.
+    // What kinds of byte text holds. Sixteen bytes at a time pass when each is ASCII or an Armenian
+    // letter (0xB2..0xFE), as nearly all are; the rest go through the table.
+    quint8 byteKinds(QByteArrayView text) const
+    {
+        const char *b = text.data(), *end = b + text.size();
+#if defined(__SSE2__)
+        for (; end - b >= 16; b += 16) {
+            // With the top bit flipped, ASCII is negative and the letters lie in 0x32..0x7E.
+            const __m128i x =
+                _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(b)), _mm_set1_epi8(char(0x80)));
+            const __m128i letter =
+                _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(0x31)), _mm_cmplt_epi8(x, _mm_set1_epi8(0x7F)));
+            if (_mm_movemask_epi8(_mm_or_si128(_mm_cmplt_epi8(x, _mm_setzero_si128()), letter)) != 0xFFFF)
+                break;
+        }
+#endif
+        quint8 kinds = 0;
+        for (; b != end; ++b)
+            kinds |= m_byteKinds[quint8(*b)];
+        return kinds;
+    }
+
+    // The bytes of a text with each ASCII twin (the full stop, comma, hyphen and brackets ArmSCII-8
+    // has twice) made its ASCII byte, so that texts shown alike compare equal.
     QByteArrayView shownAlike(QByteArrayView text)
     {
-        if (std::none_of(text.begin(), text.end(), [](char b) { return quint8(b) >= 0xA4 && quint8(b) <= 0xAC; }))
-            return text;
         QByteArray same = text.toByteArray();
         for (char &b : same) {
-            if (const char16_t c = bank::armscii8Char(quint8(b)); c < 0x80)
-                b = char(c);
+            if (m_byteKinds[quint8(b)] & AsciiTwin)
+                b = char(bank::armscii8Char(quint8(b)));
         }
         return m_shownAlike.emplace_back(std::move(same));
     }
@@ -182,15 +215,30 @@ private:
         return at;
     }
 
-    void error(qsizetype offset, const QString &message) { m_errors.append({m_lines.at(offset), message}); }
+    // Made for the first problem: a file without any is never indexed.
+    const bank::LineIndex &lines()
+    {
+        if (!m_lines)
+            m_lines.emplace(m_bytes, m_fileName);
+        return *m_lines;
+    }
+
+    void error(qsizetype offset, const QString &message)
+    {
+        m_errors.append({lines().at(offset), message});
+    }
     void warn(qsizetype offset, const QString &message, RecordPlace place = {})
     {
-        m_warnings.append({m_lines.at(offset), message, true});
+        m_warnings.append({lines().at(offset), message, true});
         m_warningPlaces.append(place);
     }
 
     const QByteArray &m_bytes;
-    bank::LineIndex m_lines;
+    QString m_fileName;
+    std::optional<bank::LineIndex> m_lines;
+    // Per byte: Unassigned when it stands for no character, AsciiTwin when it shows as an ASCII one.
+    enum ByteKind : quint8 { Unassigned = 1, AsciiTwin = 2 };
+    quint8 m_byteKinds[256];
     BankCheck &m_check;
     QHash<QByteArrayView, int> m_questions;
     std::deque<QByteArray> m_shownAlike; // the texts shownAlike made, where views of them stay valid
