@@ -41,13 +41,6 @@ constexpr Mark Marks[] = {
 static_assert(std::is_sorted(std::begin(Marks), std::end(Marks),
                              [](const Mark &a, const Mark &b) { return a.mark < b.mark; }));
 
-// A kind of mark replaced: the first place it was found and how often.
-struct Replaced
-{
-    SourcePosition first;
-    int count = 0;
-};
-
 char32_t codePointAt(QStringView text, qsizetype i)
 {
     const QChar c = text.at(i);
@@ -56,23 +49,28 @@ char32_t codePointAt(QStringView text, qsizetype i)
     return c.unicode();
 }
 
-// The text with its marks replaced; each mark's place, found column by column from where.
+// The text with its marks replaced; each mark's place, found line by line and column by column
+// from where.
 QString fixText(const QString &text, const SourcePosition &where, QList<SourceError> &each,
-                QMap<char32_t, Replaced> &kinds)
+                QMap<char32_t, Typography::Replaced> &kinds)
 {
     QString fixed;
-    int column = where.column;
+    int line = where.line, column = where.column;
     for (qsizetype i = 0; i < text.size(); ++column) {
         const char32_t c = codePointAt(text, i);
         const qsizetype units = QChar::requiresSurrogates(c) ? 2 : 1;
+        if (c == u'\n') {
+            ++line;
+            column = 0;
+        }
         if (const char16_t *replacement = Typography::replacementFor(c)) {
             if (fixed.isNull())
                 fixed = text.left(i);
-            const SourcePosition at{where.file, where.line, column};
+            const SourcePosition at{where.file, line, column};
             each.append(
                 {at, QStringLiteral("%1 replaced with \"%2\"").arg(characterName(c), QString::fromUtf16(replacement)),
                  true});
-            Replaced &kind = kinds[c];
+            Typography::Replaced &kind = kinds[c];
             if (kind.count++ == 0)
                 kind.first = at;
             fixed += QStringView(replacement);
@@ -105,16 +103,28 @@ const char16_t *Typography::replacementFor(char32_t c)
 
 QList<SourceError> Typography::fix(BankSource &source)
 {
-    QList<SourceError> each;
-    QMap<char32_t, Replaced> kinds;
+    Typography typography;
     for (SourceRecord &record : source.records) {
         for (int field = 0; field < 5; ++field)
-            record.texts[field] = fixText(record.texts[field], record.positions[field], each, kinds);
+            record.texts[field] =
+                fixText(record.texts[field], record.positions[field], typography.m_each, typography.m_kinds);
     }
-    if (each.size() <= MaxListed)
-        return each;
+    return typography.warnings();
+}
+
+QList<SourceError> Typography::fix(QString &text, const QString &fileName)
+{
+    Typography typography;
+    text = fixText(text, {fileName, 1, 1}, typography.m_each, typography.m_kinds);
+    return typography.warnings();
+}
+
+QList<SourceError> Typography::warnings() const
+{
+    if (m_each.size() <= MaxListed)
+        return m_each;
     QList<SourceError> summary;
-    for (auto it = kinds.cbegin(); it != kinds.cend(); ++it) {
+    for (auto it = m_kinds.cbegin(); it != m_kinds.cend(); ++it) {
         summary.append({it->first,
                         QStringLiteral("%1 replaced with \"%2\" %3")
                             .arg(characterName(it.key()), QString::fromUtf16(replacementFor(it.key())),

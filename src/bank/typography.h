@@ -3,6 +3,7 @@
 #include "bank/bank_source.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringView>
 
@@ -26,8 +27,23 @@ public:
     // Replaces the marks in the texts of source. Returns a warning at each replaced mark, or one
     // per kind of mark at its first place when there are more than a screenful.
     static QList<SourceError> fix(BankSource &source);
+    // The same for the whole text of a file, for an importer that reads the marks as text.
+    static QList<SourceError> fix(QString &text, const QString &fileName);
 
     static constexpr int MaxListed = 20;
+
+    // A kind of mark replaced: the first place it was found and how often.
+    struct Replaced
+    {
+        SourcePosition first;
+        int count = 0;
+    };
+
+private:
+    QList<SourceError> warnings() const;
+
+    QList<SourceError> m_each;
+    QMap<char32_t, Replaced> m_kinds;
 };
 
 } // namespace bank

@@ -213,7 +213,12 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
     bank::SourceError error;
     if (!bank::readUtf8File(input, text, error))
         return fail(error);
+    // Fixed before the importer reads the text: it refuses the marks itself.
+    const QList<bank::SourceError> fixed = options.isSet(QStringLiteral("fix-typography"))
+                                               ? bank::Typography::fix(text, input)
+                                               : QList<bank::SourceError>();
     ImportResult result = format == QLatin1String("aiken") ? importAiken(text, input) : importGift(text, input);
+    result.errors += fixed;
     const bool skipUnsupported = options.isSet(QStringLiteral("skip-unsupported"));
     for (bank::SourceError problem : std::as_const(result.unsupported)) {
         problem.warning = skipUnsupported;
@@ -221,7 +226,7 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
             problem.message += QStringLiteral(" (skipped)");
         result.errors.append(problem);
     }
-    if (result.source.records.isEmpty() && result.errors.isEmpty())
+    if (result.source.records.isEmpty() && !bank::hasFault(result.errors))
         result.errors.append({{input, 0, 0}, QStringLiteral("no question to make a record of")});
     const int status = writeRecords(std::move(result.source), result.errors, files, options);
     if (!result.unsupported.isEmpty() && !skipUnsupported)

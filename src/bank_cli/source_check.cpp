@@ -43,11 +43,11 @@ QList<bank::SourceError> warningsAtSource(const bank::BankSource &source, const 
 
 bool isBankSource(const QByteArray &bytes, const QString &path)
 {
-    if (QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0)
-        return true;
     const QByteArrayView text = QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
     const auto first = std::find_if(text.begin(), text.end(), [](char c) { return !QChar::isSpace(uchar(c)); });
-    return first != text.end() && (*first == '[' || *first == '#');
+    if (first != text.end() && (*first == '[' || *first == '#' || *first == '"'))
+        return *first != '"';
+    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
 }
 
 SourceCheck checkSource(const QString &path)

@@ -13,9 +13,9 @@ namespace bank_cli {
 // teacher mends the source, not the test file. Nothing when testFile is empty, not built.
 QList<bank::SourceError> warningsAtSource(const bank::BankSource &source, const QByteArray &testFile);
 
-// True when bytes, read from path, are a readable source rather than a test file: the name ends
-// with .txt, or the first character that is no space is a record header's "[" or a comment's "#"
-// (a test file begins with a quote).
+// True when bytes, read from path, are a readable source rather than a test file: the first
+// character that is no space is a record header's "[" or a comment's "#" (a test file's is a
+// quote), or, when it is neither, the name ends with .txt.
 bool isBankSource(const QByteArray &bytes, const QString &path);
 
 // A readable source checked as encode takes it: its faults, or the warnings about the test file

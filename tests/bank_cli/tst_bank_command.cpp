@@ -239,6 +239,15 @@ private slots:
                                                    "in.txt:3:6: warning: ” (U+201D) replaced with \"»\"\n"
                                                    "in.txt:3:8: warning: – (U+2013) replaced with \"-\"\nin.txt:4:6: "
                                                    "warning: ’ (U+2019) replaced with \"'\"";
+        QTest::newRow("gift typography fixed")
+            << QStringList{"import", "--from", "gift", "--fix-typography", "in.txt", "out.lvq"}
+            << QByteArray("// x\n.Q {=“a” ~b ~c ~d}")
+            << "\".Q\",\"\xA7"
+               "a\xA6\",\"b\",\"c\",\"d\",1"
+                   + QByteArray(1, '\0')
+            << one
+                   + "\nin.txt:2:6: warning: “ (U+201C) replaced with \"«\"\nin.txt:2:8: warning: ” (U+201D) replaced "
+                     "with \"»\"";
         QTest::newRow("typography summed up")
             << fixed << sourceOf(1).replace("1: a", "1: " + QByteArray("’").repeated(21))
             << "\".q\",\"" + QByteArray(21, '\'') + "\",\"b\",\"c\",\"d\",1" + QByteArray(1, '\0')
