@@ -1,13 +1,14 @@
 // The question bank at its largest: loading and counting a test file of 32,767 records, and
-// lorvane-bank's check of it and encode of its source, set against merely reading the file and
-// counting its line ends; and drawing a whole question
-// order, set against the history scan that compares each number with every earlier order.
+// lorvane-bank's check of it and encode of its source (with the check of what it encodes), set against merely reading
+// the file and counting its line ends; and drawing a whole question order, set against the history scan that compares
+// each number with every earlier order.
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
 #include "bank/question_order.h"
 #include "bank/source_decoder.h"
 #include "bank/source_encoder.h"
 #include "bank_cli/bank_check.h"
+#include "bank_cli/source_check.h"
 #include "support/literal_question_order.h"
 
 #include <QCoreApplication>
@@ -210,10 +211,14 @@ int main(int argc, char **argv)
             || file.write(writeBankSource(bytes, loadQuestions(bytes).records, path, error).toUtf8()) <= 0)
             qFatal("cannot write %s", qPrintable(sourcePath));
     }
+    // What encode does before writing: read and build, then check's warnings at the source's lines.
     const double encodeMs = bestMs(
         [&] {
+            BankSource source;
             QList<SourceError> errors;
-            return qint64(buildTestFile({sourcePath}, false, errors).size());
+            readBankSources({sourcePath}, source, errors);
+            const QByteArray bytes = buildTestFile(source, false, errors);
+            return qint64(bytes.size()) + bank_cli::warningsAtSource(source, bytes).size();
         },
         &encoded);
 
@@ -232,7 +237,7 @@ int main(int argc, char **argv)
     row("lorvane-bank check: read, load and inspect", checkMs, note);
     std::snprintf(note, sizeof note, "%lld bytes written, %s", encoded,
                   encoded == fileSize ? "the same file" : "NOT the same file");
-    row("lorvane-bank encode: read the source and encode", encodeMs, note);
+    row("lorvane-bank encode: read, encode and check", encodeMs, note);
 
     const qint16 big = MaxQuestions;
     const qint16 small = 2000, smaller = 1000;

@@ -36,7 +36,7 @@ row "Count 32,767 records (Count_Questions)" "$(figure 'read and count' 'Count_Q
     "$(figure 'count its line ends' '(floor)') ms: read the file, count line ends"
 row "lorvane-bank check of 32,767 records" "$(figure 'lorvane-bank check' 'inspect') ms" \
     "$(figure 'count its line ends' '(floor)') ms: read the file, count line ends"
-row "lorvane-bank encode of 32,767 records" "$(figure 'lorvane-bank encode' 'and encode') ms" \
+row "lorvane-bank encode of 32,767 records" "$(figure 'lorvane-bank encode' 'and check') ms" \
     "$(figure 'count its line ends' '(floor)') ms: read the file, count line ends"
 row "Full draw order of 32,767 records" "$(figure 'generator reseeded per call' 'per call') ms" \
     "$(figure 'history scan, 32,767' 'extrapolated') ms: literal history scan"

@@ -124,6 +124,11 @@ QString decodeArmscii8(QByteArrayView bytes)
     return text;
 }
 
+char16_t armscii8Char(quint8 byte)
+{
+    return DecodeTable[byte];
+}
+
 QByteArray encodeArmscii8(QStringView text, qsizetype *firstBadIndex)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);

@@ -14,6 +14,8 @@ inline constexpr char16_t Armscii8Replacement = u'\uFFFD';
 
 // One character per byte; never fails.
 QString decodeArmscii8(QByteArrayView bytes);
+// The character of one byte; Armscii8Replacement for the bytes that stand for none.
+char16_t armscii8Char(quint8 byte);
 
 // One byte per character. ASCII characters keep their ASCII byte (never the Armenian
 // duplicates of ASCII punctuation at 0xA4, 0xA5, 0xA9, 0xAB, 0xAC). When a character has no

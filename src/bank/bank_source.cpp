@@ -33,6 +33,31 @@ int endingLine(QStringView line)
     return -1;
 }
 
+// Where the text of a field line begins: after the field's letter, a colon (or the Armenian full
+// stop, which the Armenian keyboard has in its place) and one space or tab, or straight after the
+// colon. -1 when the line is no such field line.
+qsizetype valueStart(QStringView line, int field)
+{
+    if (line.size() < 2 || line.front() != SourceFieldPrefixes[field].front()
+        || (line.at(1) != u':' && line.at(1) != ArmenianFullStop))
+        return -1;
+    return line.size() > 2 && (line.at(2) == u' ' || line.at(2) == u'\t') ? 3 : 2;
+}
+
+// "expected "1:" — found "l:"": what a field line should begin with and what this one does.
+QString nearMiss(QStringView line, int field)
+{
+    const QString expected = QStringLiteral("expected \"%1\"").arg(SourceFieldPrefixes[field].trimmed());
+    if (line.trimmed().isEmpty())
+        return expected + QStringLiteral(" — found an empty line");
+    QStringView found = line.left(line.indexOf(u' '));
+    found = found.left(found.indexOf(u'\t'));
+    constexpr qsizetype MaxShown = 12;
+    return expected
+           + QStringLiteral(" — found \"%1%2\"")
+                 .arg(found.left(MaxShown), found.size() > MaxShown ? QStringLiteral("...") : QString());
+}
+
 class SourceParser
 {
 public:
@@ -44,6 +69,8 @@ public:
             if (line.endsWith(u'\r'))
                 line.chop(1);
         }
+        // A record takes seven lines at least.
+        m_source.records.reserve(m_source.records.size() + m_lines.size() / 7 + 1);
     }
 
     bool parse()
@@ -94,13 +121,13 @@ private:
                 return index;
             }
             const QStringView line = m_lines.at(index);
-            const QLatin1StringView prefix = SourceFieldPrefixes[field];
-            if (!line.startsWith(prefix)) {
-                failAt(m_errors, at(index, 1), QStringLiteral("expected \"%1\"").arg(prefix.trimmed()));
+            const qsizetype start = valueStart(line, field);
+            if (start < 0) {
+                failAt(m_errors, at(index, 1), nearMiss(line, field));
                 return lineBeforeHeader(index);
             }
-            const QStringView value = line.mid(prefix.size());
-            const SourcePosition where = at(index, prefix.size() + 1);
+            const QStringView value = line.mid(start);
+            const SourcePosition where = at(index, start + 1);
             if (field < 5) {
                 record.texts[field] = value.toString();
                 record.positions[field] = where;
@@ -136,11 +163,12 @@ private:
 
 QString SourceError::toString() const
 {
-    return QStringLiteral("%1:%2:%3: %4%5")
-        .arg(where.file)
-        .arg(where.line)
-        .arg(where.column)
-        .arg(warning ? QStringLiteral("warning: ") : QString(), message);
+    const QString what = (warning ? QStringLiteral("warning: ") : QString()) + message;
+    // A remark about the whole file (it is empty, it cannot be opened) has no line.
+    if (where.line == 0)
+        return where.file.isEmpty() ? what : QStringLiteral("%1: %2").arg(where.file, what);
+    return QStringLiteral("%1:%2:%3: %4")
+        .arg(where.file, QString::number(where.line), QString::number(where.column), what);
 }
 
 bool hasFault(const QList<SourceError> &problems)

@@ -12,7 +12,9 @@
 //     Q: question text
 //     1: first answer        (2:, 3:, 4: likewise)
 //     R: 3
-// separated by blank lines; lines starting with "#" are comments. Record numbers run on without
+// separated by blank lines; lines starting with "#" are comments. A field's letter may be followed
+// by the Armenian full stop instead of the colon, and the text by a tab or nothing instead of the
+// space. Record numbers run on without
 // gaps across the files, in the order the files are given. The test file ends with a NUL byte
 // after the last record's number unless a last line "END: CRLF" or "END: NONE" says otherwise.
 namespace bank {
@@ -20,8 +22,8 @@ namespace bank {
 struct SourcePosition
 {
     QString file;
-    int line = 0;   // 1-based
-    int column = 0; // 1-based
+    int line = 0;   // 1-based; 0 for the whole file
+    int column = 0; // 1-based, in characters
 };
 
 struct SourceRecord
@@ -70,6 +72,8 @@ struct BankSource
 inline constexpr QLatin1StringView SourceFieldPrefixes[6] = {QLatin1StringView("Q: "), QLatin1StringView("1: "),
                                                              QLatin1StringView("2: "), QLatin1StringView("3: "),
                                                              QLatin1StringView("4: "), QLatin1StringView("R: ")};
+// The Armenian full stop, on the key where other keyboards have the colon.
+inline constexpr char16_t ArmenianFullStop = u'\u0589';
 // The last line that gives each FileEnding.
 inline constexpr QLatin1StringView SourceEndLines[3] = {QLatin1StringView("END: NUL"), QLatin1StringView("END: CRLF"),
                                                         QLatin1StringView("END: NONE")};

@@ -2,9 +2,11 @@
 
 #include "bank/armscii8.h"
 #include "bank/bank_reader.h"
+#include "bank/typography.h"
 #include "bank/utf8_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace bank {
@@ -15,15 +17,19 @@ bool encodeText(const QString &text, const SourcePosition &where, QByteArray &ou
 {
     if (QStringView(text).trimmed().isEmpty())
         return failAt(errors, where, QStringLiteral("empty text"));
-    const auto at = [&](qsizetype i) { return SourcePosition{where.file, where.line, where.column + int(i)}; };
+    // Columns count characters: a surrogate pair before i is one.
+    const auto at = [&](qsizetype i) {
+        const auto pairs = std::count_if(text.cbegin(), text.cbegin() + i, [](QChar c) { return c.isLowSurrogate(); });
+        return SourcePosition{where.file, where.line, where.column + int(i - pairs)};
+    };
     const qsizetype start = out.size();
     out.resize(start + text.size() + 3);
     char *bytes = out.data() + start;
     *bytes++ = '"';
     const qsizetype bad = encodeArmscii8Into(text, bytes);
     // Only these characters have these bytes.
-    const auto breaking = [](char b) { return b == '"' || b == '\r' || b == '\n'; };
-    if (bad >= 0 || std::any_of(bytes, bytes + text.size(), breaking)) {
+    const auto holds = [&](char b) { return std::memchr(bytes, b, size_t(text.size())) != nullptr; };
+    if (bad >= 0 || holds('"') || holds('\r') || holds('\n')) {
         for (const auto &[index, reason] : findUnwritable(text))
             failAt(errors, at(index), reason);
         return false;
@@ -32,6 +38,23 @@ bool encodeText(const QString &text, const SourcePosition &where, QByteArray &ou
     *bytes++ = '"';
     *bytes = ',';
     return true;
+}
+
+// The message for the character that begins at i; a surrogate pair is one character, and i moves
+// past it.
+QString unwritableCharacter(QStringView text, qsizetype &i)
+{
+    char32_t c = text.at(i).unicode();
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+        ++i;
+    }
+    QString message = QStringLiteral("character %1 cannot be written in ArmSCII-8").arg(characterName(c));
+    if (const char16_t *replacement = Typography::replacementFor(c))
+        message += *replacement
+                       ? QStringLiteral(" (--fix-typography writes \"%1\" for it)").arg(QString::fromUtf16(replacement))
+                       : QStringLiteral(" (--fix-typography leaves it out)");
+    return message;
 }
 
 } // namespace
@@ -45,9 +68,10 @@ QList<std::pair<qsizetype, QString>> findUnwritable(QStringView text)
             found.append({i, QStringLiteral("a text cannot hold a double quote")});
         else if (c == u'\r' || c == u'\n')
             found.append({i, QStringLiteral("a text cannot hold a line break")});
-        else if (!armscii8CanEncode(c))
-            found.append({i, QStringLiteral("character U+%1 cannot be written in ArmSCII-8")
-                                 .arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'))});
+        else if (!armscii8CanEncode(c)) {
+            const qsizetype at = i;
+            found.append({at, unwritableCharacter(text, i)});
+        }
     }
     return found;
 }
@@ -56,22 +80,28 @@ bool ensureSignature(BankSource &source, bool add, QList<SourceError> &errors)
 {
     if (source.records.isEmpty())
         return failAt(errors, {}, QStringLiteral("no records"));
-    QString &first = source.records.first().texts[0];
-    if (first.startsWith(u'.'))
+    if (source.records.constFirst().texts[0].startsWith(u'.'))
         return true;
     if (!add)
-        return failAt(errors, source.records.first().positions[0],
+        return failAt(errors, source.records.constFirst().positions[0],
                       QStringLiteral("the first question must begin with a full stop, or the program "
                                      "takes the file for a foreign one (--add-signature puts one in)"));
-    first.prepend(u'.');
+    source.records.first().texts[0].prepend(u'.');
     return true;
 }
 
 QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors)
 {
     const qsizetype known = errors.size();
+    // Reserved whole: the largest file is 12 MB, and growing it copies.
+    qsizetype size = 0;
+    for (const SourceRecord &record : source.records) {
+        for (const QString &text : record.texts)
+            size += text.size() + 3;
+        size += 8;
+    }
     QByteArray out;
-    out.reserve(source.records.size() * 320);
+    out.reserve(size);
     for (qsizetype r = 0; r < source.records.size(); ++r) {
         const SourceRecord &record = source.records.at(r);
         if (r == MaxQuestions)
@@ -79,7 +109,10 @@ QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors)
                    QStringLiteral("the program reads at most %1 questions").arg(MaxQuestions));
         for (int field = 0; field < 5; ++field)
             encodeText(record.texts[field], record.positions[field], out, errors);
-        out += QByteArray::number(record.rightAnswer);
+        if (record.rightAnswer >= 0 && record.rightAnswer <= 9)
+            out += char('0' + record.rightAnswer);
+        else
+            out += QByteArray::number(record.rightAnswer);
         if (r + 1 < source.records.size() || source.ending == FileEnding::LineEnd)
             out += "\r\n";
         else if (source.ending == FileEnding::Nul)
@@ -102,7 +135,7 @@ bool readBankSources(const QStringList &sourceFiles, BankSource &source, QList<S
             return false;
     }
     if (source.records.isEmpty() && errors.size() == known)
-        return failAt(errors, {sourceFiles.value(0), 0, 0}, QStringLiteral("no records"));
+        return failAt(errors, {sourceFiles.value(0), 0, 0}, QStringLiteral("no questions"));
     return errors.size() == known;
 }
 

@@ -21,7 +21,8 @@ bool ensureSignature(BankSource &source, bool add, QList<SourceError> &errors);
 QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors);
 
 // Each character of text that the test file cannot hold (a double quote, a line break, a
-// character ArmSCII-8 lacks): its index and what is wrong with it.
+// character ArmSCII-8 lacks, named with its code): its index in text and what is wrong with it. A
+// surrogate pair is one character, at the index of its first half.
 QList<std::pair<qsizetype, QString>> findUnwritable(QStringView text);
 
 // Reads the records of the files in order; false with every fault in errors. The files after one

@@ -1,5 +1,6 @@
 #include "bank/utf8_file.h"
 
+#include "bank/file_kind.h"
 #include "bank/line_index.h"
 
 #include <QByteArrayView>
@@ -10,6 +11,8 @@
 
 namespace bank {
 namespace {
+
+constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // UTF-8 to UTF-16: ASCII and two-byte sequences (the Armenian letters among them) here, longer
 // ones through Qt's decoder. The offset of the first byte that is no UTF-8, or -1.
@@ -50,10 +53,20 @@ bool readUtf8File(const QString &path, QString &text, SourceError &error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failAt(error, {path, 0, 0}, file.errorString());
-    const QByteArray bytes = file.readAll();
+    // Mapped, the largest source is decoded without first being copied whole.
+    QByteArray read;
+    const uchar *mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    if (!mapped)
+        read = file.readAll();
+    const QByteArrayView whole = mapped ? QByteArrayView(mapped, file.size()) : QByteArrayView(read);
+    if (const QString problem = foreignFileProblem(whole); !problem.isEmpty())
+        return failAt(error, {path, 0, 0}, problem);
+    // Notepad begins its UTF-8 with a byte order mark.
+    const QByteArrayView bytes = whole.sliced(whole.startsWith(Utf8ByteOrderMark) ? 3 : 0);
     const qsizetype bad = decodeUtf8(bytes, text);
     if (bad >= 0)
-        return failAt(error, LineIndex(bytes, path).at(bad), QStringLiteral("the file is not valid UTF-8"));
+        return failAt(error, LineIndex(bytes, path, LineIndex::Columns::Utf8Characters).at(bad),
+                      QStringLiteral("the file is not valid UTF-8"));
     return true;
 }
 

@@ -5,9 +5,18 @@
 #include "bank/line_index.h"
 #include "bank/question_pictures.h"
 
+#include "bank/file_kind.h"
+#include "bank_cli/counted.h"
+
 #include <QHash>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
+#include <deque>
+#include <optional>
 
 namespace bank_cli {
 
@@ -23,17 +32,30 @@ bool looksLikeText(const QByteArray &bytes)
     return control < 8;
 }
 
+// The bytes QString::trimmed() takes for spaces once decoded: tab to carriage return, the space
+// and the no-break space.
+bool isSpaceByte(char b)
+{
+    return b == ' ' || (b >= '\t' && b <= '\r') || quint8(b) == 0xA0;
+}
+
 class Checker
 {
 public:
     Checker(const QByteArray &bytes, const QString &fileName, BankCheck &check)
-        : m_bytes(bytes), m_lines(bytes, fileName), m_check(check)
-    {}
+        : m_bytes(bytes), m_fileName(fileName), m_check(check)
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char16_t c = bank::armscii8Char(quint8(b));
+            m_byteKinds[b] = c == bank::Armscii8Replacement ? Unassigned : b >= 0x80 && c < 0x80 ? AsciiTwin : 0;
+        }
+    }
 
     void run()
     {
         inspect();
         m_check.problems = m_errors + m_warnings;
+        m_check.places = QList<RecordPlace>(m_errors.size()) + m_warningPlaces;
     }
 
 private:
@@ -42,6 +64,11 @@ private:
         if (m_bytes.isEmpty()) {
             m_check.outcome = ProgramOutcome::ReinstallMessage;
             return error(0, QStringLiteral("the file is empty"));
+        }
+        if (const QString problem = bank::foreignFileProblem(m_bytes); !problem.isEmpty()) {
+            m_check.outcome =
+                bank::hasSignature(m_bytes) ? ProgramOutcome::ReinstallMessage : ProgramOutcome::EndsSilently;
+            return error(0, problem);
         }
         if (!bank::hasSignature(m_bytes)) {
             m_check.outcome = ProgramOutcome::EndsSilently;
@@ -62,9 +89,10 @@ private:
             return reportLoadFailures();
         }
         m_check.recordCount = int(m_check.load.records.size());
+        m_questions.reserve(m_check.recordCount);
         if (m_check.recordCount < FewestRecords)
-            warn(0, QStringLiteral("only %1 records: a test needs thirty different questions and one record more")
-                        .arg(m_check.recordCount));
+            warn(0, QStringLiteral("only %1: a test needs thirty different questions and one record more")
+                        .arg(counted(m_check.recordCount, "record")));
         for (int n = 1; n <= m_check.recordCount; ++n)
             checkRecord(n, m_check.load.records.at(n - 1));
         for (int i = 0; i < bank::questionPictureCount(); ++i) {
@@ -82,26 +110,32 @@ private:
             const qsizetype offset = start + result.errorOffset;
             QString message = QLatin1StringView(bank::loadErrorText(result.error));
             // A line end ends a text like a comma, so a record short of a field reads on into the next line.
-            if (m_lines.at(offset).column == 1 && offset > 0 && result.error != bank::LoadError::TooManyRecords)
+            if (lines().at(offset).column == 1 && offset > 0 && result.error != bank::LoadError::TooManyRecords)
                 message += QStringLiteral(" (a record above is short of a field or has a stray quote)");
             error(offset, message);
-            start = m_lines.nextLineStart(offset);
+            start = lines().nextLineStart(offset);
             if (result.error == bank::LoadError::TooManyRecords || start >= m_bytes.size())
                 return;
             result = bank::loadQuestions(QByteArray::fromRawData(m_bytes.constData() + start, m_bytes.size() - start));
         }
     }
 
+    // Texts are compared and measured as bytes, one to a character, so the check of the largest file
+    // creates no strings.
     void checkRecord(int number, const bank::QuestionRecord &record)
     {
-        QString texts[5];
+        QByteArrayView texts[5];
         for (int field = 0; field < 5; ++field) {
-            texts[field] = record.text(field);
-            checkText(record.texts[field].offset, texts[field], field == 0 ? QuestionBoxChars : AnswerBoxChars);
+            const auto [offset, length] = record.texts[field];
+            texts[field] = QByteArrayView(m_bytes).sliced(offset, length);
+            const quint8 kinds = byteKinds(texts[field]);
+            if (kinds & AsciiTwin)
+                texts[field] = shownAlike(texts[field]);
+            checkText(offset, texts[field], kinds, {number, field});
             for (int earlier = 1; field > 1 && earlier < field; ++earlier) {
                 if (texts[earlier] == texts[field] && !texts[field].isEmpty())
-                    warn(record.texts[field].offset,
-                         QStringLiteral("answer %1 repeats answer %2").arg(field).arg(earlier));
+                    warn(offset, QStringLiteral("answer %1 repeats answer %2").arg(field).arg(earlier),
+                         {number, field});
             }
         }
         if (record.rightAnswer >= 1 && record.rightAnswer <= 4)
@@ -109,26 +143,68 @@ private:
         else
             warn(numberOffset(record),
                  QStringLiteral("the right answer %1 is none of 1 to 4: no answer counts as right")
-                     .arg(record.rightAnswer));
-        const std::optional<int> picture = bank::questionPictureId(number);
-        const QString key = texts[0] + u'\0' + QString::number(picture.value_or(0));
-        if (const auto it = m_questions.constFind(key); it != m_questions.cend())
-            warn(record.texts[0].offset, QStringLiteral("the question repeats record %1").arg(*it));
+                     .arg(record.rightAnswer),
+                 {number, 5});
+        // The same question is asked twice whatever its pictures: the test draws both.
+        if (const auto it = m_questions.constFind(texts[0]); it != m_questions.cend())
+            warn(record.texts[0].offset, QStringLiteral("the question repeats record %1").arg(*it), {number, 0});
         else
-            m_questions.insert(key, number);
+            m_questions.insert(texts[0], number);
     }
 
-    void checkText(qsizetype offset, const QString &text, int boxChars)
+    void checkText(qsizetype offset, QByteArrayView text, quint8 kinds, RecordPlace place)
     {
-        if (text.trimmed().isEmpty())
-            warn(offset, QStringLiteral("empty text"));
+        const int boxChars = place.field == 0 ? QuestionBoxChars : AnswerBoxChars;
+        if (std::all_of(text.begin(), text.end(), isSpaceByte))
+            warn(offset, QStringLiteral("empty text"), place);
         if (text.size() > boxChars)
-            warn(offset, QStringLiteral("%1 characters: the box shows about %2 at the design size")
-                             .arg(text.size())
-                             .arg(boxChars));
-        if (const qsizetype bad = text.indexOf(QChar(bank::Armscii8Replacement)); bad >= 0)
-            warn(offset + bad, QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
-                                   .arg(quint8(m_bytes.at(offset + bad)), 2, 16, QLatin1Char('0')));
+            warn(offset,
+                 QStringLiteral("%1: the box shows about %2 at the design size")
+                     .arg(counted(text.size(), "character"))
+                     .arg(boxChars),
+                 place);
+        if (!(kinds & Unassigned))
+            return;
+        const auto bad =
+            std::find_if(text.begin(), text.end(), [&](char b) { return m_byteKinds[quint8(b)] & Unassigned; });
+        warn(offset + (bad - text.begin()),
+             QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
+                 .arg(quint8(*bad), 2, 16, QLatin1Char('0')),
+             place);
+    }
+
+    // What kinds of byte text holds. Sixteen bytes at a time pass when each is ASCII or an Armenian
+    // letter (0xB2..0xFE), as nearly all are; the rest go through the table.
+    quint8 byteKinds(QByteArrayView text) const
+    {
+        const char *b = text.data(), *end = b + text.size();
+#if defined(__SSE2__)
+        for (; end - b >= 16; b += 16) {
+            // With the top bit flipped, ASCII is negative and the letters lie in 0x32..0x7E.
+            const __m128i x =
+                _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(b)), _mm_set1_epi8(char(0x80)));
+            const __m128i letter =
+                _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(0x31)), _mm_cmplt_epi8(x, _mm_set1_epi8(0x7F)));
+            if (_mm_movemask_epi8(_mm_or_si128(_mm_cmplt_epi8(x, _mm_setzero_si128()), letter)) != 0xFFFF)
+                break;
+        }
+#endif
+        quint8 kinds = 0;
+        for (; b != end; ++b)
+            kinds |= m_byteKinds[quint8(*b)];
+        return kinds;
+    }
+
+    // The bytes of a text with each ASCII twin (the full stop, comma, hyphen and brackets ArmSCII-8
+    // has twice) made its ASCII byte, so that texts shown alike compare equal.
+    QByteArrayView shownAlike(QByteArrayView text)
+    {
+        QByteArray same = text.toByteArray();
+        for (char &b : same) {
+            if (m_byteKinds[quint8(b)] & AsciiTwin)
+                b = char(bank::armscii8Char(quint8(b)));
+        }
+        return m_shownAlike.emplace_back(std::move(same));
     }
 
     qsizetype numberOffset(const bank::QuestionRecord &record) const
@@ -139,15 +215,36 @@ private:
         return at;
     }
 
-    void error(qsizetype offset, const QString &message) { m_errors.append({m_lines.at(offset), message}); }
-    void warn(qsizetype offset, const QString &message) { m_warnings.append({m_lines.at(offset), message, true}); }
+    // Made for the first problem: a file without any is never indexed.
+    const bank::LineIndex &lines()
+    {
+        if (!m_lines)
+            m_lines.emplace(m_bytes, m_fileName);
+        return *m_lines;
+    }
+
+    void error(qsizetype offset, const QString &message)
+    {
+        m_errors.append({lines().at(offset), message});
+    }
+    void warn(qsizetype offset, const QString &message, RecordPlace place = {})
+    {
+        m_warnings.append({lines().at(offset), message, true});
+        m_warningPlaces.append(place);
+    }
 
     const QByteArray &m_bytes;
-    bank::LineIndex m_lines;
+    QString m_fileName;
+    std::optional<bank::LineIndex> m_lines;
+    // Per byte: Unassigned when it stands for no character, AsciiTwin when it shows as an ASCII one.
+    enum ByteKind : quint8 { Unassigned = 1, AsciiTwin = 2 };
+    quint8 m_byteKinds[256];
     BankCheck &m_check;
-    QHash<QString, int> m_questions;
+    QHash<QByteArrayView, int> m_questions;
+    std::deque<QByteArray> m_shownAlike; // the texts shownAlike made, where views of them stay valid
     QList<bank::SourceError> m_errors;
     QList<bank::SourceError> m_warnings;
+    QList<RecordPlace> m_warningPlaces;
 };
 
 QString ranges(const QList<int> &numbers)
@@ -166,11 +263,11 @@ QString ranges(const QList<int> &numbers)
 
 } // namespace
 
-QString BankCheck::summary(const QString &fileName) const
+QString BankCheck::summary(const QString &fileName, const QString &subject) const
 {
     QString text;
     if (load.ok()) {
-        text = QStringLiteral("%1: %2 records\n").arg(fileName).arg(recordCount);
+        text = QStringLiteral("%1: %2\n").arg(fileName, counted(recordCount, "record"));
         text += QStringLiteral("right answers: 1: %1, 2: %2, 3: %3, 4: %4\n")
                     .arg(rightAnswers[0])
                     .arg(rightAnswers[1])
@@ -179,15 +276,16 @@ QString BankCheck::summary(const QString &fileName) const
         text += QStringLiteral("records with a picture: %1\n").arg(ranges(pictureRecords));
     } else {
         // The program reads no record of a file it cannot read to the end.
-        text = QStringLiteral("%1: %2 records read before the first error\n").arg(fileName).arg(recordCount);
+        text = QStringLiteral("%1: %2 read before the first error\n").arg(fileName, counted(recordCount, "record"));
     }
     const auto warnings =
         std::count_if(problems.cbegin(), problems.cend(), [](const bank::SourceError &e) { return e.warning; });
-    text += QStringLiteral("%1 errors, %2 warnings\n").arg(problems.size() - warnings).arg(warnings);
+    text += QStringLiteral("%1, %2\n").arg(counted(problems.size() - warnings, "error"), counted(warnings, "warning"));
     switch (outcome) {
-    case ProgramOutcome::StartsNormally: return text + QStringLiteral("the program starts normally with this file\n");
+    case ProgramOutcome::StartsNormally:
+        return text + QStringLiteral("the program starts normally with %1\n").arg(subject);
     case ProgramOutcome::EndsSilently:
-        return text + QStringLiteral("the program ends silently with this file (foreign signature)\n");
+        return text + QStringLiteral("the program ends silently with %1 (foreign signature)\n").arg(subject);
     case ProgramOutcome::ReinstallMessage: break;
     }
     return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(app::mMain::TestFileMissingText);

@@ -6,6 +6,7 @@
 #include "bank/source_decoder.h"
 #include "bank/source_encoder.h"
 #include "bank/source_selection.h"
+#include "bank/typography.h"
 #include "bank/utf8_file.h"
 #include "bank_cli/aiken_import.h"
 #include "bank_cli/bank_check.h"
@@ -14,6 +15,7 @@
 #include "bank_cli/moodle_export.h"
 #include "bank_cli/report_writer.h"
 #include "bank_cli/review_sheet.h"
+#include "bank_cli/source_check.h"
 #include "bank_cli/test_installer.h"
 #include "results/attempt_folder.h"
 #include "results/class_report.h"
@@ -38,7 +40,7 @@ namespace {
 const QString HelpDescription =
     QStringLiteral("Checks, converts, imports and installs Lorvane test files.\n\n"
                    "Commands:\n"
-                   "  check FILE.lvq               report every problem and what the program would do\n"
+                   "  check FILE.lvq|SRC.txt       report every problem and what the program would do\n"
                    "  decode FILE.lvq OUT.txt      write the readable UTF-8 source of a test file\n"
                    "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
                    "  import --from aiken|gift IN OUT.lvq\n"
@@ -75,6 +77,9 @@ constexpr CommandOption CommandOptions[] = {
     {"shuffle-answers", nullptr, "encode import",
      "spread the right answers evenly over 1 to 4; --shuffle-answers=SEED repeats a shuffle."},
     {"answer-seed", "number", "encode import", nullptr},
+    {"fix-typography", nullptr, "encode import",
+     "write curly quotes and apostrophes, en dashes and other marks of word processors as the test file "
+     "can hold them."},
     {"sample", "N", "sheet", "only N random records."},
     {"no-answers", nullptr, "sheet", "a test to print, the right answers unmarked."},
     {"key", nullptr, "sheet", "the answer key alone."},
@@ -237,8 +242,16 @@ int BankCommand::run(const QStringList &arguments)
 
 int BankCommand::check(const QStringList &files, const QCommandLineParser &)
 {
+    const QString &file = files.at(0);
     QByteArray bytes;
-    return readTestFile(files.at(0), bytes) ? report(files.at(0), bytes) : BadInput;
+    if (!readTestFile(file, bytes))
+        return BadInput;
+    if (!isBankSource(bytes, file))
+        return report(file, bytes);
+    const SourceCheck source = checkSource(file);
+    printProblems(file, source.problems);
+    m_out << source.summary;
+    return source.startsNormally ? Success : BadInput;
 }
 
 int BankCommand::report(const QString &file, const QByteArray &bytes)
@@ -293,7 +306,12 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
     bank::SourceError error;
     if (!bank::readUtf8File(input, text, error))
         return fail(error);
+    // Fixed before the importer reads the text: it refuses the marks itself.
+    const QList<bank::SourceError> fixed = options.isSet(QStringLiteral("fix-typography"))
+                                               ? bank::Typography::fix(text, input)
+                                               : QList<bank::SourceError>();
     ImportResult result = format == QLatin1String("aiken") ? importAiken(text, input) : importGift(text, input);
+    result.errors += fixed;
     const bool skipUnsupported = options.isSet(QStringLiteral("skip-unsupported"));
     for (bank::SourceError problem : std::as_const(result.unsupported)) {
         problem.warning = skipUnsupported;
@@ -301,7 +319,7 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
             problem.message += QStringLiteral(" (skipped)");
         result.errors.append(problem);
     }
-    if (result.source.records.isEmpty() && result.errors.isEmpty())
+    if (result.source.records.isEmpty() && !bank::hasFault(result.errors))
         result.errors.append({{input, 0, 0}, QStringLiteral("no question to make a record of")});
     const int status = writeRecords(std::move(result.source), result.errors, files, options);
     if (!result.unsupported.isEmpty() && !skipUnsupported)
@@ -313,13 +331,16 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
 int BankCommand::writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
                               const QCommandLineParser &options)
 {
+    if (options.isSet(QStringLiteral("fix-typography")))
+        problems += bank::Typography::fix(source);
     if (const int status = chooseRecords(source, files.at(0), options); status != Success)
         return status;
     const bool faulty = bank::hasFault(problems);
     const QByteArray bytes =
         source.records.isEmpty()
             ? QByteArray()
-            : bank::buildTestFile(std::move(source), options.isSet(QStringLiteral("add-signature")), problems);
+            : bank::buildTestFile(source, options.isSet(QStringLiteral("add-signature")), problems);
+    problems += warningsAtSource(source, bytes);
     bank::sortInFileOrder(problems, {files.at(0)});
     printProblems(files.at(0), problems);
     return faulty || bytes.isEmpty() ? BadInput : writeTestFile(files.at(1), bytes);

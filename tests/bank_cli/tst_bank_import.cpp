@@ -1,6 +1,7 @@
 #include "bank_cli/bank_command.h"
 #include "support/bank_command_runner.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace bank_test;
@@ -19,6 +20,14 @@ QByteArray aikenQuestion(const QByteArray &q, int options, const QByteArray &ans
 const QByteArray ImportedQFile = "\".Q\",\"o0\",\"o1\",\"o2\",\"o3\",2" + QByteArray(1, '\0');
 
 const QByteArray Nul(1, '\0');
+
+// The warning about too few records for a test, which every small file here gets.
+QString withoutFewRecords(QString err)
+{
+    static const QRegularExpression few(QStringLiteral("^\\S+: warning: only \\d+ records?: [^\n]*\n"),
+                                        QRegularExpression::MultilineOption);
+    return err.remove(few);
+}
 
 } // namespace
 
@@ -93,7 +102,7 @@ private slots:
             << gift << QByteArray("Two \"x\" {=a ~b ~c ~d €}\n\nTF {T}\n\nQ\n {=a ~b\n\n.Q {=a ~b ~c ~d}")
             << QByteArray()
             << "in.txt:1:5: a text cannot hold a double quote\nin.txt:1:7: a text cannot hold a double quote\n"
-               "in.txt:1:22: character U+20AC cannot be written in ArmSCII-8\n"
+               "in.txt:1:22: character € (U+20AC) cannot be written in ArmSCII-8\n"
                "in.txt:3:1: this question cannot become a record: a true-false question\n"
                "in.txt:6:2: the answers have no closing \"}\"\n"
                "out.lvq: nothing written; --skip-unsupported leaves those questions out";
@@ -174,7 +183,7 @@ private slots:
         m_bank.write(QStringLiteral("in.txt"), input);
         m_bank.write(arguments.last(), OldFileContent);
         const Run result = m_bank.run(arguments);
-        QCOMPARE(result.err.trimmed(), err);
+        QCOMPARE(withoutFewRecords(result.err).trimmed(), err);
         QCOMPARE(result.status, written.isEmpty() ? 1 : 0);
         QCOMPARE(TestEnvironment::readFile(m_bank.path(arguments.last())),
                  written.isEmpty() ? OldFileContent : written);
@@ -198,7 +207,7 @@ private slots:
         m_bank.write(QStringLiteral("in.lvq"), bytes);
         QCOMPARE(m_bank.run({"export", "--to", format, "in.lvq", "q.txt"}).status, 0);
         const Run back = m_bank.run({"import", "--from", format, "q.txt", "out.lvq"});
-        QCOMPARE(back.err, QString());
+        QCOMPARE(withoutFewRecords(back.err), QString());
         QCOMPARE(TestEnvironment::readFile(m_bank.path("out.lvq")), bytes);
     }
 };
