@@ -45,4 +45,18 @@ first_question_shows "without a list: No Preview" no_preview
 "$bank" install --pictures "$WORK/list.txt" "$WORK/t.lvq" >/dev/null
 first_question_shows "with a list: the picture, shrunk whole into the area" shrunk_picture
 
+# A third install keeps every earlier test: restore brings each back, byte for byte, and the
+# carried one.
+sed 's/q31/q31 again/' "$WORK/t.lvq" >"$WORK/t2.lvq"
+"$bank" install "$WORK/t2.lvq" >/dev/null
+restored()
+{
+    "$bank" restore "$1" >/dev/null && cmp -s "$WinDir/LVT.lvq" "$2"
+}
+check "restore 1 brings back the first install" restored 1 "$WORK/t.lvq"
+check "restore 3 brings back the third, which restore 1 replaced" restored 3 "$WORK/t2.lvq"
+check "restore --default brings back the carried test" restored --default "$SOURCE_DIR/resources/LVT.lvq"
+check "and every test replaced is kept ($(ls "$WinDir/LVT-backups" | tr '\n' ' '))" \
+    test "$(ls "$WinDir"/LVT-backups/*.lvq | wc -l)" = 5
+
 finish
