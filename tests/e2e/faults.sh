@@ -102,4 +102,26 @@ check "killed while the results scroll: the next start works" wait_main_window "
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 
+# Killed at random moments around the end of a test, while its attempt is written: every
+# attempt file there is whole.
+whole_attempts()
+{
+    python3 - "$XDG_DATA_HOME"/Lorvane/results/*.json <<'PY'
+import json, sys
+ok = all(len(json.load(open(f, encoding="utf-8"))["questions"]) == 30 for f in sys.argv[1:] if not f.endswith("*.json"))
+print("whole" if ok else "broken")
+PY
+}
+for run in 1 2 3 4; do
+    ASAN_OPTIONS=detect_leaks=0 launch "$WORK/kill-$run.err"
+    pid=$!
+    id=$(wait_main_window "$pid" 15) || id=
+    menu_start "$id"
+    xdotool key $(for i in $(seq 30); do echo $(((i % 4) + 1)) Return; done)
+    sleep "0.0$((RANDOM % 10))"
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+check "killed while writing its attempt: every attempt file is whole" test "$(whole_attempts)" = whole
+
 finish
