@@ -21,7 +21,6 @@
 #include "results/class_report.h"
 
 #include <QCommandLineParser>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -140,11 +139,6 @@ bool sameFile(const QString &a, const QString &b)
     return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(), QFileInfo(b).filesystemFilePath(), error);
 }
 
-QString sha256Of(const QByteArray &bytes)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-}
-
 // The installed test file's records, when it is the file of that SHA-256.
 QList<bank::QuestionRecord> installedRecords(const QString &sha256)
 {
@@ -152,7 +146,8 @@ QList<bank::QuestionRecord> installedRecords(const QString &sha256)
     if (sha256.isEmpty() || !file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    return sha256Of(bytes) == sha256 ? bank::loadQuestions(bytes).records : QList<bank::QuestionRecord>();
+    return results::Attempt::TestFile::sha256Of(bytes) == sha256 ? bank::loadQuestions(bytes).records
+                                                                 : QList<bank::QuestionRecord>();
 }
 
 bool hasGraphics()
@@ -293,6 +288,8 @@ int BankCommand::encode(const QStringList &files, const QCommandLineParser &opti
     bank::BankSource source;
     QList<bank::SourceError> errors;
     bank::readBankSources({files.at(0)}, source, errors);
+    if (options.isSet(QStringLiteral("fix-typography")))
+        errors += bank::Typography::fix(source);
     return writeRecords(std::move(source), errors, files, options);
 }
 
@@ -331,8 +328,6 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
 int BankCommand::writeRecords(bank::BankSource source, QList<bank::SourceError> problems, const QStringList &files,
                               const QCommandLineParser &options)
 {
-    if (options.isSet(QStringLiteral("fix-typography")))
-        problems += bank::Typography::fix(source);
     if (const int status = chooseRecords(source, files.at(0), options); status != Success)
         return status;
     const bool faulty = bank::hasFault(problems);
@@ -452,7 +447,7 @@ int BankCommand::sheet(const QStringList &files, const QCommandLineParser &optio
     if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
         && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         return usage(QStringLiteral("the sheet is written as .pdf or .png"));
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+    if (!hasGraphics())
         return usage(QStringLiteral("the sheet needs the graphics library"));
     QByteArray bytes;
     bank::LoadResult load;
@@ -566,7 +561,7 @@ bool BankCommand::loadTestOption(const QCommandLineParser &options, QList<bank::
     if (!loadTestFile(options.value(QStringLiteral("test")), bytes, load))
         return false;
     records = load.records;
-    sha256 = sha256Of(bytes);
+    sha256 = results::Attempt::TestFile::sha256Of(bytes);
     return true;
 }
 

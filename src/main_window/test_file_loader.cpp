@@ -7,7 +7,6 @@
 #include "forms/msg_box.h"
 #include "main_window/frm_main_fields.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -65,8 +64,7 @@ void TestFileLoader::Load_Question()
     m_state.numQuestions = qint16(m_state.records.size());
     m_state.pictures = bank::PictureList::readBeside(app::mMain::dataFilePath, m_state.numQuestions);
     m_state.testFile = {QFileInfo(app::mMain::dataFilePath).fileName(), bytes.size(),
-                        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()),
-                        m_state.numQuestions};
+                        results::Attempt::TestFile::sha256Of(bytes), m_state.numQuestions};
 }
 
 void TestFileLoader::Count_Questions()

@@ -1,5 +1,6 @@
 #include "results/attempt.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -34,6 +35,11 @@ bool wrong(QString *error, const QString &why)
 }
 
 } // namespace
+
+QString Attempt::TestFile::sha256Of(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
 
 QByteArray Attempt::toJson() const
 {

@@ -32,6 +32,9 @@ struct Attempt
 
     struct TestFile
     {
+        // The SHA-256 by which attempts name their test file, in lower-case hex.
+        static QString sha256Of(const QByteArray &bytes);
+
         QString name;
         qint64 size = 0;
         QString sha256; // hex
