@@ -73,7 +73,7 @@ ReviewSheet::Block ReviewSheet::layout(int position, int number) const
     block.heading =
         m_kind == Kind::Test ? QStringLiteral("Question %1").arg(position) : QStringLiteral("Record %1").arg(number);
     if (pictureId) {
-        block.picture = QImage(QStringLiteral(":/pictures/%1.bmp").arg(*pictureId));
+        block.picture = QImage(bank::questionPictureResource(*pictureId));
         if (m_kind == Kind::Review)
             block.heading += QStringLiteral(", picture %1").arg(*pictureId);
     }

@@ -26,7 +26,7 @@ void showNoPreview(forms::PictureBox &Picture3)
 
 QImage carriedPicture(int bitmap)
 {
-    return QImage(QStringLiteral(":/pictures/%1.bmp").arg(bitmap));
+    return QImage(bank::questionPictureResource(bitmap));
 }
 
 QSize innerPixels(const forms::PictureBox &box)
