@@ -1,13 +1,12 @@
 #include "bank_cli/report_writer.h"
 
 #include "app/whole_file.h"
+#include "bank_cli/review_sheet.h"
+#include "bank_cli/sheet_pages.h"
 
 #include <QBuffer>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QRegularExpression>
-#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -74,6 +73,77 @@ QString csvField(QString text)
     return u'"' + text + u'"';
 }
 
+const QStringList AttemptColumns = {QStringLiteral("Name"),    QStringLiteral("Machine"), QStringLiteral("Date"),
+                                    QStringLiteral("Right"),   QStringLiteral("Wrong"),   QStringLiteral("Time-outs"),
+                                    QStringLiteral("Minutes"), QStringLiteral("Pause")};
+const QList<int> AttemptWidths = {200, 140, 130, 60, 60, 80, 70, 212}; // on the printed sheet
+constexpr int FirstNumericColumn = 3, LastNumericColumn = 6;
+
+QStringList attemptCells(const Attempt &attempt)
+{
+    return {attempt.userName,
+            attempt.host,
+            when(attempt.ended),
+            QString::number(attempt.totals.right),
+            QString::number(attempt.totals.wrong),
+            QString::number(attempt.totals.timeOuts),
+            minutes(attempt),
+            pauseText(attempt.pause)};
+}
+
+QString lookAtNote()
+{
+    return QStringLiteral("A question is judged only once it was shown at least %1 times: with fewer, one answer more "
+                          "or less moves its share of right answers by ten points or more, and its discrimination is "
+                          "mostly chance.")
+        .arg(ClassReport::MinimumShown);
+}
+
+const QString QuestionsNote =
+    QStringLiteral("Facility: the share answered right. Discrimination: the correlation of a right answer to the "
+                   "question with the attempt's other right answers (from −1 to 1; higher separates the stronger "
+                   "students from the weaker better).");
+
+QString foreignNote(qsizetype count)
+{
+    return QStringLiteral("%1 attempts were taken with another test file and are left out of every figure above.")
+        .arg(count);
+}
+
+QStringList reasons(const ClassReport::Question &question)
+{
+    QStringList reasons;
+    for (const ClassReport::Flag &flag : question.flags)
+        reasons.append(flag.reason);
+    return reasons;
+}
+
+QList<std::pair<QString, QString>> glanceRows(const ClassReport::Summary &summary)
+{
+    return {{QStringLiteral("Attempts"), QString::number(summary.attempts)},
+            {QStringLiteral("Right answers, mean"), number(summary.mean, 1)},
+            {QStringLiteral("Median"), number(summary.median, 1)},
+            {QStringLiteral("Standard deviation"), number(summary.standardDeviation, 1)},
+            {QStringLiteral("Lowest – highest"), QStringLiteral("%1 – %2").arg(summary.lowest).arg(summary.highest)}};
+}
+
+// A question's figures in one line, for the printed report.
+QString figures(const ClassReport::Question &question)
+{
+    QStringList chosen;
+    for (int answer = 1; answer <= 4; ++answer)
+        chosen.append(QStringLiteral("%1: %2%3")
+                          .arg(answer)
+                          .arg(question.chosen[answer])
+                          .arg(answer == question.right ? QStringLiteral(" (right)") : QString()));
+    return QStringLiteral("Record %1: shown %2, facility %3, discrimination %4; chosen %5; time-outs %6; median %7 s")
+        .arg(question.record)
+        .arg(question.shown)
+        .arg(number(question.facility), number(question.discrimination), chosen.join(QStringLiteral(", ")))
+        .arg(question.timeOuts)
+        .arg(number(question.medianSeconds, 1));
+}
+
 QString pngUri(const QImage &image)
 {
     QBuffer buffer;
@@ -96,26 +166,31 @@ QString ReportWriter::questionText(int record) const
     return QStringLiteral("<span lang=\"hy\" class=\"q\">%1</span>").arg(escaped(m_records.at(record - 1).questText()));
 }
 
+QString ReportWriter::introduction() const
+{
+    const QList<Attempt> &attempts = m_report.attempts();
+    const QString testName = attempts.isEmpty() ? QString() : attempts.first().testFile.name;
+    QString text = QStringLiteral("Test file %1 (SHA-256 %2…): %3 attempts")
+                       .arg(testName, m_report.testSha256().left(12))
+                       .arg(attempts.size());
+    if (!attempts.isEmpty())
+        text += QStringLiteral(", from %1 to %2").arg(when(attempts.first().ended), when(attempts.last().ended));
+    text += u'.';
+    if (m_records.isEmpty())
+        text += QStringLiteral(" The questions' texts are not shown: give the test file with --test.");
+    if (m_report.duplicates())
+        text += QStringLiteral(" %1 copies of attempts already read were counted once.").arg(m_report.duplicates());
+    if (m_report.earlierLeftOut())
+        text += QStringLiteral(" %1 earlier attempts were left out.").arg(m_report.earlierLeftOut());
+    return text;
+}
+
 QString ReportWriter::html() const
 {
     QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
                                   "<title>Class report</title><style>%1</style></head><body>\n<h1>Class report</h1>\n")
                        .arg(Style);
-    const QList<Attempt> &attempts = m_report.attempts();
-    const QString testName = attempts.isEmpty() ? QString() : attempts.first().testFile.name;
-    page += QStringLiteral("<p>Test file %1 (SHA-256 %2…): %3 attempts")
-                .arg(escaped(testName), m_report.testSha256().left(12))
-                .arg(attempts.size());
-    if (!attempts.isEmpty())
-        page += QStringLiteral(", from %1 to %2").arg(when(attempts.first().ended), when(attempts.last().ended));
-    page += QStringLiteral(".");
-    if (m_records.isEmpty())
-        page += QStringLiteral(" The questions' texts are not shown: give the test file with --test.");
-    if (m_report.duplicates())
-        page += QStringLiteral(" %1 copies of attempts already read were counted once.").arg(m_report.duplicates());
-    if (m_report.earlierLeftOut())
-        page += QStringLiteral(" %1 earlier attempts were left out.").arg(m_report.earlierLeftOut());
-    page += QStringLiteral("</p>\n");
+    page += QStringLiteral("<p>%1</p>\n").arg(escaped(introduction()));
     if (!m_problems.isEmpty()) {
         page += QStringLiteral("<h2>Files left out</h2><ul>");
         for (const results::AttemptFolder::Problem &problem : m_problems)
@@ -123,33 +198,28 @@ QString ReportWriter::html() const
         page += QStringLiteral("</ul>\n");
     }
     page += lookAtSection() + glanceSection() + questionsSection();
-    page += QStringLiteral("<h2>Attempts</h2>\n") + attemptsTable(attempts);
+    page += QStringLiteral("<h2>Attempts</h2>\n") + attemptsTable(m_report.attempts());
     if (!m_report.foreignAttempts().isEmpty())
-        page += QStringLiteral("<h2>Attempts with another test file</h2>\n<p>%1 attempts were taken with another test "
-                               "file and are left out of every figure above.</p>\n")
-                    .arg(m_report.foreignAttempts().size())
+        page += QStringLiteral("<h2>Attempts with another test file</h2>\n<p>%1</p>\n")
+                    .arg(foreignNote(m_report.foreignAttempts().size()))
                 + attemptsTable(m_report.foreignAttempts());
     return page + QStringLiteral("</body></html>\n");
 }
 
 QString ReportWriter::lookAtSection() const
 {
-    QString section =
-        QStringLiteral("<h2>Questions to look at</h2>\n<p class=\"note\">A question is judged only once it was "
-                       "shown at least %1 times: with fewer, one answer more or less moves its share of right "
-                       "answers by ten points or more, and its discrimination is mostly chance.</p>\n")
-            .arg(ClassReport::MinimumShown);
+    QString section = QStringLiteral("<h2>Questions to look at</h2>\n<p class=\"note\">%1</p>\n").arg(lookAtNote());
     const QList<ClassReport::Question> flagged = m_report.questionsToLookAt();
     if (flagged.isEmpty())
         return section + QStringLiteral("<p>None.</p>\n");
     section += QStringLiteral("<table>")
                + headerRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Why")});
     for (const ClassReport::Question &question : flagged) {
-        QStringList reasons;
-        for (const ClassReport::Flag &flag : question.flags)
-            reasons.append(escaped(flag.reason));
+        QStringList why = reasons(question);
+        for (QString &reason : why)
+            reason = escaped(reason);
         section += QStringLiteral("<tr>") + cell(QString::number(question.record), true)
-                   + cell(questionText(question.record)) + cell(reasons.join(QStringLiteral("<br>")))
+                   + cell(questionText(question.record)) + cell(why.join(QStringLiteral("<br>")))
                    + QStringLiteral("</tr>\n");
     }
     return section + QStringLiteral("</table>\n");
@@ -157,28 +227,20 @@ QString ReportWriter::lookAtSection() const
 
 QString ReportWriter::glanceSection() const
 {
-    const ClassReport::Summary &summary = m_report.summary();
     QString section = QStringLiteral("<h2>The class at a glance</h2>\n<table>");
-    const QList<std::pair<QString, QString>> rows = {
-        {QStringLiteral("Attempts"), QString::number(summary.attempts)},
-        {QStringLiteral("Right answers, mean"), number(summary.mean, 1)},
-        {QStringLiteral("Median"), number(summary.median, 1)},
-        {QStringLiteral("Standard deviation"), number(summary.standardDeviation, 1)},
-        {QStringLiteral("Lowest – highest"), QStringLiteral("%1 – %2").arg(summary.lowest).arg(summary.highest)}};
-    for (const auto &[name, value] : rows)
+    for (const auto &[name, value] : glanceRows(m_report.summary()))
         section += QStringLiteral("<tr><th>%1</th>").arg(name) + cell(value, true) + QStringLiteral("</tr>");
     return section
            + QStringLiteral("</table>\n<p><img alt=\"How many attempts had each number of right answers\" "
                             "src=\"%1\"></p>\n")
-                 .arg(pngUri(histogram(summary)));
+                 .arg(pngUri(histogram(m_report.summary())));
 }
 
 QString ReportWriter::questionsSection() const
 {
-    QString section = QStringLiteral(
-        "<h2>Questions</h2>\n<p class=\"note\">Facility: the share answered right. Discrimination: the correlation "
-        "of a right answer to the question with the attempt's other right answers (from −1 to 1; higher "
-        "separates the stronger students from the weaker better). The right answer's count is in bold.</p>\n<table>");
+    QString section = QStringLiteral("<h2>Questions</h2>\n<p class=\"note\">%1 The right answer's count is in "
+                                     "bold.</p>\n<table>")
+                          .arg(QuestionsNote);
     section += headerRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Shown"),
                           QStringLiteral("Facility"), QStringLiteral("Discrimination"), QStringLiteral("1"),
                           QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("Time-outs"),
@@ -208,17 +270,77 @@ QString ReportWriter::questionsSection() const
 
 QString ReportWriter::attemptsTable(const QList<Attempt> &attempts)
 {
-    QString table = QStringLiteral("<table>")
-                    + headerRow({QStringLiteral("Name"), QStringLiteral("Machine"), QStringLiteral("Date"),
-                                 QStringLiteral("Right"), QStringLiteral("Wrong"), QStringLiteral("Time-outs"),
-                                 QStringLiteral("Minutes"), QStringLiteral("Pause")});
-    for (const Attempt &attempt : attempts)
-        table += QStringLiteral("<tr>") + cell(escaped(attempt.userName)) + cell(escaped(attempt.host))
-                 + cell(when(attempt.ended)) + cell(QString::number(attempt.totals.right), true)
-                 + cell(QString::number(attempt.totals.wrong), true)
-                 + cell(QString::number(attempt.totals.timeOuts), true) + cell(minutes(attempt), true)
-                 + cell(pauseText(attempt.pause)) + QStringLiteral("</tr>\n");
+    QString table = QStringLiteral("<table>") + headerRow(AttemptColumns);
+    for (const Attempt &attempt : attempts) {
+        const QStringList cells = attemptCells(attempt);
+        table += QStringLiteral("<tr>");
+        for (qsizetype column = 0; column < cells.size(); ++column)
+            table += cell(escaped(cells.at(column)), column >= FirstNumericColumn && column <= LastNumericColumn);
+        table += QStringLiteral("</tr>\n");
+    }
     return table + QStringLiteral("</table>\n");
+}
+
+SheetPages ReportWriter::pages() const
+{
+    SheetPages pages;
+    pages.addText(QStringLiteral("Class report"), 18, true);
+    pages.addText(introduction());
+    if (!m_problems.isEmpty()) {
+        pages.addText(QStringLiteral("Files left out"), 14, true);
+        for (const results::AttemptFolder::Problem &problem : m_problems)
+            pages.addText(QStringLiteral("%1: %2").arg(problem.path, problem.reason));
+    }
+    pages.addText(QStringLiteral("Questions to look at"), 14, true);
+    pages.keepWithNext();
+    pages.addText(lookAtNote(), 9);
+    const QList<ClassReport::Question> flagged = m_report.questionsToLookAt();
+    const QList<int> flaggedWidths = {70, 480, 402};
+    if (flagged.isEmpty())
+        pages.addText(QStringLiteral("None."));
+    else
+        pages.addRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Why")}, flaggedWidths,
+                     true);
+    for (const ClassReport::Question &question : flagged)
+        pages.addRow({QString::number(question.record), m_records.value(question.record - 1).questText(),
+                      reasons(question).join(u'\n')},
+                     flaggedWidths);
+
+    pages.addText(QStringLiteral("The class at a glance"), 14, true);
+    pages.keepWithNext();
+    for (const auto &[name, value] : glanceRows(m_report.summary()))
+        pages.addRow({name, value}, {300, 200});
+    pages.addImage(histogram(m_report.summary()));
+
+    pages.addText(QStringLiteral("Questions"), 14, true);
+    pages.keepWithNext();
+    pages.addText(QuestionsNote, 9);
+    for (const ClassReport::Question &question : m_report.questions()) {
+        pages.addText(figures(question), 10, true);
+        if (question.record > m_records.size())
+            continue;
+        pages.keepWithNext();
+        ReviewSheet(m_records, {question.record}).addTo(pages);
+    }
+    addAttempts(pages, QStringLiteral("Attempts"), m_report.attempts());
+    if (!m_report.foreignAttempts().isEmpty())
+        addAttempts(pages, QStringLiteral("Attempts with another test file"), m_report.foreignAttempts(),
+                    foreignNote(m_report.foreignAttempts().size()));
+    return pages;
+}
+
+void ReportWriter::addAttempts(SheetPages &pages, const QString &heading, const QList<Attempt> &attempts,
+                               const QString &note)
+{
+    pages.addText(heading, 14, true);
+    pages.keepWithNext();
+    if (!note.isEmpty()) {
+        pages.addText(note);
+        pages.keepWithNext();
+    }
+    pages.addRow(AttemptColumns, AttemptWidths, true);
+    for (const Attempt &attempt : attempts)
+        pages.addRow(attemptCells(attempt), AttemptWidths);
 }
 
 QByteArray ReportWriter::csv() const
@@ -252,18 +374,7 @@ QByteArray ReportWriter::csv() const
 
 QByteArray ReportWriter::pdf() const
 {
-    QTextDocument document;
-    document.setHtml(html());
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15));
-        pdf.setTitle(QStringLiteral("Class report"));
-        document.print(&pdf);
-    }
-    return buffer.data();
+    return pages().pdf(QStringLiteral("Class report"));
 }
 
 bool ReportWriter::write(const QString &path, QString *error) const

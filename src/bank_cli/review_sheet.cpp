@@ -2,30 +2,25 @@
 
 #include "app/whole_file.h"
 #include "bank/question_pictures.h"
+#include "bank_cli/sheet_pages.h"
 
 #include <QBuffer>
-#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace bank_cli {
 
 namespace {
 
-constexpr int SheetWidth = 1000; // pixels at 96 dpi; a PDF page holds the same
-constexpr int Margin = 24;
+constexpr int SheetWidth = SheetPages::Width;
+constexpr int Margin = SheetPages::Margin;
 constexpr int LargestPngHeight = 16000;
 constexpr int KeyColumns = 4;
 
 QFont sheetFont(int pointSize, bool bold = false)
 {
-    QFont font(QStringLiteral("Bararan"));
-    font.setPixelSize(pointSize * 4 / 3);
-    font.setBold(bold);
-    return font;
+    return SheetPages::font(pointSize, bold);
 }
 
 } // namespace
@@ -125,10 +120,8 @@ ReviewSheet::Block ReviewSheet::keyRow(qsizetype first) const
     return block;
 }
 
-void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
+void ReviewSheet::paint(QPainter &painter, const Block &block) const
 {
-    painter.save();
-    painter.translate(0, top);
     painter.setFont(sheetFont(10));
     painter.setPen(Qt::darkGray);
     painter.drawText(Margin, 14, block.heading);
@@ -145,71 +138,31 @@ void ReviewSheet::paint(QPainter &painter, const Block &block, int top) const
     }
     if (!block.picture.isNull())
         painter.drawImage(SheetWidth - Margin - block.picture.width(), 22, block.picture);
-    if (m_kind == Kind::Key) {
-        painter.restore();
+    if (m_kind == Kind::Key)
         return;
-    }
     painter.setPen(QColor(200, 200, 200));
     painter.drawLine(Margin, block.height - 10, SheetWidth - Margin, block.height - 10);
-    painter.restore();
+}
+
+void ReviewSheet::addTo(SheetPages &pages) const
+{
+    for (const Block &block : blocks())
+        pages.add(block.height, [sheet = *this, block](QPainter &painter) { sheet.paint(painter, block); });
 }
 
 bool ReviewSheet::write(const QString &path, QString *error) const
 {
+    SheetPages pages;
+    addTo(pages);
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return writePdf(path, error);
-    return writePng(path, error);
-}
-
-bool ReviewSheet::writePdf(const QString &path, QString *error) const
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(SheetWidth * 254 / 2100); // the sheet's width fills the page's
-        QPainter painter(&pdf);
-        const int pageHeight = pdf.height();
-        int y = Margin;
-        for (const Block &block : blocks()) {
-            if (y + block.height > pageHeight && y > Margin) {
-                pdf.newPage();
-                y = Margin;
-            }
-            paint(painter, block, y);
-            y += block.height;
-        }
-    }
-    return app::writeWholeFile(path, buffer.data(), error);
-}
-
-bool ReviewSheet::writePng(const QString &path, QString *error) const
-{
-    const QList<Block> blocks = this->blocks();
-    int height = 2 * Margin;
-    for (const Block &block : blocks) {
-        height += block.height;
-        if (height > LargestPngHeight) {
-            *error = QStringLiteral("too many records for one image; write a .pdf or take a --sample");
-            return false;
-        }
-    }
-    QImage sheet(SheetWidth, height, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    {
-        QPainter painter(&sheet);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        int y = Margin;
-        for (const Block &block : blocks) {
-            paint(painter, block, y);
-            y += block.height;
-        }
+        return app::writeWholeFile(path, pages.pdf(QStringLiteral("Review sheet")), error);
+    if (pages.height() > LargestPngHeight) {
+        *error = QStringLiteral("too many records for one image; write a .pdf or take a --sample");
+        return false;
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!sheet.save(&buffer, "PNG")) {
+    if (!pages.image().save(&buffer, "PNG")) {
         *error = QStringLiteral("the image cannot be encoded");
         return false;
     }

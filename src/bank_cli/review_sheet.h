@@ -9,6 +9,8 @@ class QPainter;
 
 namespace bank_cli {
 
+class SheetPages;
+
 // A review sheet of records: each with its number, its picture from the picture table, the
 // question and the four answers, the right one marked, in the program's question font. A path
 // ending in ".pdf" gets A4 pages, one ending in ".png" one long image. Needs a QGuiApplication
@@ -28,17 +30,17 @@ public:
 
     // Written through a temporary file; false with a reason when it cannot be.
     bool write(const QString &path, QString *error) const;
+    // The sheet's entries as pieces of a longer sheet.
+    void addTo(SheetPages &pages) const;
 
 private:
     struct Block;
     QList<Block> blocks() const;
     Block layout(int position, int number) const;
     Block keyRow(qsizetype first) const;
-    void paint(QPainter &painter, const Block &block, int top) const;
-    bool writePdf(const QString &path, QString *error) const;
-    bool writePng(const QString &path, QString *error) const;
+    void paint(QPainter &painter, const Block &block) const;
 
-    const QList<bank::QuestionRecord> &m_records;
+    QList<bank::QuestionRecord> m_records; // shared, not copied, as QList is
     QList<int> m_numbers;
     Kind m_kind;
     QList<int> m_chosen;

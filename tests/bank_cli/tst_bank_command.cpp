@@ -1,4 +1,6 @@
 #include "bank_cli/bank_command.h"
+#include "bank_cli/report_writer.h"
+#include "bank_cli/sheet_pages.h"
 #include "support/attempts.h"
 #include "support/bank_command_runner.h"
 
@@ -398,6 +400,31 @@ private slots:
         QVERIFY(pixelsLike(sheet, [](const QColor &c) { return c.red() > 150 && c.green() < 60; }) > 30);
         QVERIFY(pixelsLike(sheet, [](const QColor &c) { return c.green() > 80 && c.red() < 60; }) > 2 * 30);
         QCOMPARE(run({"review", "--test", "g.lvq", first, "r.png"}).status, 1);
+    }
+
+    // Printed, the report lays each question out as the review sheet does, its right answer in
+    // green, on pages that nothing runs off; without the test file only the figures are printed.
+    void printsTheReportOnPages()
+    {
+        const QList<bank::QuestionRecord> records = bank::loadQuestions(testFile(40)).records;
+        const results::ClassReport report(attempt_test::attempts({QString(30, u'1')}), {});
+        int pageCounts[2] = {0, 0}, greens[2] = {0, 0};
+        for (const bool known : {false, true}) {
+            const bank_cli::SheetPages pages =
+                bank_cli::ReportWriter(report, {}, known ? records : QList<bank::QuestionRecord>()).pages();
+            pageCounts[known] = pages.pageCount();
+            for (int page = 0; page < pages.pageCount(); ++page) {
+                const QImage image = pages.page(page);
+                greens[known] +=
+                    pixelsLike(image, [](const QColor &c) { return c.green() > 80 && c.red() < 60 && c.blue() < 60; });
+                const QImage bottom = image.copy(0, image.height() - bank_cli::SheetPages::Margin, image.width(),
+                                                 bank_cli::SheetPages::Margin);
+                QCOMPARE(pixelsLike(bottom, [](const QColor &c) { return c != Qt::white; }), 0);
+            }
+        }
+        QVERIFY2(pageCounts[true] > pageCounts[false] + 1, qPrintable(QString::number(pageCounts[true])));
+        QCOMPARE(greens[false], 0);
+        QVERIFY(greens[true] > 3 * 30);
     }
 
     // A test drawn from a bank keeps the bank's order and each right answer with its text, spreads
