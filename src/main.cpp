@@ -3,6 +3,7 @@
 #include "app/font_substitution.h"
 #include "app/m_main.h"
 #include "app/program_end.h"
+#include "app/session_bus.h"
 #include "app/single_instance_guard.h"
 #include "forms/msg_box.h"
 #include "main_window/frm_main.h"
@@ -11,7 +12,9 @@
 
 int main(int argc, char *argv[])
 {
+    app::SessionBus sessionBus;
     QApplication app(argc, argv);
+    sessionBus.settle();
     QApplication::setApplicationName(QStringLiteral("Lorvane"));
     QApplication::setApplicationVersion(QStringLiteral(LORVANE_VERSION));
     app::mMain::installArmenianFontSubstitutes();

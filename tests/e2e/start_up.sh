@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up of the real program: the first start writes the test file, a broken test file's
-# message above the splash, a test file that cannot be written.
+# message above the splash, a test file that cannot be written; no session bus is running.
 source "$(dirname "$0")/lib/e2e_common.bash"
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS # and this run's runtime folder has no bus socket
 start_x
 
 resource=$SOURCE_DIR/resources/LVT.lvq
@@ -63,5 +64,16 @@ check "an unwritable directory shows a message" test -n "$box"
 press_return "$box"
 check "an unwritable directory ends the program with status 1" exits_with "$readonly_pid" 5 1
 check "an unwritable directory names the file" grep -q "^Lorvane: Cannot write the test file" "$WORK/readonly.err"
+
+# With no session bus to use, the program went without: no daemon it started outlives it.
+left_behind()
+{
+    local pid
+    for pid in $(pgrep 'dbus|at-spi'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "HOME=$HOME" && echo "$pid"
+    done
+}
+check "nothing the program started outlives it" test -z "$(left_behind)"
+check "no ~/.dbus is written" test ! -e "$HOME/.dbus"
 
 finish
