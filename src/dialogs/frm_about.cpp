@@ -60,13 +60,14 @@ frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"))
     setResizable(false);
 }
 
-frmAbout *frmAbout::showAbout(QObject &owner)
+frmAbout *frmAbout::showAbout(forms::Form &owner)
 {
     static QPointer<frmAbout> open;
     if (!open) {
         // An unloaded box goes, so the next opening starts afresh.
         open = new frmAbout;
         open->setParent(&owner);
+        open->setOwner(owner);
         connect(open, &Form::Unloaded, open, &QObject::deleteLater);
     }
     open->Show();

@@ -24,8 +24,9 @@ class frmAbout : public forms::Form
 public:
     frmAbout();
 
-    // Opens the about box, or brings the open one to the front. The owner keeps it.
-    static frmAbout *showAbout(QObject &owner);
+    // Opens the about box over the owner's window, or brings the open one to the front. The
+    // owner keeps it.
+    static frmAbout *showAbout(forms::Form &owner);
 
     // The Armenian readme and its closing note, as shown (written in the ArmSCII-8 repertoire).
     static QString readmeText();

@@ -82,13 +82,14 @@ frmProperties::frmProperties(PreviewTarget &main) : Form(QStringLiteral("frmProp
     setResizable(false);
 }
 
-frmProperties *frmProperties::showProperties(PreviewTarget &main, QObject &owner)
+frmProperties *frmProperties::showProperties(PreviewTarget &main, forms::Form &owner)
 {
     static QPointer<frmProperties> open;
     if (!open || &open->m_preview->target() != &main) {
         // The main window owns the dialog; an unloaded dialog goes, so the next opening is fresh.
         open = new frmProperties(main);
         open->setParent(&owner);
+        open->setOwner(owner);
         connect(open, &Form::Unloaded, open, &QObject::deleteLater);
     }
     open->Show();

@@ -32,9 +32,9 @@ class frmProperties : public forms::Form
 public:
     explicit frmProperties(PreviewTarget &main);
 
-    // Opens the dialog for this main window, or brings the open one to the front. The window
+    // Opens the dialog over this main window, or brings the open one to the front. The window
     // owns the dialog.
-    static frmProperties *showProperties(PreviewTarget &main, QObject &owner);
+    static frmProperties *showProperties(PreviewTarget &main, forms::Form &owner);
 
     template<class Window>
     static frmProperties *showProperties(Window &main)

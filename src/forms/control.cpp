@@ -227,6 +227,17 @@ bool Control::hasFocus() const
     return m_widget && m_widget->hasFocus();
 }
 
+bool Control::TabStop() const
+{
+    return m_widget && (m_widget->focusPolicy() & Qt::TabFocus);
+}
+
+void Control::setTabStop(bool tabStop)
+{
+    if (m_widget && m_widget->focusPolicy() != Qt::NoFocus)
+        m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 void Control::watchMouseOf(QWidget *widget)
 {
     widget->installEventFilter(this);

@@ -82,6 +82,9 @@ public:
 
     void SetFocus();
     bool hasFocus() const;
+    // A control that is no tab stop is passed over by Tab but still takes the focus when clicked.
+    bool TabStop() const;
+    void setTabStop(bool tabStop);
 
 signals:
     void Click();

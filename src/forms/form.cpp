@@ -2,11 +2,17 @@
 
 #include "forms/units.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace forms {
 
@@ -61,8 +67,11 @@ void Form::setVisible(bool visible)
 {
     if (visible)
         Load();
-    if (m_window && m_loaded)
-        m_window->setVisible(visible);
+    if (!m_window || !m_loaded)
+        return;
+    if (visible && !m_window->isVisible())
+        centreOnOwner();
+    m_window->setVisible(visible);
 }
 
 void Form::Activate()
@@ -132,6 +141,53 @@ void Form::setResizable(bool resizable)
     }
 }
 
+void Form::setOwner(Form &owner)
+{
+    // A window with a parent is transient for it; a dialog has a title, a system menu and a close
+    // button, nothing more.
+    m_window->setParent(owner.window(), Qt::Dialog);
+}
+
+// Client on client: both windows have the same frame, so the frames are centred too. The dialog
+// stays on the owner's screen.
+void Form::centreOnOwner()
+{
+    const QWidget *owner = m_window->parentWidget();
+    if (!owner || !owner->isVisible())
+        return;
+    const QSize room = owner->size() - m_window->size();
+    QPoint place = owner->pos() + QPoint(room.width() / 2, room.height() / 2);
+    if (const QScreen *screen = owner->screen()) {
+        const QRect area = screen->availableGeometry();
+        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - m_window->width())));
+        place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() - m_window->height())));
+    }
+    m_window->move(place);
+}
+
+bool Form::pressButtonForEnter(const QKeyEvent &key)
+{
+    if ((key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) || (key.modifiers() & ~Qt::KeypadModifier))
+        return false;
+    auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (!button || button->window() != m_window)
+        button = defaultButton();
+    if (!button || !button->isEnabled() || !button->isVisible())
+        return false;
+    button->click();
+    return true;
+}
+
+QPushButton *Form::defaultButton() const
+{
+    const auto buttons = m_window->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->isDefault() && button->window() == m_window)
+            return button;
+    }
+    return nullptr;
+}
+
 QMenuBar *Form::menuBar()
 {
     if (!m_menuBar) {
@@ -164,6 +220,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
             break;
         }
         case QEvent::WindowActivate: emit Activated(); break;
+        case QEvent::KeyPress: return pressButtonForEnter(*static_cast<QKeyEvent *>(event));
         default: break;
         }
     }

@@ -5,13 +5,16 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QMenuBar;
+class QPushButton;
 
 namespace forms {
 
 // A window. Loading runs Form_Load once without showing the window; Visible shows and hides it
 // (loading first when needed); Unload runs Form_Unload, hides the window and announces it, and
-// whoever owns the form then lets it go. The client area is measured in twips.
+// whoever owns the form then lets it go. The client area is measured in twips. Enter that no
+// control takes presses the focused button, or else the default button.
 class Form : public QObject
 {
     Q_OBJECT
@@ -44,6 +47,9 @@ public:
     int WindowState() const;
     void setWindowState(int state);
     void setResizable(bool resizable);
+    // Makes the window a modeless dialog of the owner's: kept above it, centred on it each time
+    // it is shown, and with no maximise button.
+    void setOwner(Form &owner);
 
     QWidget *window() const { return m_window; }
     QWidget *clientArea() const { return m_client; }
@@ -63,6 +69,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void centreOnOwner();
+    bool pressButtonForEnter(const QKeyEvent &key);
+    QPushButton *defaultButton() const;
+
     QPointer<QWidget> m_window;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;

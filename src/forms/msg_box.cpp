@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QWindow>
 #include <cstdio>
 
 namespace forms {
@@ -14,22 +13,22 @@ MessageBoxHandler &currentHandler()
     return handler;
 }
 
-// The splash stays on top of every other window. A message that comes while it is up must be
-// seen above it and take the keyboard, or the user sees a splash that never goes away.
-QWidget *visibleStayOnTopWindow()
+// The window a message belongs to: it is shown centred on it and kept above it. The splash stays
+// on top of every other window, so a message that comes while it is up belongs to it and stays on
+// top as well, or the user sees a splash that never goes away. Otherwise the active window, or
+// else a main window that is shown.
+QWidget *ownerWindow()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    QWidget *mainWindow = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
+            continue;
+        if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
             return window;
-    return nullptr;
-}
-
-void keepAbove(QMessageBox &box, QWidget *window)
-{
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.winId();
-    if (QWindow *handle = box.windowHandle())
-        handle->setTransientParent(window->windowHandle());
+        if (window->windowType() == Qt::Window && !window->parentWidget())
+            mainWindow = window;
+    }
+    return QApplication::activeWindow() ? QApplication::activeWindow() : mainWindow;
 }
 
 } // namespace
@@ -43,11 +42,12 @@ void MsgBox(const QString &text, const QString &title)
     // Also on standard error, so a message shown on a machine nobody watches leaves a trace.
     std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     std::fflush(stderr);
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    QWidget *owner = ownerWindow();
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setTextFormat(Qt::PlainText);
-    if (QWidget *window = visibleStayOnTopWindow())
-        keepAbove(box, window);
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 

@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPushButton>
 
 namespace main_window {
 
@@ -28,6 +27,8 @@ bool AnswerKeys::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_main.splashik->widget() && event->type() == QEvent::Show)
         leaveCoveredControl(QApplication::focusWidget());
+    if (watched == m_main.splashik->widget() && event->type() == QEvent::Hide)
+        returnToTheTest();
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto *target = static_cast<QWidget *>(watched);
@@ -70,18 +71,26 @@ bool AnswerKeys::handleKey(QWidget *target, const QKeyEvent &key)
     case Qt::Key_4: return chooseAnswer(key.key() - Qt::Key_0);
     case Qt::Key_Up: return row != 0 && focusAnswer(row == 1 ? 4 : row - 1);
     case Qt::Key_Down: return row != 0 && focusAnswer(row == 4 ? 1 : row + 1);
-    case Qt::Key_Space: return answerTextRow(target) && chooseAnswer(row);
+    case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (answerTextRow(target))
-            return chooseAnswer(row);
-        if (auto *button = qobject_cast<QPushButton *>(target); button && button->isEnabled()) {
-            button->click();
-            return true;
-        }
-        return false;
-    default: return false;
+    case Qt::Key_Enter: return row != 0 && chooseAnswer(row);
+    default: return false; // Enter on a button presses it, as in every window
     }
+}
+
+// The keyboard comes back from the pause or title screen where the user goes on: to Next when
+// an answer is chosen, so Enter checks it, else to the first answer.
+void AnswerKeys::returnToTheTest()
+{
+    if (!testOnScreen())
+        return;
+    for (int k = 1; k <= 4; ++k) {
+        if (m_main.Option(k).Value() && m_main.cmdNext->Enabled()) {
+            m_main.cmdNext->SetFocus();
+            return;
+        }
+    }
+    m_main.Option(1).SetFocus();
 }
 
 // Exactly what a mouse click on the option does.
@@ -108,12 +117,6 @@ int AnswerKeys::answerRowOf(const QWidget *widget) const
             return k;
     }
     return 0;
-}
-
-bool AnswerKeys::answerTextRow(const QWidget *widget) const
-{
-    const int k = answerRowOf(widget);
-    return k != 0 && widget == m_main.harc(k).widget();
 }
 
 bool AnswerKeys::testOnScreen() const

@@ -12,8 +12,9 @@ class QWidget;
 namespace main_window {
 
 // The keyboard way through a test, next to the mouse: digits 1 to 4 choose an answer, Up and
-// Down walk the answers, Space or Enter on an answer text chooses it, Enter presses the focused
-// button, and after an answer has been checked the focus returns to the first answer.
+// Down walk the answers, Space or Enter on an answer chooses it, and after an answer has been
+// checked the focus returns to the first answer. After a pause the keyboard goes to Next when
+// an answer is chosen.
 class AnswerKeys : public QObject
 {
     Q_OBJECT
@@ -29,8 +30,8 @@ private:
     bool leaveCoveredControl(QWidget *widget);
     bool chooseAnswer(int k);
     bool focusAnswer(int k);
+    void returnToTheTest();
     int answerRowOf(const QWidget *widget) const; // 1..4, or 0
-    bool answerTextRow(const QWidget *widget) const;
     bool testOnScreen() const;
     void onFocusChanged(QWidget *old, QWidget *now);
 

@@ -20,6 +20,7 @@
 #include "forms/timer.h"
 #include "forms/toolbar.h"
 #include "layout/form_control_pos.h"
+#include "main_window/answer_focus_frame.h"
 #include "main_window/answer_keys.h"
 #include "main_window/cover_screen.h"
 #include "main_window/results_screen.h"
@@ -47,6 +48,7 @@ frmMain::frmMain()
     m_results = std::make_unique<ResultsScreen>(*this, *this);
     connectEvents();
     m_answerKeys = std::make_unique<AnswerKeys>(*this);
+    new AnswerFocusFrame(*this);  // owned by the answers' frame
     new ScreenReaderNames(*this); // owned by the window
 }
 

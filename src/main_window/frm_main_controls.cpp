@@ -157,6 +157,7 @@ void frmMainControls::buildAnswerRows(Form &form)
         auto *text = new TextBox(*Frame2, QStringLiteral("harc%1").arg(k), true);
         text->Move(930, top, 8070, 600);
         text->setLocked(true);
+        text->setTabStop(false); // the row's one tab stop is its option
         text->setBackColor(SystemColor::ButtonFace);
         text->setFontSize(11);
         *numbers[k - 1] = number;

@@ -9,6 +9,8 @@
 #include "forms/frame.h"
 #include "forms/image_combo.h"
 #include "forms/label.h"
+#include "forms/list_view.h"
+#include "forms/msg_box.h"
 #include "forms/option_button.h"
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
@@ -16,6 +18,8 @@
 
 #include <QDesktopServices>
 #include <QTabBar>
+#include <QTimer>
+#include <QWindow>
 
 using dialogs::frmAbout;
 using dialogs::frmProperties;
@@ -240,7 +244,7 @@ private slots:
         QTest::keyClick(m_about->TabStrip1->tabBar(), Qt::Key_Escape); // Escape is "Close"
         QVERIFY(!m_about->Loaded() && !m_about->Visible());
 
-        QObject owner;
+        Form owner(QStringLiteral("owner"));
         QPointer<frmAbout> about = frmAbout::showAbout(owner);
         QVERIFY(about->Frame1->Visible() && !about->Frame3->Visible());
         about->TabStrip1->tabBar()->setCurrentIndex(1);
@@ -251,6 +255,57 @@ private slots:
         QVERIFY(properties.isNull() && about.isNull());
         QVERIFY(frmAbout::showAbout(owner)->Frame1->Visible());
         QCOMPARE(frmProperties::showProperties(*m_main)->UserName->Text(), QStringLiteral("User"));
+    }
+
+    // Enter in any field presses the default button, Ok; on Cancel it presses Cancel.
+    void enterPressesTheFocusedOrTheDefaultButton_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("stored");
+        for (const char *field : {"UserName", "Combo1", "nameFont", "ImageCombo2", "ListView1"})
+            QTest::newRow(field) << QString::fromLatin1(field) << true;
+        QTest::newRow("Cancel") << QStringLiteral("Command1") << false;
+    }
+
+    void enterPressesTheFocusedOrTheDefaultButton()
+    {
+        QFETCH(QString, field);
+        QFETCH(bool, stored);
+        QPointer<frmProperties> properties = frmProperties::showProperties(*m_main);
+        properties->UserName->setText(QStringLiteral("typed"));
+        QWidget *widget = properties->window()->findChild<QWidget *>(field);
+        QVERIFY(QTest::qWaitForWindowActive(properties->window()));
+        widget->setFocus();
+        QTest::keyClick(widget->focusProxy() ? widget->focusProxy() : widget, Qt::Key_Return);
+        QVERIFY(!properties->Loaded());
+        QCOMPARE(settingLines().contains(QStringLiteral("UserName=typed")), stored);
+    }
+
+    // Configure, About and a message open centred on the main window and stay above it, and
+    // none can be maximised.
+    void dialogsOpenOverTheMainWindow()
+    {
+        QWidget *main = m_main->window();
+        main->move(5, 10);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QStringList misplaced;
+        const auto verifyOverMain = [&](QWidget *window) {
+            const QPoint offCentre = window->geometry().center() - main->geometry().center();
+            if (window->windowHandle()->transientParent() != main->windowHandle() || offCentre.manhattanLength() > 2
+                || window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint))
+                misplaced << window->windowTitle();
+        };
+        verifyOverMain(frmProperties::showProperties(*m_main)->window());
+        verifyOverMain(frmAbout::showAbout(*m_main)->window());
+        const MessageBoxHandler handler = setMessageBoxHandler({});
+        QTimer::singleShot(0, this, [&] {
+            verifyOverMain(QApplication::activeModalWidget());
+            QApplication::activeModalWidget()->close();
+        });
+        MsgBox(QStringLiteral("A message"), QStringLiteral("Lorvane"));
+        setMessageBoxHandler(handler);
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(QStringLiteral(", "))));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "support/accessible_tree.h"
 #include "support/main_window_fixture.h"
 
+#include "app/color_palette.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_properties.h"
 #include "dialogs/frm_splash.h"
@@ -10,6 +11,7 @@
 #include "forms/option_button.h"
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
+#include "main_window/answer_focus_frame.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -24,6 +26,7 @@ using dialogs::frmAbout;
 using dialogs::frmProperties;
 using dialogs::frmSplash;
 using draw::MarkupScroller;
+using main_window::AnswerFocusFrame;
 
 using namespace forms;
 
@@ -285,7 +288,7 @@ private slots:
         QTest::newRow("Space, Space") << Run{Keys, {space}, 1, space};
         QTest::newRow("Down twice, Space") << Run{Keys, {Qt::Key_Down, Qt::Key_Down, space}, 3, enter};
         QTest::newRow("Up wraps to the last") << Run{Keys, {Qt::Key_Up, space}, 4, enter};
-        QTest::newRow("Tab to the text, Enter") << Run{Keys, {Qt::Key_Tab, enter}, 1, enter};
+        QTest::newRow("Tab to the next answer, Enter") << Run{Keys, {Qt::Key_Tab, enter}, 2, enter};
         QTest::newRow("every question times out; the results folder fails")
             << Run{Keys, {}, 0, 0, 30, {}, QStringLiteral("User"), true};
     }
@@ -417,6 +420,48 @@ private slots:
         QVERIFY(!main.Timer2->Enabled() && !main.lblpause->Visible());
     }
 
+    // Tab goes from answer to answer, then to the buttons. The focused answer is framed whole, in
+    // lines that stand out against the row and against the frame, whatever the answer colour.
+    void theFocusedAnswerIsFramedOnEveryColour()
+    {
+        frmMain &main = *m_main;
+        main.window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.window()));
+        main.mnuStart_Click();
+        QStringList stops;
+        for (int i = 0; i < 9 && QApplication::focusWidget() != main.cmdPouse->widget(); ++i) {
+            stops << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(stops, QStringList({"Option1", "Option2", "Option3", "Option4", "cmdStart"}));
+        const auto *frame = main.Frame2->widget()->findChild<AnswerFocusFrame *>();
+        QVERIFY(!frame->isVisible());
+        main.Option3->SetFocus();
+        QVERIFY(frame->isVisible() && frame->row() == 3);
+        const QRect row = main.numberPicture(3).widget()->geometry() | main.harc(3).widget()->geometry();
+        const QPoint middle = row.center();
+        const QList<std::pair<QPoint, QPoint>> sides = {{{middle.x(), row.top()}, {0, -1}},
+                                                        {{middle.x(), row.bottom()}, {0, 1}},
+                                                        {{row.left(), middle.y()}, {-1, 0}},
+                                                        {{row.right(), middle.y()}, {1, 0}}};
+        for (const QString &name : app::mMain::colorNames()) {
+            const ColorValue colour = app::mMain::ColorFromName(name);
+            main.showAnswerColour(dialogs::PreviewTarget::AnswerRows::Others,
+                                  dialogs::PreviewTarget::ColourPart::Background, colour);
+            const QImage shown = main.Frame2->widget()->grab().toImage();
+            for (const auto &[edge, outwards] : sides) {
+                double againstRow = 0, againstFrame = 0;
+                for (int d = 1; d <= AnswerFocusFrame::LineWidth + AnswerFocusFrame::GapWidth; ++d) {
+                    const QColor pixel = shown.pixelColor(edge + d * outwards);
+                    const ColorValue value = rgb(pixel.red(), pixel.green(), pixel.blue());
+                    againstRow = std::max(againstRow, app::mMain::ContrastRatio(value, colour));
+                    againstFrame = std::max(againstFrame, app::mMain::ContrastRatio(value, main.Frame2->BackColor()));
+                }
+                QVERIFY2(againstRow >= 3 && againstFrame >= 3, qPrintable(name));
+            }
+        }
+    }
+
     // What a screen reader reaches during a question: each answer row as a radio button that
     // reads its number and text, named boxes and countdowns, and nothing nameless to read.
     void aScreenReaderFindsTheQuestionAndItsAnswers()
@@ -466,8 +511,12 @@ private slots:
         if (!stored.isNull())
             MainWindowFixture::store(QStringLiteral("PauseTime"), stored);
         frmMain &main = *m_main;
+        main.window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.window()));
         main.mnuStart_Click();
         answer(main, true);
+        answer(main, false);
+        main.harc_Click(main.records.at(main.num - 1).rightAnswer % 4 + 1); // chosen, not yet checked
         main.Timer2_Timer();
         QVERIFY(main.Toolbar1->click(4));
         QCOMPARE(main.cmdPouse->Caption() + main.lblpause->Caption(),
@@ -489,6 +538,8 @@ private slots:
             return;
         }
         QCOMPARE(main.mnuStart->Caption() + main.Label3->Caption(), QStringLiteral("Stop59")); // seconds kept
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // the chosen answer is checked
+        QCOMPARE(main.numTries, qint16(3));
         QVERIFY(!main.splashik->Visible() && main.Timer2->Enabled() && !main.Timer3->Enabled());
         QVERIFY(main.mnuStart->Visible() && !main.mnuResume->Visible() && !main.cmdPouse->Enabled());
         QVERIFY(main.Toolbar1->Buttons(4).Visible() && !main.Toolbar1->Buttons(4).Enabled());
