@@ -257,7 +257,7 @@ void PictureBox::paint(QPainter &painter, const QRect &exposed) const
         painter.fillRect(inner & exposed, resolveColor(m_backColor));
     } else if (!m_surface.image().isNull()) {
         const QImage &surface = m_surface.image();
-        const QRect target = exposed & QRect(inner.topLeft(), surface.size());
+        const QRect target = exposed & inner & QRect(inner.topLeft(), surface.size());
         if (!target.isEmpty())
             painter.drawImage(target, surface, target.translated(-inner.topLeft()));
     }
@@ -297,7 +297,7 @@ void PictureBox::ensureSurface()
 {
     m_surfaceInUse = true;
     const QSize size = innerRect().size();
-    if (m_surface.image().size() != size)
+    if (m_surface.size() != size)
         m_surface.resize(size, pixelOf(m_backColor), m_picture);
 }
 
