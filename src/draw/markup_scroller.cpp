@@ -7,7 +7,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <memory>
 
 namespace draw {
@@ -57,14 +59,24 @@ void MarkupScroller::run(const QStringList &lines, qint32 &lineIndex, const bool
 void MarkupScroller::step(const QStringList &lines, qint32 &lineIndex)
 {
     const int h = int(m_area.ScaleHeight());
-    if (m_lineRect.y() + m_lineRect.height() < h)
+    if (const QRect drawn = drawingRect(); drawn.y() + drawn.height() < h)
         fetchLine(lines, lineIndex);
-    m_area.DrawText(m_lineRect, m_currentLine, m_lineFormat);
+    m_area.DrawText(drawingRect(), m_currentLine, m_lineFormat);
     m_lineRect.translate(0, -1);
     m_area.ScrollUp(m_scrollRect);
     const double bottom = m_area.ScaleHeight() - 1;
     m_area.Line(0, bottom, m_area.ScaleWidth(), bottom, m_area.BackColor());
     ++m_steps;
+}
+
+// A line is drawn at least as tall as its font, rounded up, and the next line is fetched only
+// once all of that has come in: glyphs reaching the bottom of the font (a bold "յ", an
+// underscore, the descenders of a larger line) keep every row, the last line's too. The next
+// line comes at least that far below, so nothing is drawn over it.
+QRect MarkupScroller::drawingRect() const
+{
+    const int fontHeight = int(std::ceil(m_area.TextHeight(QStringLiteral("A"))));
+    return QRect(m_lineRect.topLeft(), QSize(m_lineRect.width(), std::max(m_lineRect.height(), fontHeight)));
 }
 
 void MarkupScroller::fetchLine(const QStringList &lines, qint32 &lineIndex)

@@ -57,6 +57,7 @@ private:
     quint32 now() const;
     void step(const QStringList &lines, qint32 &lineIndex);
     void fetchLine(const QStringList &lines, qint32 &lineIndex);
+    QRect drawingRect() const;
     void waitOutPause();
     void letEventsRun();
 

@@ -3,12 +3,49 @@
 #include "forms/combo_box.h"
 #include "forms/image_list.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QListWidget>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+#include <cmath>
 
 namespace forms {
 
-ListView::ListView(Parent parent, const QString &name) : Control(parent, new QListWidget, name)
+namespace {
+
+// At a fractional scale the style's one-pixel frame lines fall between device pixels, and the
+// view inside takes the part of the right and bottom lines it overlaps: those edges would show
+// no line at all. The frame is then drawn once more in device pixels, where its lines fill the
+// outermost pixels that the view leaves free.
+class FramedListWidget : public QListWidget
+{
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QListWidget::event(event);
+        const qreal ratio = devicePixelRatioF();
+        if (event->type() == QEvent::Paint && ratio != std::floor(ratio))
+            drawFrameInDevicePixels(ratio);
+        return handled;
+    }
+
+private:
+    void drawFrameInDevicePixels(qreal ratio)
+    {
+        QPainter painter(this);
+        painter.scale(1 / ratio, 1 / ratio);
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        option.rect = QRect(QPoint(), (QSizeF(size()) * ratio).toSize());
+        style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+    }
+};
+
+} // namespace
+
+ListView::ListView(Parent parent, const QString &name) : Control(parent, new FramedListWidget, name)
 {
     QListWidget *view = list();
     view->setViewMode(QListView::ListMode);

@@ -252,12 +252,16 @@ void PictureBox::applyGeometry()
 
 void PictureBox::paint(QPainter &painter, const QRect &exposed) const
 {
+    // At a fractional scale the edges of logical pixels fall inside device pixels, and a device
+    // pixel cut by the edge of the exposed rectangle, of the inner area or of a border line may be
+    // left out by all of them. So everything reaches one logical pixel further than was exposed,
+    // the back colour first (the paint clip keeps it to the box): every device pixel is painted.
+    const QRect reach = exposed.adjusted(-1, -1, 1, 1);
     const QRect inner = innerRect();
-    if (!m_surfaceInUse) {
-        painter.fillRect(inner & exposed, resolveColor(m_backColor));
-    } else if (!m_surface.image().isNull()) {
+    painter.fillRect(reach, resolveColor(m_backColor));
+    if (m_surfaceInUse && !m_surface.image().isNull()) {
         const QImage &surface = m_surface.image();
-        const QRect target = exposed & QRect(inner.topLeft(), surface.size());
+        const QRect target = reach & inner & QRect(inner.topLeft(), surface.size());
         if (!target.isEmpty())
             painter.drawImage(target, surface, target.translated(-inner.topLeft()));
     }
@@ -297,7 +301,7 @@ void PictureBox::ensureSurface()
 {
     m_surfaceInUse = true;
     const QSize size = innerRect().size();
-    if (m_surface.image().size() != size)
+    if (m_surface.size() != size)
         m_surface.resize(size, pixelOf(m_backColor), m_picture);
 }
 

@@ -10,40 +10,25 @@ namespace forms {
 
 void RasterSurface::resize(QSize size, QRgb back, const QImage &picture)
 {
-    if (m_image.size() == size)
+    m_size = size;
+    const QSize old = m_image.size();
+    if (size.isEmpty() || (size.width() <= old.width() && size.height() <= old.height()))
         return;
-    if (size.isEmpty()) {
-        m_image = QImage();
-        m_store = QImage();
-        return;
-    }
-    const QSize kept = m_image.size().boundedTo(size);
-    // Memory is kept for resizing back and forth, not for a surface that became much smaller
-    // (every picture area starts at the toolkit's default size before it is first placed).
-    const bool muchSmaller = qint64(size.width()) * size.height() * 4 < qint64(m_store.width()) * m_store.height();
-    if (muchSmaller)
-        reallocateStore(size, kept);
-    else if (m_store.width() < size.width() || m_store.height() < size.height())
-        reallocateStore(size.expandedTo(m_store.size()), kept);
-    m_image = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(), QImage::Format_RGB32);
-    if (kept.isEmpty()) {
+    if (m_image.isNull()) {
+        m_image = QImage(size, QImage::Format_RGB32);
         fill(back, picture);
         return;
     }
-    QPainter painter(&m_image);
+    QImage grown(size.expandedTo(old), QImage::Format_RGB32);
+    QPainter painter(&grown);
     const QColor backColor = QColor::fromRgb(back);
-    painter.fillRect(kept.width(), 0, size.width() - kept.width(), size.height(), backColor);
-    painter.fillRect(0, kept.height(), kept.width(), size.height() - kept.height(), backColor);
-}
-
-void RasterSurface::reallocateStore(QSize size, QSize kept)
-{
-    QImage store(size, QImage::Format_RGB32);
-    const qsizetype rowBytes = qsizetype(kept.width()) * 4;
-    for (int y = 0; y < kept.height(); ++y)
-        std::memcpy(store.scanLine(y), m_store.constScanLine(y), rowBytes);
-    m_image = QImage(); // it looked into the old store
-    m_store = store;
+    painter.fillRect(old.width(), 0, grown.width() - old.width(), grown.height(), backColor);
+    painter.fillRect(0, old.height(), old.width(), grown.height() - old.height(), backColor);
+    painter.end();
+    const qsizetype rowBytes = qsizetype(old.width()) * 4;
+    for (int y = 0; y < old.height(); ++y)
+        std::memcpy(grown.scanLine(y), m_image.constScanLine(y), rowBytes);
+    m_image = grown;
 }
 
 void RasterSurface::fill(QRgb back, const QImage &picture)

@@ -7,21 +7,24 @@
 
 namespace forms {
 
-// The pixels of a picture area, apart from any widget: an RGB32 image that keeps its memory when
-// it is resized back and forth, with the pixel operations that must be exact or cheap (lines of
-// single pixels, a scroll by one pixel). Everything else is painted onto image().
+// The pixels of a picture area, apart from any widget: an RGB32 image with the pixel operations
+// that must be exact or cheap (lines of single pixels, a scroll by one pixel). Everything else is
+// painted onto image().
+//
+// The surface shows size() pixels, but its image keeps the largest size the surface has had: a
+// drawing survives its area shrinking and growing again, as it survives being covered. Drawing
+// and erasing work on the whole image; copy() gives what is shown.
 class RasterSurface
 {
 public:
-    // For painting. Keep a copy() of it, never the image itself: it looks into memory that a
-    // resize moves or reuses.
+    // For painting: the whole drawing, at least as large as size().
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
-    QImage copy() const { return m_image.copy(); }
+    QSize size() const { return m_size; }
+    QImage copy() const { return m_image.copy(QRect(QPoint(), m_size)); }
 
-    // Gives the surface SIZE. What was drawn stays at the top-left corner and new room shows
-    // BACK; a surface that had no pixels starts as the background (see fill). An empty size lets
-    // the memory go.
+    // Shows SIZE pixels. What was ever drawn within it stays; room never had before shows BACK,
+    // and a surface that had no pixels starts as the background (see fill).
     void resize(QSize size, QRgb back, const QImage &picture);
     // Erases to BACK with PICTURE at the top-left corner.
     void fill(QRgb back, const QImage &picture);
@@ -34,12 +37,8 @@ public:
     QRect scrollUp(const QRect &rect);
 
 private:
-    void reallocateStore(QSize size, QSize kept);
-
-    // The image is a window onto m_store, which is at least as large: resizing back and forth
-    // reuses its memory instead of allocating and copying a new image every time.
-    QImage m_store;
     QImage m_image;
+    QSize m_size{0, 0};
 };
 
 } // namespace forms

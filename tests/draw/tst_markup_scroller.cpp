@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using draw::MarkupLine;
 using draw::MarkupScroller;
 
@@ -34,11 +36,12 @@ struct Area
         return qRound(pic->TextHeight(QStringLiteral("A")));
     }
 
-    // A whole run on a clock that moves one millisecond per pass, from start.
-    void run(const QStringList &lines, quint32 start)
+    // A whole run on a clock that moves one millisecond per pass, from start; the line rectangle
+    // is one line of the first size high.
+    void run(const QStringList &lines, quint32 start, double firstSize = 8)
     {
         const int h = int(pic->ScaleHeight());
-        scroller.setRectangles(QRect(0, 1, 300, h - 1), QRect(0, h, 300, lineHeight(8)));
+        scroller.setRectangles(QRect(0, 1, 300, h - 1), QRect(0, h, 300, lineHeight(firstSize)));
         qint32 lineIndex = 0;
         bool scrolling = true;
         quint32 now = start;
@@ -94,17 +97,22 @@ private slots:
 
     // The first line comes once the rectangle, one line below the view, has risen into it. Each
     // fetch moves the rectangle down by the height of the font still set (the line before's)
-    // plus 5, and the next fetch comes when it has risen back. The run ends with the step that
-    // fetched the last line, and nothing of the line before carries over to it.
+    // plus 5, and the next fetch comes when the line, as tall as its font, has wholly risen in. The run ends with the
+    // step that fetched the last line, and nothing of the line before carries over to it.
     void linesEnterTheirHeightPlusFiveApart()
     {
         Area area;
         const int large = area.lineHeight(20), normal = area.lineHeight(16), initial = area.lineHeight(8);
         QVERIFY(large != normal && normal != initial);
+        const auto whole = [&area](double size) { // a line's drawn height, rounded up
+            area.pic->setFontSize(size);
+            return int(std::ceil(area.pic->TextHeight(QStringLiteral("A"))));
+        };
+        const int drawnLarge = whole(20), drawnNormal = whole(16), drawnInitial = whole(8);
         area.run({"<S>big", "<C><B><U><cR>small", "<S>big", "last"}, 100);
-        const qint64 first = initial + 2;
-        const QList<qint64> expected = {first, first + initial + 5, first + initial + large + 10,
-                                        first + initial + large + normal + 15};
+        const qint64 first = drawnInitial + 2, second = first + initial + 5 + drawnLarge - drawnInitial,
+                     third = second + large + 5 + drawnNormal - drawnLarge;
+        const QList<qint64> expected = {first, second, third, third + normal + 5 + drawnLarge - drawnNormal};
         QCOMPARE(area.fetchSteps, expected);
         QCOMPARE(area.scroller.stepCount(), expected.last());
         QCOMPARE(area.scroller.currentLine(), QStringLiteral("last"));
@@ -112,6 +120,36 @@ private slots:
         QVERIFY(!area.pic->FontBold() && !area.pic->FontUnderline());
         QCOMPARE(area.pic->FontSize(), 16.0);
         QCOMPARE(area.pic->ForeColor(), ColorValue(0));
+    }
+
+    // A line is drawn as tall as its font, though the rectangle that times the fetches is one
+    // line of the area's first font high: glyphs reaching the font's bottom row keep it.
+    void linesKeepTheWholeHeightOfTheirGlyphs_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("bold, the first font's size") << QStringLiteral("<B>_\u0575_");
+        QTest::newRow("20 points") << QStringLiteral("<S>Your Results_");
+    }
+
+    void linesKeepTheWholeHeightOfTheirGlyphs()
+    {
+        QFETCH(QString, line);
+        const auto inkRows = [](const QImage &image) {
+            QList<int> rows;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != image.pixel(0, 0) && (rows.isEmpty() || rows.last() != y))
+                        rows << y;
+            return rows.size();
+        };
+        Area area;
+        area.run({line, QString(), QString()}, 100, MarkupLine::NormalSize);
+        const MarkupLine parsed = MarkupLine::parse(line);
+        Area whole;
+        whole.pic->setFontBold(parsed.bold);
+        whole.pic->setFontSize(parsed.fontSize);
+        whole.pic->DrawText(QRect(0, 0, 300, 120), parsed.text, PictureBox::AlignLeft);
+        QCOMPARE(inkRows(area.pic->Image()), inkRows(whole.pic->Image()));
     }
 
     // Two ticks apart, also where the tick passes 2^31 and wraps; one gap holds the pause, which

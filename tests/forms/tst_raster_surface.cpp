@@ -49,20 +49,20 @@ private slots:
         }
     }
 
-    // Grown, the new room shows the back colour; shrunk and grown again, only what stayed inside
-    // is kept. A copy taken earlier is never drawn over.
-    void resizeKeepsDrawingAtTopLeftAndShrinkingLosesTheRest()
+    // Grown, the new room shows the back colour; shrunk (even to nothing) and grown again, the
+    // whole drawing comes back. A copy taken earlier is never drawn over.
+    void resizeKeepsTheDrawingThroughShrinkingAndGrowing()
     {
         RasterSurface surface;
         paintRows(surface, QSize(40, 30), Blue);
         const QImage before = surface.copy();
         surface.resize(QSize(60, 45), Blue, QImage());
         const QImage grown = surface.copy();
-        surface.resize(QSize(30, 20), Blue, QImage());
-        surface.resize(QSize(60, 45), Blue, QImage());
-        QCOMPARE(surface.image().copy(0, 0, 30, 20), before.copy(0, 0, 30, 20));
-        QVERIFY(allPixels(surface.image().copy(30, 0, 30, 45), Blue) && allPixels(grown.copy(0, 30, 60, 15), Blue));
+        for (const QSize size : {QSize(30, 20), QSize(0, 0), QSize(50, 10), QSize(60, 45)})
+            surface.resize(size, Blue, QImage());
+        QCOMPARE(surface.copy(), grown);
         QCOMPARE(grown.copy(0, 0, 40, 30), before);
+        QVERIFY(allPixels(grown.copy(40, 0, 20, 45), Blue) && allPixels(grown.copy(0, 30, 60, 15), Blue));
     }
 
     void boxFramesItsRectangleCornersIncluded()
