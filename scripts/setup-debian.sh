@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build ccache pkg-config clang-format
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
     fonts-dejavu-core
     xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
     libc-bin

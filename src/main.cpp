@@ -1,7 +1,9 @@
 // Sub Main: one copy at a time, the test file in place, then the main window.
 #include "app/bank_location.h"
 #include "app/font_substitution.h"
+#include "app/interface_language.h"
 #include "app/m_main.h"
+#include "app/m_registry.h"
 #include "app/program_end.h"
 #include "app/session_bus.h"
 #include "app/single_instance_guard.h"
@@ -9,12 +11,15 @@
 #include "main_window/frm_main.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     app::SessionBus sessionBus;
     QApplication app(argc, argv);
     sessionBus.settle();
+    app::InterfaceLanguage::install(app::InterfaceLanguage::choose(
+        app::mRegistry::ReadSetting(app::mRegistry::Settings::Language), QLocale::system().uiLanguages()));
     QApplication::setApplicationName(QStringLiteral("Lorvane"));
     QApplication::setApplicationVersion(QStringLiteral(LORVANE_VERSION));
     app::mMain::installArmenianFontSubstitutes();

@@ -51,6 +51,8 @@ inline const Setting AnswerForeColor{QStringLiteral("ImageColor1"), QStringLiter
 inline const Setting AnswerBackColor{QStringLiteral("ImageColor2"), QStringLiteral("8")};
 inline const Setting SelectedForeColor{QStringLiteral("ImageColor3"), QStringLiteral("16")};
 inline const Setting SelectedBackColor{QStringLiteral("ImageColor4"), QStringLiteral("10")};
+// The interface's language: "auto" follows the desktop, "hy" is Armenian, "en" English.
+inline const Setting Language{QStringLiteral("Language"), QStringLiteral("auto")};
 // Where finished tests are kept; empty is results/ in the user's data folder.
 inline const Setting ResultsFolder{QStringLiteral("ResultsFolder"), QString()};
 } // namespace Settings

@@ -1,10 +1,12 @@
 // lorvane-bank: the teachers' command for test files. Only the sheets and the report draw, and it needs
 // no display: it runs on the offscreen platform unless another is asked for.
 #include "app/font_substitution.h"
+#include "app/interface_language.h"
 #include "bank_cli/bank_command.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <algorithm>
@@ -25,6 +27,9 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("lorvane-bank"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LORVANE_VERSION));
+    // The teachers' command speaks the desktop's language; the program's Language setting is
+    // the classroom's, for the students' machines.
+    app::InterfaceLanguage::install(app::InterfaceLanguage::choose(QString(), QLocale::system().uiLanguages()));
     QTextStream out(stdout);
     QTextStream err(stderr);
     return bank_cli::BankCommand(out, err).run(QCoreApplication::arguments());

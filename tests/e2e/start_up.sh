@@ -65,6 +65,14 @@ press_return "$box"
 check "an unwritable directory ends the program with status 1" exits_with "$readonly_pid" 5 1
 check "an unwritable directory names the file" grep -q "^Lorvane: Cannot write the test file" "$WORK/readonly.err"
 
+# The same on an Armenian desktop: the message is the Armenian translation.
+LANG=hy_AM.UTF-8 launch "$WORK/armenian.err"
+armenian_pid=$!
+box=$(wait_window "$armenian_pid" Lorvane 10) || box=
+press_return "$box"
+check "an Armenian desktop ends the program the same way" exits_with "$armenian_pid" 5 1
+check "an Armenian desktop gets the message in Armenian" grep -q "^Lorvane: Հնարավոր չէ գրել տեստի ֆայլը" "$WORK/armenian.err"
+
 # With no session bus to use, the program went without: no daemon it started outlives it.
 left_behind()
 {
