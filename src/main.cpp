@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
 
     app::SingleInstanceGuard guard;
     if (!guard.tryAcquire()) {
-        forms::MsgBox(QStringLiteral("Lorvane Already Running!"), app::mMain::AppTitle);
+        forms::MsgBox(QCoreApplication::translate("mMain", "Lorvane Already Running!"), app::mMain::AppTitle);
         return 0;
     }
     app::mMain::setInstanceGuard(&guard);

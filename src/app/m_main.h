@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Strings shared by the program's modules.
@@ -10,6 +11,9 @@ inline QString advanceIfWrongValue; // "True" from start-up on
 
 inline const QString AppTitle = QStringLiteral("Lorvane");
 inline const QString ProductName = QStringLiteral("Lorvane 2004"); // the title screen's text
-inline const QString TestFileMissingText = QStringLiteral("Test File not found, please reinstall Lorvane 2004 program");
+inline QString testFileMissingText()
+{
+    return QCoreApplication::translate("mMain", "Test File not found, please reinstall Lorvane 2004 program");
+}
 
 } // namespace app::mMain

@@ -288,7 +288,7 @@ QString BankCheck::summary(const QString &fileName, const QString &subject) cons
         return text + QStringLiteral("the program ends silently with %1 (foreign signature)\n").arg(subject);
     case ProgramOutcome::ReinstallMessage: break;
     }
-    return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(app::mMain::TestFileMissingText);
+    return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(app::mMain::testFileMissingText());
 }
 
 BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName)

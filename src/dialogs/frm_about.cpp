@@ -53,7 +53,7 @@ Label *makeLabel(Parent parent, const QString &name, const QString &caption)
 
 frmAbout::frmAbout() : Form(QStringLiteral("frmAbout"))
 {
-    setCaption(QStringLiteral("  About Lorvane 2004"));
+    setCaption(QStringLiteral("  ") + tr("About Lorvane 2004"));
     setClientSize(WindowWidth, WindowHeight);
     buildControls();
     connectEvents();
@@ -79,8 +79,8 @@ void frmAbout::buildControls()
 {
     TabStrip1 = new TabStrip(*this, QStringLiteral("TabStrip1"));
     TabStrip1->Move(120, 120, WindowWidth - 240, PageTop + PageHeight);
-    TabStrip1->AddTab(QStringLiteral("About Lorvane 2004"));
-    TabStrip1->AddTab(QStringLiteral("Readme"));
+    TabStrip1->AddTab(tr("About Lorvane 2004"));
+    TabStrip1->AddTab(tr("Readme"));
     buildProductPage();
     buildReadmePage();
 
@@ -90,7 +90,7 @@ void frmAbout::buildControls()
     Picture20 = new PictureBox(*this, QStringLiteral("Picture20"));
     Picture20->setBorderStyle(PictureBox::NoBorder);
     Picture20->Move(WindowWidth - 120 - 1335, bandTop + (Picture1->Height() - 495) / 2, 1335, 495);
-    cmdClose = new CommandButton(*Picture20, QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    cmdClose = new CommandButton(*Picture20, QStringLiteral("cmdClose"), tr("Close"));
     cmdClose->Move(60, 60, 1215, 375);
     cmdClose->setDefault(true);
     cmdClose->setCancel(true);
@@ -106,14 +106,14 @@ void frmAbout::buildProductPage()
     lblProduct->setFontSize(16);
     lblProduct->setFontBold(true);
     lblProduct->Move(left, 600, PageWidth - left - 240, 480);
-    lblVersion = makeLabel(*Frame1, QStringLiteral("lblVersion"), QStringLiteral("Version 1.13 Build 19"));
+    lblVersion = makeLabel(*Frame1, QStringLiteral("lblVersion"), tr("Version 1.13 Build 19"));
     lblVersion->setFontSize(10);
     lblVersion->Move(left, 1140, PageWidth - left - 240, 300);
 
     const double linkLeft = left + 1200;
-    lblWebsite = makeLabel(*Frame1, QStringLiteral("lblWebsite"), QStringLiteral("Website:"));
+    lblWebsite = makeLabel(*Frame1, QStringLiteral("lblWebsite"), tr("Website:"));
     lblWebsite->Move(left, 2160, 1000, 255);
-    lblSupport = makeLabel(*Frame1, QStringLiteral("lblSupport"), QStringLiteral("Support:"));
+    lblSupport = makeLabel(*Frame1, QStringLiteral("lblSupport"), tr("Support:"));
     lblSupport->Move(left, 2580, 1000, 255);
     const QString addresses[] = {SupportAddress, WebAddress};
     const double tops[] = {2580, 2160};
@@ -192,7 +192,7 @@ void frmAbout::cmdClose_Click()
 
 void frmAbout::TabStrip1_Click()
 {
-    if (TabStrip1->SelectedCaption() == QStringLiteral("Readme")) {
+    if (TabStrip1->SelectedCaption() == tr("Readme")) {
         Frame1->setVisible(false);
         Frame3->setVisible(true);
     } else {

@@ -43,19 +43,28 @@ const std::array<ColourSetting, 5> &colourSettings()
 {
     namespace Settings = app::mRegistry::Settings;
     static const std::array<ColourSetting, 5> settings = {{
-        {Settings::QuestionColor, QStringLiteral("Question Text Color:")},
-        {Settings::AnswerForeColor, QStringLiteral("Answer Text Color:")},
-        {Settings::AnswerBackColor, QStringLiteral("Answer Background Color::")},
-        {Settings::SelectedForeColor, QStringLiteral("Answer Selected Text Color:")},
-        {Settings::SelectedBackColor, QStringLiteral("Answer Selected Background Color:")},
+        {Settings::QuestionColor, frmProperties::tr("Question Text Color:")},
+        {Settings::AnswerForeColor, frmProperties::tr("Answer Text Color:")},
+        {Settings::AnswerBackColor, frmProperties::tr("Answer Background Color::")},
+        {Settings::SelectedForeColor, frmProperties::tr("Answer Selected Text Color:")},
+        {Settings::SelectedBackColor, frmProperties::tr("Answer Selected Background Color:")},
     }};
     return settings;
 }
 
-// "BLACK" -> "Black".
+// The colours as the choosers name them: "BLACK" -> "Black", translated.
 QString entryText(const QString &key)
 {
-    return key.left(1).toUpper() + key.mid(1).toLower();
+    [[maybe_unused]] static const char *const names[] = {
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Black"),  QT_TRANSLATE_NOOP("dialogs::frmProperties", "Maroon"),
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Green"),  QT_TRANSLATE_NOOP("dialogs::frmProperties", "Olive"),
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Navy"),   QT_TRANSLATE_NOOP("dialogs::frmProperties", "Purple"),
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Teal"),   QT_TRANSLATE_NOOP("dialogs::frmProperties", "Gray"),
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Silver"), QT_TRANSLATE_NOOP("dialogs::frmProperties", "Red"),
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Lime"),   QT_TRANSLATE_NOOP("dialogs::frmProperties", "Yellow"),
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Blue"),   QT_TRANSLATE_NOOP("dialogs::frmProperties", "Fuschia"),
+        QT_TRANSLATE_NOOP("dialogs::frmProperties", "Aqua"),   QT_TRANSLATE_NOOP("dialogs::frmProperties", "White")};
+    return frmProperties::tr(qPrintable(key.left(1).toUpper() + key.mid(1).toLower()));
 }
 
 // A label left of its field, naming it for a screen reader too.
@@ -74,7 +83,7 @@ Label *makeLabel(Parent parent, const QString &name, const QString &caption, Con
 
 frmProperties::frmProperties(PreviewTarget &main) : Form(QStringLiteral("frmProperties"))
 {
-    setCaption(QStringLiteral("  Configure"));
+    setCaption(QStringLiteral("  ") + tr("Configure"));
     setClientSize(WindowWidth, WindowHeight);
     buildControls();
     m_preview = std::make_unique<PropertiesPreview>(main, m_choosers, *lblContrast);
@@ -102,21 +111,21 @@ void frmProperties::buildControls()
     double top = Margin;
     UserName = new TextBox(*this, QStringLiteral("UserName"), false);
     UserName->Move(FieldLeft, top, 2760, RowHeight);
-    Label1 = makeLabel(*this, QStringLiteral("Label1"), QStringLiteral("User Name:"), *UserName, Margin, 1500);
+    Label1 = makeLabel(*this, QStringLiteral("Label1"), tr("User Name:"), *UserName, Margin, 1500);
 
     top += 420;
     Combo1 = new ComboBox(*this, QStringLiteral("Combo1"));
     Combo1->Move(FieldLeft, top, 1200, RowHeight);
-    Label2 = makeLabel(*this, QStringLiteral("Label2"), QStringLiteral("Pause Time (S)"), *Combo1, Margin, 1500);
+    Label2 = makeLabel(*this, QStringLiteral("Label2"), tr("Pause Time (S)"), *Combo1, Margin, 1500);
 
     top += 420;
     nameFont = new ComboBox(*this, QStringLiteral("nameFont"));
     nameFont->Move(FieldLeft, top, 2760, RowHeight);
-    Label3 = makeLabel(*this, QStringLiteral("Label3"), QStringLiteral("Font:"), *nameFont, Margin, 1500);
+    Label3 = makeLabel(*this, QStringLiteral("Label3"), tr("Font:"), *nameFont, Margin, 1500);
 
     buildColourFrame();
 
-    Label9 = new Label(*this, QStringLiteral("Label9"), QStringLiteral("Click here and Reset Color Settings"));
+    Label9 = new Label(*this, QStringLiteral("Label9"), tr("Click here and Reset Color Settings"));
     Label9->setWordWrap(false);
     Label9->setTransparent(true);
     Label9->setLinkCursor(true);
@@ -132,7 +141,7 @@ void frmProperties::buildControls()
     ImageList1 = new forms::ImageList(this, QStringLiteral("ImageList1"));
     ImageList1->Add(QStringLiteral("test"), QPixmap(QStringLiteral(":/icons/test.png")));
     const double listTop = Label9->Top() + 480;
-    Label10 = new Label(*this, QStringLiteral("Label10"), QStringLiteral("Select below List Test"));
+    Label10 = new Label(*this, QStringLiteral("Label10"), tr("Select below List Test"));
     Label10->setWordWrap(false);
     Label10->setTransparent(true);
     Label10->Move(Margin, listTop, 3000, LabelHeight);
@@ -141,10 +150,10 @@ void frmProperties::buildControls()
     Label10->setBuddy(*ListView1);
 
     const double buttonTop = WindowHeight - Margin - 375;
-    cmdOk = new CommandButton(*this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
+    cmdOk = new CommandButton(*this, QStringLiteral("cmdOk"), tr("Ok"));
     cmdOk->Move(WindowWidth - Margin - 2 * 1215 - 120, buttonTop, 1215, 375);
     cmdOk->setDefault(true);
-    Command1 = new CommandButton(*this, QStringLiteral("Command1"), QStringLiteral("Cancel"));
+    Command1 = new CommandButton(*this, QStringLiteral("Command1"), tr("Cancel"));
     Command1->Move(WindowWidth - Margin - 1215, buttonTop, 1215, 375);
     Command1->setCancel(true);
 
@@ -156,7 +165,7 @@ void frmProperties::buildControls()
 
 void frmProperties::buildColourFrame()
 {
-    Frame2 = new Frame(*this, QStringLiteral("Frame2"), QStringLiteral("Select Color:"));
+    Frame2 = new Frame(*this, QStringLiteral("Frame2"), tr("Select Color:"));
     Frame2->Move(Margin, 1560, WindowWidth - 2 * Margin, 2520);
     const QString names[] = {QStringLiteral("ImageCombo"), QStringLiteral("ImageCombo1"), QStringLiteral("ImageCombo2"),
                              QStringLiteral("ImageCombo3"), QStringLiteral("ImageCombo4")};

@@ -88,9 +88,9 @@ void frmSplash::buildControls()
 
 void frmSplash::Form_Load()
 {
-    lblCredit->setCaption(QStringLiteral("Written by the Lorvane 2004 team"));
+    lblCredit->setCaption(tr("Written by the Lorvane 2004 team"));
     lblPlatform->setCaption(QStringLiteral("Windows 95/98/NT"));
-    lblVersion->setCaption(QStringLiteral("Version 1.13.19"));
+    lblVersion->setCaption(tr("Version 1.13.19"));
 }
 
 void frmSplash::centreOnScreen()

@@ -42,14 +42,13 @@ void PropertiesPreview::showColour(int index)
 void PropertiesPreview::updateContrastHint()
 {
     constexpr double ReadsWell = 4.5;
-    QStringList hardToRead;
-    if (app::mMain::ContrastRatio(chosenColour(0), m_main.questionBackColour()) < ReadsWell)
-        hardToRead << QStringLiteral("the question");
-    if (app::mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell)
-        hardToRead << QStringLiteral("the answers");
-    m_contrastHint.setCaption(
-        QStringLiteral("Low contrast: %1 may be hard to read.").arg(hardToRead.join(QStringLiteral(" and "))));
-    m_contrastHint.setVisible(!hardToRead.isEmpty());
+    const bool question = app::mMain::ContrastRatio(chosenColour(0), m_main.questionBackColour()) < ReadsWell;
+    const bool answers = app::mMain::ContrastRatio(chosenColour(1), chosenColour(2)) < ReadsWell;
+    m_contrastHint.setCaption(question && answers
+                                  ? tr("Low contrast: the question and the answers may be hard to read.")
+                              : question ? tr("Low contrast: the question may be hard to read.")
+                                         : tr("Low contrast: the answers may be hard to read."));
+    m_contrastHint.setVisible(question || answers);
 }
 
 ColorValue PropertiesPreview::chosenColour(int index) const

@@ -2,6 +2,8 @@
 
 #include "forms/color_value.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QString;
@@ -19,6 +21,8 @@ class PreviewTarget;
 // hint that the chosen colours would make a text hard to read.
 class PropertiesPreview
 {
+    Q_DECLARE_TR_FUNCTIONS(PropertiesPreview)
+
 public:
     // The colour choosers: question text, answer text, answer background, the chosen answer's
     // text, the chosen answer's background.

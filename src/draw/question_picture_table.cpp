@@ -5,12 +5,11 @@
 #include "forms/picture_box.h"
 #include "forms/units.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 
 namespace {
-
-const QString NoPreviewText = QStringLiteral("No Preview");
 
 void showNoPreview(forms::PictureBox &Picture3)
 {
@@ -21,7 +20,7 @@ void showNoPreview(forms::PictureBox &Picture3)
     Picture3.setFontBold(true);
     Picture3.setFontSize(14);
     Picture3.setAutoRedraw(true);
-    draw::PrintCentred(Picture3, NoPreviewText);
+    draw::PrintCentred(Picture3, QCoreApplication::translate("QuestionPictureTable", "No Preview"));
 }
 
 QImage carriedPicture(int bitmap)

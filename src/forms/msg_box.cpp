@@ -1,5 +1,6 @@
 #include "forms/msg_box.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -46,6 +47,7 @@ void MsgBox(const QString &text, const QString &title)
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("MsgBox", "OK"));
     if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();

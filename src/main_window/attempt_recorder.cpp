@@ -85,17 +85,16 @@ void AttemptRecorder::reportOutcome()
     const results::AttemptWriter::Outcome outcome = m_writer.outcome();
     const QString folder = QDir::toNativeSeparators(m_folder);
     if (outcome.kind == results::AttemptWriter::Outcome::FellBack)
-        forms::MsgBox(QStringLiteral("Your result could not be kept in %1 (%2), so it was kept in %3.")
+        forms::MsgBox(tr("Your result could not be kept in %1 (%2), so it was kept in %3.")
                           .arg(folder, outcome.reason, QDir::toNativeSeparators(outcome.path)),
                       app::mMain::AppTitle);
     else if (outcome.kind == results::AttemptWriter::Outcome::Lost)
-        forms::MsgBox(QStringLiteral("Your result was not kept: %1 could not take it (%2)%3.")
-                          .arg(folder, outcome.reason,
-                               QDir::cleanPath(m_folder) == QDir::cleanPath(app::mMain::defaultResultsFolder())
-                                   ? QString()
-                                   : QStringLiteral(", nor could ")
-                                         + QDir::toNativeSeparators(app::mMain::defaultResultsFolder())),
-                      app::mMain::AppTitle);
+        forms::MsgBox(
+            QDir::cleanPath(m_folder) == QDir::cleanPath(app::mMain::defaultResultsFolder())
+                ? tr("Your result was not kept: %1 could not take it (%2).").arg(folder, outcome.reason)
+                : tr("Your result was not kept: %1 could not take it (%2), nor could %3.")
+                      .arg(folder, outcome.reason, QDir::toNativeSeparators(app::mMain::defaultResultsFolder())),
+            app::mMain::AppTitle);
 }
 
 void AttemptRecorder::waitBeforeQuit() const

@@ -3,6 +3,7 @@
 #include "results/attempt.h"
 #include "results/attempt_writer.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 class QObject;
@@ -16,6 +17,8 @@ struct frmMainFields;
 // stopped or left keeps nothing.
 class AttemptRecorder
 {
+    Q_DECLARE_TR_FUNCTIONS(AttemptRecorder)
+
 public:
     explicit AttemptRecorder(const frmMainFields &state);
 

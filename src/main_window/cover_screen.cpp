@@ -25,7 +25,7 @@ void CoverScreen::showPause()
     countdown.setLeft((screen.ScaleWidth() - countdown.Width()) / 2);
     countdown.setTop((screen.ScaleHeight() - countdown.Height()) / 2 - 500);
     draw::ClearForBoldText(screen, 18);
-    draw::PrintCornerHint(screen, QStringLiteral("Dbl Click and Continue Test"));
+    draw::PrintCornerHint(screen, tr("Dbl Click and Continue Test"));
     countdown.setCaption(app::mRegistry::ReadSetting(app::mRegistry::Settings::PauseTime));
     countdown.setVisible(true);
     screen.setVisible(true);

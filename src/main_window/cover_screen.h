@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 namespace main_window {
 
 class frmMainControls;
@@ -7,6 +9,8 @@ class frmMainControls;
 // The screen over the test's controls: the title between tests, the pause countdown during one.
 class CoverScreen
 {
+    Q_DECLARE_TR_FUNCTIONS(CoverScreen)
+
 public:
     explicit CoverScreen(frmMainControls &ui);
 

@@ -167,12 +167,12 @@ void frmMain::drawOrdinal()
 
 void frmMain::mnuStart_Click()
 {
-    if (mnuStart->Caption() != QStringLiteral("Start")) {
+    if (mnuStart->Caption() != tr("Start")) {
         stopTest();
         return;
     }
-    cmdNext->setCaption(QStringLiteral("Next"));
-    mnuStart->setCaption(QStringLiteral("Stop"));
+    cmdNext->setCaption(tr("Next"));
+    mnuStart->setCaption(tr("Stop"));
     applyTestLook(*this, TestLook::Running);
     Clear_Answer_Highlight();
     iScroll->setVisible(false);
@@ -209,7 +209,7 @@ void frmMain::mnuStart_Click()
 
 void frmMain::cmdStart_Click()
 {
-    if (cmdStart->Caption() != QStringLiteral("Start")) {
+    if (cmdStart->Caption() != tr("Start")) {
         stopTest();
         return;
     }
@@ -227,13 +227,13 @@ void frmMain::cmdStart_Click()
     Picture4->Refresh();
     draw::PrintCentred(*Picture4, QString::number(numTries + 1));
     m_highlight.drawAnswerNumbers();
-    cmdStart->setCaption(QStringLiteral("Stop"));
+    cmdStart->setCaption(tr("Stop"));
 }
 
 void frmMain::stopTest()
 {
-    mnuStart->setCaption(QStringLiteral("Start"));
-    cmdStart->setCaption(QStringLiteral("Start"));
+    mnuStart->setCaption(tr("Start"));
+    cmdStart->setCaption(tr("Start"));
     applyTestLook(*this, TestLook::Idle);
     Timer2->setEnabled(false);
     splashik->setVisible(true);
@@ -241,22 +241,21 @@ void frmMain::stopTest()
 
 void frmMain::cmdPouse_Click()
 {
-    if (cmdPouse->Caption() == QStringLiteral("Pouse")) {
+    if (cmdPouse->Caption() == tr("Pouse")) {
         applyTestLook(*this, TestLook::Paused);
         Timer2->setEnabled(false);
         m_attempt.paused(questionOrdinal());
         m_cover.showPause();
         Timer3->setEnabled(true);
     }
-    cmdPouse->setCaption(cmdPouse->Caption() == QStringLiteral("Pouse") ? QStringLiteral("Resume")
-                                                                        : QStringLiteral("Pouse"));
+    cmdPouse->setCaption(cmdPouse->Caption() == tr("Pouse") ? tr("Resume") : tr("Pouse"));
 }
 
 void frmMain::mnuResume_Click()
 {
     splashik->setVisible(false);
     applyTestLook(*this, TestLook::Resumed);
-    cmdPouse->setCaption(QStringLiteral("Pouse"));
+    cmdPouse->setCaption(tr("Pouse"));
     Timer3->setEnabled(false);
     m_attempt.resumed();
     lblpause->setCaption(ReadSetting(Settings::PauseTime));
@@ -270,7 +269,7 @@ void frmMain::splashik_DblClick()
 {
     if (mnuResume->Visible())
         mnuResume_Click();
-    if (mnuStart->Enabled() && mnuStart->Caption() == QStringLiteral("Start"))
+    if (mnuStart->Enabled() && mnuStart->Caption() == tr("Start"))
         mnuStart_Click();
 }
 
@@ -359,7 +358,7 @@ void frmMain::cmdAns_Click(int index)
     if (index == records.at(num - 1).rightAnswer) {
         numCorrect += 1;
         Picture1->setPicture(QImage());
-        lblAnswerStat->setCaption(QStringLiteral("CORRECT ANSWER:"));
+        lblAnswerStat->setCaption(tr("CORRECT ANSWER:"));
         Picture1->setBackColor(SystemColor::Window);
         lblAnswerStat->setBackColor(SystemColor::Window);
         lblStatus->setCaption(statusText());
@@ -374,7 +373,7 @@ void frmMain::cmdAns_Click(int index)
         lblStatus->setCaption(statusText());
         Picture1->setBackColor(rgb(255, 0, 0));
         lblAnswerStat->setBackColor(rgb(255, 0, 0));
-        lblAnswerStat->setCaption(QStringLiteral("WRONG ANSWER DUDE."));
+        lblAnswerStat->setCaption(tr("WRONG ANSWER DUDE."));
         num += 1;
         Advance_if_Wrong(num);
         if (num <= numQuestions)
@@ -397,7 +396,7 @@ bool frmMain::endOfTestReached()
 {
     const int ordinal = questionOrdinal();
     if (ordinal == 30)
-        cmdNext->setCaption(QStringLiteral("Finish"));
+        cmdNext->setCaption(tr("Finish"));
     if (ordinal != 31)
         return false;
     finishTest();
@@ -448,9 +447,9 @@ void frmMain::finishTest()
 {
     Timer2->setEnabled(false);
     Label3->setCaption(QStringLiteral("60"));
-    cmdStart->setCaption(QStringLiteral("Start"));
+    cmdStart->setCaption(tr("Start"));
     applyTestLook(*this, TestLook::Results);
-    mnuStart->setCaption(QStringLiteral("Start"));
+    mnuStart->setCaption(tr("Start"));
     m_attempt.finish(numCorrect, numWrong, int(leadingNumber(Text1->Text())));
     m_results->show();
     m_attempt.reportWhenWritten(this);

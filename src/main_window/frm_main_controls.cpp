@@ -13,9 +13,11 @@
 #include "forms/timer.h"
 #include "forms/toolbar.h"
 #include "layout/form_control_pos.h"
+#include "main_window/frm_main.h"
 #include "main_window/results_template.h"
 #include "main_window/test_look.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 
 namespace main_window {
@@ -63,15 +65,15 @@ PictureBox &frmMainControls::numberPicture(int k) const
 
 void frmMainControls::buildMenus(Form &form)
 {
-    filemenu = new MenuItem(form, QStringLiteral("filemenu"), QStringLiteral("&File"));
-    mnuStart = new MenuItem(*filemenu, QStringLiteral("mnuStart"), QStringLiteral("Start"));
-    mnuResume = new MenuItem(*filemenu, QStringLiteral("mnuResume"), QStringLiteral("Resume"));
+    filemenu = new MenuItem(form, QStringLiteral("filemenu"), frmMain::tr("&File"));
+    mnuStart = new MenuItem(*filemenu, QStringLiteral("mnuStart"), frmMain::tr("Start"));
+    mnuResume = new MenuItem(*filemenu, QStringLiteral("mnuResume"), frmMain::tr("Resume"));
     mnuseparate = new MenuItem(*filemenu, QStringLiteral("mnuseparate"), QStringLiteral("-"));
-    mnuExit = new MenuItem(*filemenu, QStringLiteral("mnuExit"), QStringLiteral("&Quit"));
-    Options = new MenuItem(form, QStringLiteral("Options"), QStringLiteral("&Options"));
-    mnuConfigure = new MenuItem(*Options, QStringLiteral("mnuConfigure"), QStringLiteral("C&onfigure"));
-    aboutmenu = new MenuItem(form, QStringLiteral("aboutmenu"), QStringLiteral("&About"));
-    mnuAbout = new MenuItem(*aboutmenu, QStringLiteral("mnuAbout"), QStringLiteral("&About"));
+    mnuExit = new MenuItem(*filemenu, QStringLiteral("mnuExit"), frmMain::tr("&Quit"));
+    Options = new MenuItem(form, QStringLiteral("Options"), frmMain::tr("&Options"));
+    mnuConfigure = new MenuItem(*Options, QStringLiteral("mnuConfigure"), frmMain::tr("C&onfigure"));
+    aboutmenu = new MenuItem(form, QStringLiteral("aboutmenu"), frmMain::tr("&About", "menu"));
+    mnuAbout = new MenuItem(*aboutmenu, QStringLiteral("mnuAbout"), frmMain::tr("&About", "item"));
 }
 
 void frmMainControls::buildToolbar(Form &form)
@@ -88,19 +90,20 @@ void frmMainControls::buildToolbar(Form &form)
     };
 
     const Entry entries[] = {
-        {"Start", "toolbar_start", "Start a test"},
-        {"Stop", "toolbar_stop", "Stop the test"},
-        {"Pause", "toolbar_pause", "Pause the test"},
-        {"Resume", "toolbar_resume", "Resume the test"},
-        {"Quit", "toolbar_quit", "Quit"},
-        {"Properties", "toolbar_properties", "Properties"},
-        {"About", "toolbar_about", "About Lorvane 2004"},
+        {"Start", "toolbar_start", QT_TRANSLATE_NOOP("main_window::frmMain", "Start a test")},
+        {"Stop", "toolbar_stop", QT_TRANSLATE_NOOP("main_window::frmMain", "Stop the test")},
+        {"Pause", "toolbar_pause", QT_TRANSLATE_NOOP("main_window::frmMain", "Pause the test")},
+        {"Resume", "toolbar_resume", QT_TRANSLATE_NOOP("main_window::frmMain", "Resume the test")},
+        {"Quit", "toolbar_quit", QT_TRANSLATE_NOOP("main_window::frmMain", "Quit")},
+        {"Properties", "toolbar_properties", QT_TRANSLATE_NOOP("main_window::frmMain", "Properties")},
+        {"About", "toolbar_about", QT_TRANSLATE_NOOP("main_window::frmMain", "About Lorvane 2004")},
     };
     for (const Entry &entry : entries)
         ImageList1->Add(QString::fromLatin1(entry.key),
                         QPixmap(QStringLiteral(":/icons/%1.png").arg(QLatin1String(entry.icon))));
     auto add = [&](int i) {
-        Toolbar1->addButton(QString::fromLatin1(entries[i].key), QString::fromLatin1(entries[i].tip),
+        Toolbar1->addButton(QString::fromLatin1(entries[i].key),
+                            QCoreApplication::translate("main_window::frmMain", entries[i].tip),
                             QString::fromLatin1(entries[i].key));
     };
     Toolbar1->addSeparator();
@@ -127,7 +130,7 @@ void frmMainControls::buildQuestionArea(Form &form)
     lblQuestion->setFontBold(true);
     lblQuestion->setVisible(false);
 
-    Frame1 = new Frame(form, QStringLiteral("Frame1"), QStringLiteral("Question Picture Preview"));
+    Frame1 = new Frame(form, QStringLiteral("Frame1"), frmMain::tr("Question Picture Preview"));
     Frame1->Move(240, 5280, 9120, 2880);
     Picture3 = new PictureBox(*Frame1, QStringLiteral("Picture3"));
     Picture3->Move(652, 240, 7815, 2535);
@@ -173,13 +176,16 @@ void frmMainControls::buildButtonColumn(Form &form)
     PictureBox **holders[] = {&Picture20, &Picture21, &Picture22, &Picture23};
     CommandButton **buttons[] = {&cmdStart, &cmdPouse, &cmdQuit, &cmdNext};
     const char *names[] = {"cmdStart", "cmdPouse", "cmdQuit", "cmdNext"};
-    const char *captions[] = {"Start", "Pouse", "Quit", "Next"};
+    const char *captions[] = {
+        QT_TRANSLATE_NOOP("main_window::frmMain", "Start"), QT_TRANSLATE_NOOP("main_window::frmMain", "Pouse"),
+        QT_TRANSLATE_NOOP("main_window::frmMain", "Quit"), QT_TRANSLATE_NOOP("main_window::frmMain", "Next")};
     const double tops[] = {400, 983, 1566, 2150};
     for (int i = 0; i < 4; ++i) {
         auto *holder = new PictureBox(*Frame3, QStringLiteral("Picture%1").arg(20 + i));
         holder->Move(400, tops[i], 1255, 430);
         holder->setBorderStyle(PictureBox::NoBorder);
-        auto *button = new CommandButton(*holder, QString::fromLatin1(names[i]), QString::fromLatin1(captions[i]));
+        auto *button = new CommandButton(*holder, QString::fromLatin1(names[i]),
+                                         QCoreApplication::translate("main_window::frmMain", captions[i]));
         button->Move(0, 0, 1200, 375);
         *holders[i] = holder;
         *buttons[i] = button;

@@ -1,34 +1,42 @@
 #include "main_window/results_template.h"
 
+#include <QCoreApplication>
+
 namespace ResultsTemplate {
 
 QString text()
 {
-    static const char *const lines[] = {
-        "",
-        "<C><B><S>Finish Test. See Your Results",
-        "",
-        "",
-        "",
-        "<P>",
-        "",
-        "",
-        "",
-        "",
-        "",
-        "<C><B><cB> Տեստի Արդյունքները",
-        "",
-        " Հարգելի <uN> Ձեզ տրվել է 30 հարց, որից.",
-        "<B><cG> Ճիշտ պատասխանների թիվը - <cor>",
-        "<B><cR> Սխալ պատասխանների թիվը - <wrong>",
-        "",
-        "<C>Lorvane 2004, made by the Lorvane team",
-        "<C>Questions and remarks: lorvane@example.org",
-        "",
+    struct Line
+    {
+        const char *markup;
+        const char *text;
+    };
+    // The English texts are translated; the Armenian ones are the program's own in every language.
+    static const Line lines[] = {
+        {"", ""},
+        {"<C><B><S>", QT_TRANSLATE_NOOP("ResultsTemplate", "Finish Test. See Your Results")},
+        {"", ""},
+        {"", ""},
+        {"", ""},
+        {"<P>", ""},
+        {"", ""},
+        {"", ""},
+        {"", ""},
+        {"", ""},
+        {"", ""},
+        {"<C><B><cB>", " Տեստի Արդյունքները"},
+        {"", ""},
+        {"", " Հարգելի <uN> Ձեզ տրվել է 30 հարց, որից."},
+        {"<B><cG>", " Ճիշտ պատասխանների թիվը - <cor>"},
+        {"<B><cR>", " Սխալ պատասխանների թիվը - <wrong>"},
+        {"", ""},
+        {"<C>", QT_TRANSLATE_NOOP("ResultsTemplate", "Lorvane 2004, made by the Lorvane team")},
+        {"<C>", QT_TRANSLATE_NOOP("ResultsTemplate", "Questions and remarks: lorvane@example.org")},
+        {"", ""},
     };
     QStringList out;
-    for (const char *line : lines)
-        out << QString::fromUtf8(line);
+    for (const Line &line : lines)
+        out << QString::fromUtf8(line.markup) + QCoreApplication::translate("ResultsTemplate", line.text);
     return out.join(QStringLiteral("\r\n"));
 }
 

@@ -37,31 +37,28 @@ ScreenReaderNames::ScreenReaderNames(frmMain &main) : QObject(&main), m_main(mai
 
 void ScreenReaderNames::nameFixedParts()
 {
-    name(*m_main.lblQuestion, QStringLiteral("Question"));
+    name(*m_main.lblQuestion, tr("Question"));
     for (int k = 1; k <= 4; ++k) {
-        name(m_main.harc(k), QStringLiteral("Answer %1").arg(k),
-             QStringLiteral("Space or %1 chooses this answer").arg(k));
+        name(m_main.harc(k), tr("Answer %1").arg(k), tr("Space or %1 chooses this answer").arg(k));
         name(m_main.numberPicture(k), QStringLiteral("%1.").arg(k));
     }
-    name(*m_main.Label3, QStringLiteral("Seconds left"));
-    name(*m_main.Picture4, QStringLiteral("Question number"));
-    name(*m_main.lblpause, QStringLiteral("Pause seconds left"));
-    name(*m_main.splashik, QStringLiteral("Lorvane 2004"),
-         QStringLiteral("File, Start begins a test of thirty questions"));
-    name(*m_main.iScroll, QStringLiteral("Results"));
+    name(*m_main.Label3, tr("Seconds left"));
+    name(*m_main.Picture4, tr("Question number"));
+    name(*m_main.lblpause, tr("Pause seconds left"));
+    name(*m_main.splashik, tr("Lorvane 2004"), tr("File, Start begins a test of thirty questions"));
+    name(*m_main.iScroll, tr("Results"));
 }
 
 void ScreenReaderNames::nameAnswer(int k)
 {
-    name(m_main.Option(k), QStringLiteral("%1. %2").arg(k).arg(m_main.harc(k).Text()),
-         QStringLiteral("Answer %1").arg(k));
+    name(m_main.Option(k), QStringLiteral("%1. %2").arg(k).arg(m_main.harc(k).Text()), tr("Answer %1").arg(k));
 }
 
 // A new question: its number of the thirty, and a full minute again.
 void ScreenReaderNames::nameQuestionShown()
 {
-    name(*m_main.Picture4, QStringLiteral("Question %1 of 30").arg(m_main.questionOrdinal()));
-    name(*m_main.Label3, QStringLiteral("Seconds left"), QStringLiteral("60 seconds left"));
+    name(*m_main.Picture4, tr("Question %1 of 30").arg(m_main.questionOrdinal()));
+    name(*m_main.Label3, tr("Seconds left"), tr("60 seconds left"));
 }
 
 // The count is read on request every second (the description); the name, which a reader
@@ -71,16 +68,15 @@ void ScreenReaderNames::nameCountdown()
     const QString left = m_main.Label3->Caption();
     QString heading = m_main.Label3->widget()->accessibleName();
     if (left == QStringLiteral("10"))
-        heading = QStringLiteral("10 seconds left");
+        heading = tr("10 seconds left");
     else if (left == QStringLiteral("0"))
-        heading = QStringLiteral("Time is up");
-    name(*m_main.Label3, heading, QStringLiteral("%1 seconds left").arg(left));
+        heading = tr("Time is up");
+    name(*m_main.Label3, heading, tr("%1 seconds left").arg(left));
 }
 
 void ScreenReaderNames::namePause()
 {
-    name(*m_main.lblpause, QStringLiteral("Pause seconds left"),
-         QStringLiteral("%1 seconds of pause left").arg(m_main.lblpause->Caption()));
+    name(*m_main.lblpause, tr("Pause seconds left"), tr("%1 seconds of pause left").arg(m_main.lblpause->Caption()));
 }
 
 } // namespace main_window

@@ -29,7 +29,7 @@ TestFileLoader::TestFileLoader(frmMainFields &state) : m_state(state) {}
 
 void TestFileLoader::failTestFile()
 {
-    forms::MsgBox(app::mMain::TestFileMissingText, app::mMain::AppTitle);
+    forms::MsgBox(app::mMain::testFileMissingText(), app::mMain::AppTitle);
     app::mMain::EndProgram();
 }
 
