@@ -8,9 +8,11 @@
 #include "forms/tab_strip.h"
 #include "forms/text_box.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 
 namespace dialogs {
 
@@ -214,12 +216,18 @@ void frmAbout::lblURL_Click(int index)
 
 QString frmAbout::readmeText()
 {
+    // The captions the readme names, as the interface shows them in its language: without the
+    // keyboard's mark, the Latin letter after an Armenian caption, or a closing colon.
+    const auto shown = [](const char *context, const char *caption) {
+        static const QRegularExpression marks(QStringLiteral(" \\(&.\\)$|&|:+$|՝$"));
+        return QCoreApplication::translate(context, caption).remove(marks);
+    };
     return QStringLiteral("«Lorvane 2004»-ը գիտելիքների ստուգման ծրագիր է։ Յուրաքանչյուր թեստ բաղկացած է "
                           "երեսուն հարցից, որոնք ընտրվում են պատահականորեն և չեն կրկնվում։\n"
                           "\n"
                           "ԻՆՉՊԵՍ ՀԱՆՁՆԵԼ ԹԵՍՏԸ\n"
-                          "Սեղմեք «Start» կոճակը։ Յուրաքանչյուր հարցին պատասխանելու համար ունեք վաթսուն "
-                          "վայրկյան։ Ընտրեք պատասխաններից մեկը և սեղմեք «Next»։ Պատասխանը կարելի է ընտրել "
+                          "Սեղմեք «%1» կոճակը։ Յուրաքանչյուր հարցին պատասխանելու համար ունեք վաթսուն "
+                          "վայրկյան։ Ընտրեք պատասխաններից մեկը և սեղմեք «%2»։ Պատասխանը կարելի է ընտրել "
                           "նաև 1, 2, 3, 4 թվանշանների ստեղներով, իսկ պատասխանի վրա կրկնակի սեղմելով այն "
                           "անմիջապես ստուգվում է։ Եթե ժամանակը սպառվում է, հարցը համարվում է սխալ "
                           "պատասխանված։ Թեստի ընթացքում կարելի է մեկ անգամ դադար վերցնել դադարի կոճակով, "
@@ -231,15 +239,22 @@ QString frmAbout::readmeText()
                           "հին ֆայլը փոխարինեք նույն անունով նոր ֆայլով և նորից բացեք ծրագիրը։ Եթե ֆայլը "
                           "չկա, ծրագիրը գործարկվելիս ստեղծում է իր սկզբնական ֆայլը։\n"
                           "\n"
-                          "ԿԱՐԳԱՎՈՐՈՒՄՆԵՐ (Options > Configure)\n"
-                          "User Name — ձեր անունը, որը նշվում է արդյունքներում։\n"
-                          "Pause Time (S) — դադարի առավելագույն տևողությունը՝ վայրկյաններով։\n"
-                          "Font — հարցերի և պատասխանների տառատեսակը։\n"
-                          "Select Color — հարցի տեքստի, պատասխանների տեքստի և ֆոնի, ընտրված պատասխանի "
+                          "ԿԱՐԳԱՎՈՐՈՒՄՆԵՐ (%3 > %4)\n"
+                          "%5 — ձեր անունը, որը նշվում է արդյունքներում։\n"
+                          "%6 — դադարի առավելագույն տևողությունը՝ վայրկյաններով։\n"
+                          "%7 — հարցերի և պատասխանների տառատեսակը։\n"
+                          "%8 — հարցի տեքստի, պատասխանների տեքստի և ֆոնի, ընտրված պատասխանի "
                           "տեքստի և ֆոնի գույները։ Ընտրված գույնն անմիջապես երևում է գլխավոր պատուհանում, "
-                          "բայց պահպանվում է միայն «Ok» կոճակը սեղմելուց հետո։ «Cancel» կոճակը ոչինչ չի "
+                          "բայց պահպանվում է միայն «%9» կոճակը սեղմելուց հետո։ «%10» կոճակը ոչինչ չի "
                           "պահպանում։\n"
-                          "«Click here and Reset Color Settings» հղումը վերադարձնում է սկզբնական գույները։");
+                          "«%11» հղումը վերադարձնում է սկզբնական գույները։")
+        .arg(shown("main_window::frmMain", "Start"), shown("main_window::frmMain", "Next"),
+             shown("main_window::frmMain", "&Options"), shown("main_window::frmMain", "C&onfigure"),
+             shown("dialogs::frmProperties", "User Name:"), shown("dialogs::frmProperties", "Pause Time (S)"),
+             shown("dialogs::frmProperties", "Font:"), shown("dialogs::frmProperties", "Select Color:"),
+             shown("dialogs::frmProperties", "Ok"))
+        .arg(shown("dialogs::frmProperties", "Cancel"),
+             shown("dialogs::frmProperties", "Click here and Reset Color Settings"));
 }
 
 QString frmAbout::closingNote()
