@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Support:</source>
-        <translation>Աջակցություն՝</translation>
+        <translation>Կապ՝</translation>
     </message>
     <message>
         <source>Close</source>
