@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build ccache pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
     fonts-dejavu-core
-    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
+    xvfb xauth openbox xdotool x11-utils x11-apps x11-xkb-utils imagemagick
     libc-bin
     dpkg-dev desktop-file-utils appstream man-db
     dbus-x11 at-spi2-core python3-pyatspi

@@ -88,6 +88,16 @@ xdotool key Return
 next_number() { shoot_part 641 448 121 96 number_next && differ_by_at_least number_first number_next 50; }
 check "Enter after Resume checks the answer and the next question comes" wait_for 5 next_number
 
+# With the Armenian layout active beside a Latin one, as Armenian desktops have them, Alt and the
+# key that is F on the Latin layout (Armenian_yech on the Armenian) open the File menu.
+setxkbmap -layout am,us
+xdotool windowfocus --sync "$main_id" 2>/dev/null || true
+xdotool key alt+Armenian_yech
+check "Alt and the F key open File on the Armenian layout" wait_for 5 menu_shown "$pid"
+xdotool key Escape
+wait_for 5 not menu_shown "$pid" || true
+setxkbmap -layout us
+
 menu_quit "$main_id"
 check "File > Quit ends the program" exits_with "$pid" 5 0
 finish
