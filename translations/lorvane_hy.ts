@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Click here and Reset Color Settings</source>
-        <translation>Սեղմեք այստեղ՝ սկզբնական գույները վերադարձնելու համար</translation>
+        <translation>Վերադարձնել սկզբնական գույները</translation>
     </message>
     <message>
         <source>Select below List Test</source>

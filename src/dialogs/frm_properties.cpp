@@ -13,8 +13,10 @@
 #include "forms/list_view.h"
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
+#include "forms/units.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QPointer>
 
@@ -163,6 +165,18 @@ void frmProperties::buildControls()
     ImageList = new forms::ImageList(this, QStringLiteral("ImageList"));
 }
 
+// The width a colour chooser needs for its swatch and the longest colour name, in twips. The
+// choosers start where they always did unless a language's names need more room.
+double frmProperties::chooserWidthNeeded() const
+{
+    constexpr int SwatchAndGap = 88 + 4, ArrowAndFrame = 36; // pixels
+    const QFontMetrics metrics(window()->font());
+    int widest = 0;
+    for (const QString &key : app::mMain::colorNames())
+        widest = std::max(widest, metrics.horizontalAdvance(entryText(key)));
+    return forms::pixelsToTwipsX(SwatchAndGap + widest + ArrowAndFrame);
+}
+
 void frmProperties::buildColourFrame()
 {
     Frame2 = new Frame(*this, QStringLiteral("Frame2"), tr("Select Color:"));
@@ -171,7 +185,7 @@ void frmProperties::buildColourFrame()
                              QStringLiteral("ImageCombo3"), QStringLiteral("ImageCombo4")};
     Label **labels[] = {&Label4, &Label5, &Label6, &Label7, &Label8};
     forms::ImageCombo **choosers[] = {&ImageCombo, &ImageCombo1, &ImageCombo2, &ImageCombo3, &ImageCombo4};
-    const double chooserLeft = 3660;
+    const double chooserLeft = std::min(3660.0, Frame2->Width() - 240 - chooserWidthNeeded());
     for (int i = 0; i < 5; ++i) {
         const double top = 360 + i * 420;
         auto *chooser = new forms::ImageCombo(*Frame2, names[i]);

@@ -78,6 +78,7 @@ protected:
 private:
     void buildControls();
     void buildColourFrame();
+    double chooserWidthNeeded() const;
     void connectEvents();
     void loadTestList();
     void loadColourChoosers();
