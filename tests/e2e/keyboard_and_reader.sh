@@ -4,13 +4,7 @@
 # that the title, pause and results screens cover.
 source "$(dirname "$0")/lib/e2e_common.bash"
 start_x
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-# The accessibility bus is the launcher's child and the session bus a daemon: both go at the end.
-stop_buses() { kill $(pgrep -P "$launcher") "$launcher" "$DBUS_SESSION_BUS_PID" 2>/dev/null || true; }
-trap 'stop_buses; cleanup' EXIT
+start_reader_buses
 
 reads() { /usr/bin/python3 "$E2E_DIR/lib/reader.py" 2>/dev/null; }
 # What the reader finds once the program has caught up with the last key: two reads 0.2 s apart

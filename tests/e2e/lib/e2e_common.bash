@@ -188,6 +188,18 @@ press_return()
 
 shoot() { import -window root "$SHOTS/$1.png"; }
 
+# A session bus and an accessibility bus of this run's own, for a screen reader's view of the
+# program (tests/e2e/lib/reader.py); both go when the script ends.
+start_reader_buses()
+{
+    eval "$(dbus-launch --sh-syntax)"
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    READER_LAUNCHER=$!
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    # The accessibility bus is the launcher's child and the session bus a daemon.
+    trap 'kill $(pgrep -P "$READER_LAUNCHER") "$READER_LAUNCHER" "$DBUS_SESSION_BUS_PID" 2>/dev/null; cleanup' EXIT
+}
+
 finish()
 {
     if [ "$failures" -ne 0 ]; then

@@ -1,5 +1,9 @@
 # What a screen reader finds in the running program, over AT-SPI, one item per line:
 # "focus: NAME", "question: TEXT", "answer: NAME", "button: NAME", "label: NAME".
+# With the argument "all": every item shown, whatever its language, as "ROLE: NAME", and a
+# description, when there is one, on lines of its own as "  DESCRIPTION".
+import sys
+
 import pyatspi
 
 KINDS = {pyatspi.ROLE_RADIO_BUTTON: "answer", pyatspi.ROLE_PUSH_BUTTON: "button", pyatspi.ROLE_LABEL: "label"}
@@ -20,6 +24,20 @@ def walk(item):
         walk(child)
 
 
+def walk_all(item):
+    if not item.getState().contains(pyatspi.STATE_SHOWING):
+        return
+    print(item.getRoleName() + ":", item.name)
+    for line in item.description.splitlines():
+        print("  " + line)
+    for child in item:
+        walk_all(child)
+
+
 for app in pyatspi.Registry.getDesktop(0):
     if app is not None and app.name == "Lorvane":
-        walk(app)
+        if sys.argv[1:] == ["all"]:
+            for window in app:
+                walk_all(window)
+        else:
+            walk(app)
