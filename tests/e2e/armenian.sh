@@ -41,6 +41,12 @@ done
 menu_start "$main_id"
 check "the test's buttons read in Armenian" reads_line "push button: Ընդհատել"
 check "the question's number reads in Armenian" reads_line "filler: Հարց 1՝ 30-ից"
+focus() { /usr/bin/python3 "$E2E_DIR/lib/reader.py" 2>/dev/null | sed -n 's/^focus: //p'; }
+for _ in $(seq 8); do [ "$(focus)" = Դադար ] && break; xdotool key Tab; done
+xdotool key space
+check "Space on Դադար pauses, and the button offers Շարունակել" wait_for 5 reads_line "push button: Շարունակել"
+xdotool key alt+f Return
+check "File > Resume goes on in Armenian" wait_for 5 reads_line "push button: Դադար"
 xdotool key $(printf '2 Return %.0s' $(seq 30))
 results_read() { reads_line "  Lorvane 2004, ստեղծել է Lorvane-ի թիմը"; }
 check "the results read in Armenian" wait_for 40 results_read
