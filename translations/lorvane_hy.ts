@@ -781,6 +781,66 @@ Commands:
     </message>
 </context>
 <context>
+    <name>bank::BankSource</name>
+    <message>
+        <source>expected &quot;%1&quot; — found an empty line</source>
+        <translation>սպասվում էր &quot;%1&quot; — գտնվեց դատարկ տող</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; — found &quot;%2%3&quot;</source>
+        <extracomment>%2 is the start of the line found, %3 &quot;...&quot; when it is longer.</extracomment>
+        <translation>սպասվում էր &quot;%1&quot; — գտնվեց &quot;%2%3&quot;</translation>
+    </message>
+    <message>
+        <source>nothing may follow the END line</source>
+        <translation>END տողից հետո ոչինչ չի կարող լինել</translation>
+    </message>
+    <message>
+        <source>expected a record header like [12]</source>
+        <translation>սպասվում էր [12]-ի նման գրառման վերնագիր</translation>
+    </message>
+    <message>
+        <source>record %1 where %2 was expected</source>
+        <translation>№%1 գրառում, մինչդեռ սպասվում էր №%2</translation>
+    </message>
+    <message>
+        <source>record ends too early</source>
+        <translation>գրառումը շատ վաղ է ավարտվում</translation>
+    </message>
+    <message>
+        <source>the right answer must be 1, 2, 3 or 4</source>
+        <translation>ճիշտ պատասխանը պետք է լինի 1, 2, 3 կամ 4</translation>
+    </message>
+</context>
+<context>
+    <name>bank::FileKind</name>
+    <message>
+        <source>UTF-16 text</source>
+        <translation>UTF-16 տեքստ</translation>
+    </message>
+    <message>
+        <source>a Word or OpenDocument document (.docx, .odt) or another zip archive</source>
+        <translation>Word կամ OpenDocument փաստաթուղթ (.docx, .odt) կամ այլ zip արխիվ</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>PDF փաստաթուղթ</translation>
+    </message>
+    <message>
+        <source>an old Word document (.doc)</source>
+        <translation>Word-ի հին փաստաթուղթ (.doc)</translation>
+    </message>
+    <message>
+        <source>a rich text document (.rtf)</source>
+        <translation>ձևավորված տեքստի փաստաթուղթ (.rtf)</translation>
+    </message>
+    <message>
+        <source>the file is %1: save it as plain text, UTF-8</source>
+        <extracomment>%1 is what the file is, &quot;a PDF document&quot; or the like.</extracomment>
+        <translation>ֆայլը %1 է. պահպանեք այն որպես պարզ տեքստ՝ UTF-8</translation>
+    </message>
+</context>
+<context>
     <name>bank::LoadError</name>
     <message>
         <source>no error</source>
@@ -813,6 +873,116 @@ Commands:
     <message>
         <source>unknown error</source>
         <translation>անհայտ սխալ</translation>
+    </message>
+</context>
+<context>
+    <name>bank::PictureList</name>
+    <message>
+        <source>a line is RECORD: carried N or RECORD: FILE</source>
+        <translation>տողը պետք է լինի RECORD: carried N կամ RECORD: FILE</translation>
+    </message>
+    <message>
+        <source>the test has no record %1, only 1 to %2</source>
+        <translation>տեստը չունի №%1 գրառում, միայն 1-ից %2</translation>
+    </message>
+    <message>
+        <source>record %1 has its picture on line %2 already</source>
+        <translation>№%1 գրառման նկարն արդեն տրված է %2-րդ տողում</translation>
+    </message>
+    <message>
+        <source>no picture named for record %1</source>
+        <translation>№%1 գրառման համար նկար նշված չէ</translation>
+    </message>
+    <message>
+        <source>the carried test&apos;s question %1 has no picture</source>
+        <translation>ծրագրի հետ բերված տեստի №%1 հարցը նկար չունի</translation>
+    </message>
+</context>
+<context>
+    <name>bank::SourceDecoder</name>
+    <message>
+        <source>byte 0x%1 stands for no character</source>
+        <translation>0x%1 բայթը ոչ մի նիշի չի համապատասխանում</translation>
+    </message>
+    <message>
+        <source>empty text</source>
+        <translation>դատարկ տեքստ</translation>
+    </message>
+    <message>
+        <source>the right answer %1 is none of 1, 2, 3 and 4</source>
+        <translation>ճիշտ պատասխանը՝ %1, 1, 2, 3 և 4 թվերից ոչ մեկը չէ</translation>
+    </message>
+</context>
+<context>
+    <name>bank::SourceEncoder</name>
+    <message>
+        <source>empty text</source>
+        <translation>դատարկ տեքստ</translation>
+    </message>
+    <message>
+        <source>character %1 cannot be written in ArmSCII-8</source>
+        <translation>%1 նիշը հնարավոր չէ գրել ArmSCII-8-ով</translation>
+    </message>
+    <message>
+        <source>character %1 cannot be written in ArmSCII-8 (--fix-typography leaves it out)</source>
+        <translation>%1 նիշը հնարավոր չէ գրել ArmSCII-8-ով (--fix-typography-ն այն բաց է թողնում)</translation>
+    </message>
+    <message>
+        <source>character %1 cannot be written in ArmSCII-8 (--fix-typography writes &quot;%2&quot; for it)</source>
+        <translation>%1 նիշը հնարավոր չէ գրել ArmSCII-8-ով (--fix-typography-ն դրա փոխարեն գրում է &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>a text cannot hold a double quote</source>
+        <translation>տեքստը չի կարող պարունակել կրկնակի չակերտ</translation>
+    </message>
+    <message>
+        <source>a text cannot hold a line break</source>
+        <translation>տեքստը չի կարող պարունակել տողադարձ</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>գրառումներ չկան</translation>
+    </message>
+    <message>
+        <source>the first question must begin with a full stop, or the program takes the file for a foreign one (--add-signature puts one in)</source>
+        <translation>առաջին հարցը պետք է սկսվի վերջակետով (.), այլապես ծրագիրը ֆայլը օտար է համարում (--add-signature-ը այն ավելացնում է)</translation>
+    </message>
+    <message>
+        <source>the program reads at most %1 questions</source>
+        <translation>ծրագիրը կարդում է առավելագույնը %1 հարց</translation>
+    </message>
+    <message>
+        <source>no questions</source>
+        <translation>հարցեր չկան</translation>
+    </message>
+</context>
+<context>
+    <name>bank::SourceError</name>
+    <message>
+        <source>warning: %1</source>
+        <translation>զգուշացում. %1</translation>
+    </message>
+</context>
+<context>
+    <name>bank::Typography</name>
+    <message>
+        <source>%1 replaced with &quot;%2&quot;</source>
+        <translation>%1-ը փոխարինվեց &quot;%2&quot;-ով</translation>
+    </message>
+    <message>
+        <source>%1 replaced with &quot;%2&quot; once, here</source>
+        <translation>%1-ը փոխարինվեց &quot;%2&quot;-ով մեկ անգամ՝ այստեղ</translation>
+    </message>
+    <message>
+        <source>%1 replaced with &quot;%2&quot; %3 times, first here</source>
+        <translation>%1-ը փոխարինվեց &quot;%2&quot;-ով %3 անգամ, առաջինը՝ այստեղ</translation>
+    </message>
+</context>
+<context>
+    <name>bank::Utf8File</name>
+    <message>
+        <source>the file is not valid UTF-8</source>
+        <translation>ֆայլը վավեր UTF-8 չէ</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1321,63 @@ Commands:
     <message>
         <source>Question Picture Preview</source>
         <translation>Հարցի նկարի նախադիտում</translation>
+    </message>
+</context>
+<context>
+    <name>results::Attempt</name>
+    <message>
+        <source>damaged: %1 at byte %2</source>
+        <translation>վնասված է. %1 %2-րդ բայթում</translation>
+    </message>
+    <message>
+        <source>not an attempt file</source>
+        <translation>փորձի ֆայլ չէ</translation>
+    </message>
+    <message>
+        <source>an attempt of another version (%1)</source>
+        <translation>այլ տարբերակի փորձ (%1)</translation>
+    </message>
+    <message>
+        <source>damaged: no end time or no questions</source>
+        <translation>վնասված է. չկա ավարտի ժամանակ կամ հարցեր</translation>
+    </message>
+</context>
+<context>
+    <name>results::AttemptFolder</name>
+    <message>
+        <source>not an attempt file: far too large</source>
+        <translation>փորձի ֆայլ չէ. չափազանց մեծ է</translation>
+    </message>
+</context>
+<context>
+    <name>results::ClassReport</name>
+    <message>
+        <source>%1 of %2, %3%</source>
+        <translation>%1՝ %2-ից, %3%</translation>
+    </message>
+    <message>
+        <source>answered right less often than guessing among four answers would (%1)</source>
+        <translation>ճիշտ են պատասխանել ավելի հազվադեպ, քան չորս պատասխանից գուշակելու դեպքում (%1)</translation>
+    </message>
+    <message>
+        <source>answered right almost always (%1): it tells no one apart</source>
+        <translation>ճիշտ են պատասխանել գրեթե միշտ (%1). այն ոչ ոքի չի տարբերում</translation>
+    </message>
+    <message>
+        <source>students with fewer right answers elsewhere answered it right more often than those with more (discrimination %1)</source>
+        <translation>մյուս հարցերում ավելի քիչ ճիշտ պատասխան ունեցող աշակերտներն այս հարցին ավելի հաճախ են ճիշտ պատասխանել, քան ավելի շատ ունեցողները (տարբերակման ցուցիչ՝ %1)</translation>
+    </message>
+    <message>
+        <source>it hardly separates the stronger students from the weaker (discrimination %1, below %2)</source>
+        <translation>այն գրեթե չի տարբերում ուժեղ աշակերտներին թույլերից (տարբերակման ցուցիչ՝ %1, %2-ից ցածր)</translation>
+    </message>
+    <message>
+        <source>answer %1 was chosen more often than the right answer %2 (%3 times against %4): is the key right?</source>
+        <translation>№%1 պատասխանն ընտրվել է ավելի հաճախ, քան №%2 ճիշտ պատասխանը (%3 անգամ՝ %4-ի դիմաց). արդյո՞ք բանալին ճիշտ է</translation>
+    </message>
+    <message>
+        <source>nobody chose answer %1: it draws no one away from the right answer</source>
+        <translation>ոչ ոք չի ընտրել №%1 պատասխանը. այն ոչ ոքի չի շեղում ճիշտ պատասխանից</translation>
     </message>
 </context>
 </TS>
