@@ -676,6 +676,196 @@ Commands:
     </message>
 </context>
 <context>
+    <name>ReportWriter</name>
+    <message>
+        <source>%1 s at question %2</source>
+        <extracomment>A pause of so many seconds, and the question it was taken at.</extracomment>
+        <translation>%1 վ՝ №%2 հարցում</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>ոչ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Անուն</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Համակարգիչ</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Ամսաթիվ</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Ճիշտ</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Սխալ</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Ժամանակի սպառումներ</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Րոպե</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Դադար</translation>
+    </message>
+    <message>
+        <source>A question is judged only once it was shown at least %1 times: with fewer, one answer more or less moves its share of right answers by ten points or more, and its discrimination is mostly chance.</source>
+        <translation>Հարցը գնահատվում է միայն այն բանից հետո, երբ այն ցույց է տրվել առնվազն %1 անգամ. ավելի քիչ դեպքում մեկ պատասխանով ավել կամ պակասը նրա ճիշտ պատասխանների բաժինը փոխում է տաս և ավելի տոկոսային կետով, իսկ տարբերակման ցուցիչը հիմնականում պատահական է։</translation>
+    </message>
+    <message>
+        <source>Facility: the share answered right. Discrimination: the correlation of a right answer to the question with the attempt&apos;s other right answers (from −1 to 1; higher separates the stronger students from the weaker better).</source>
+        <translation>Հեշտություն՝ ճիշտ պատասխանների բաժինը։ Տարբերակում՝ հարցի ճիշտ պատասխանի հարաբերակցությունը նույն փորձի մյուս ճիշտ պատասխանների հետ (−1-ից 1. ավելի բարձրն ավելի լավ է տարբերում ուժեղ աշակերտներին թույլերից)։</translation>
+    </message>
+    <message>
+        <source>%1 attempts were taken with another test file and are left out of every figure above.</source>
+        <translation>%1 փորձ արվել է այլ տեստի ֆայլով և չի մտնում վերևի թվերից ոչ մեկի մեջ։</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Փորձեր</translation>
+    </message>
+    <message>
+        <source>Right answers, mean</source>
+        <translation>Ճիշտ պատասխաններ, միջինը</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Միջնարժեք</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Ստանդարտ շեղում</translation>
+    </message>
+    <message>
+        <source>Lowest – highest</source>
+        <translation>Նվազագույն – առավելագույն</translation>
+    </message>
+    <message>
+        <source>%1: %2 (right)</source>
+        <translation>%1: %2 (ճիշտ)</translation>
+    </message>
+    <message>
+        <source>Record %1: shown %2, facility %3, discrimination %4; chosen %5; time-outs %6; median %7 s</source>
+        <translation>№%1 գրառում. ցույց է տրվել %2 անգամ, հեշտություն %3, տարբերակում %4. ընտրվել են՝ %5. ժամանակի սպառումներ՝ %6. միջնարժեք՝ %7 վ</translation>
+    </message>
+    <message>
+        <source>Test file %1 (SHA-256 %2…): %3 attempts.</source>
+        <translation>Տեստի ֆայլ՝ %1 (SHA-256 %2…). %3 փորձ։</translation>
+    </message>
+    <message>
+        <source>Test file %1 (SHA-256 %2…): %3 attempts, from %4 to %5.</source>
+        <translation>Տեստի ֆայլ՝ %1 (SHA-256 %2…). %3 փորձ՝ %4-ից մինչև %5։</translation>
+    </message>
+    <message>
+        <source>The questions&apos; texts are not shown: give the test file with --test.</source>
+        <translation>Հարցերի տեքստերը ցույց չեն տրված. տվեք տեստի ֆայլը --test-ով։</translation>
+    </message>
+    <message>
+        <source>%1 copies of attempts already read were counted once.</source>
+        <translation>Արդեն կարդացված փորձերի %1 պատճեն հաշվվեց մեկ անգամ։</translation>
+    </message>
+    <message>
+        <source>%1 earlier attempts were left out.</source>
+        <translation>Ավելի վաղ արված %1 փորձ բաց թողնվեց։</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the report&apos;s own texts, &quot;hy&quot; in Armenian.</extracomment>
+        <translation>hy</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Դասարանի հաշվետվություն</translation>
+    </message>
+    <message>
+        <source>Files left out</source>
+        <translation>Բաց թողնված ֆայլեր</translation>
+    </message>
+    <message>
+        <source>Attempts with another test file</source>
+        <translation>Այլ տեստի ֆայլով արված փորձեր</translation>
+    </message>
+    <message>
+        <source>Questions to look at</source>
+        <translation>Ուշադրության արժանի հարցեր</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Չկան։</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Գրառում</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Հարց</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Ինչու</translation>
+    </message>
+    <message>
+        <source>The class at a glance</source>
+        <translation>Դասարանը մեկ հայացքով</translation>
+    </message>
+    <message>
+        <source>How many attempts had each number of right answers</source>
+        <translation>Քանի փորձ է ունեցել ճիշտ պատասխանների յուրաքանչյուր քանակը</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Հարցեր</translation>
+    </message>
+    <message>
+        <source>The right answer&apos;s count is in bold.</source>
+        <translation>Ճիշտ պատասխանի քանակը թավ է։</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Ցույց է տրվել</translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <translation>Հեշտություն</translation>
+    </message>
+    <message>
+        <source>Discrimination</source>
+        <translation>Տարբերակում</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Միջնարժեք, վ</translation>
+    </message>
+    <message>
+        <source>Name,Machine,Started,Ended,Right,Wrong,Time-outs,Minutes,Pause used,Pause seconds,Test file,Counted</source>
+        <extracomment>The CSV file&apos;s column names: keep the commas between them and put none inside a name.</extracomment>
+        <translation>Անուն,Համակարգիչ,Սկիզբ,Ավարտ,Ճիշտ,Սխալ,Ժամանակի սպառումներ,Րոպե,Դադար օգտագործվել է,Դադարի վայրկյաններ,Տեստի ֆայլ,Հաշվվել է</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>այո</translation>
+    </message>
+    <message>
+        <source>no, another test file</source>
+        <translation>ոչ, այլ տեստի ֆայլ</translation>
+    </message>
+    <message>
+        <source>right answers (of 30), attempts per number</source>
+        <translation>ճիշտ պատասխաններ (30-ից), փորձեր ըստ քանակի</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTemplate</name>
     <message>
         <source>Finish Test. See Your Results</source>
@@ -688,6 +878,49 @@ Commands:
     <message>
         <source>Questions and remarks: lorvane@example.org</source>
         <translation>Հարցեր և դիտողություններ՝ lorvane@example.org</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewSheet</name>
+    <message>
+        <source>Question %1</source>
+        <translation>Հարց %1</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Գրառում %1</translation>
+    </message>
+    <message>
+        <source>Record %1, picture %2</source>
+        <translation>Գրառում %1, նկար %2</translation>
+    </message>
+    <message>
+        <source>Question %1, record %2: time ran out</source>
+        <translation>Հարց %1, գրառում %2. ժամանակը սպառվեց</translation>
+    </message>
+    <message>
+        <source>Question %1, record %2</source>
+        <translation>Հարց %1, գրառում %2</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Պատասխանների բանալի</translation>
+    </message>
+    <message>
+        <source>%1. answer %2  (record %3)</source>
+        <translation>%1. պատասխան %2  (գրառում %3)</translation>
+    </message>
+    <message>
+        <source>Review sheet</source>
+        <translation>Ստուգման թերթ</translation>
+    </message>
+    <message>
+        <source>too many records for one image; write a .pdf or take a --sample</source>
+        <translation>չափազանց շատ գրառումներ մեկ պատկերի համար. գրեք .pdf կամ վերցրեք --sample</translation>
+    </message>
+    <message>
+        <source>the image cannot be encoded</source>
+        <translation>պատկերը հնարավոր չէ կոդավորել</translation>
     </message>
 </context>
 <context>
@@ -887,7 +1120,7 @@ Commands:
     </message>
     <message>
         <source>record %1 has its picture on line %2 already</source>
-        <translation>№%1 գրառման նկարն արդեն տրված է %2-րդ տողում</translation>
+        <translation>№%1 գրառման նկարն արդեն տրված է №%2 տողում</translation>
     </message>
     <message>
         <source>no picture named for record %1</source>
@@ -1327,7 +1560,7 @@ Commands:
     <name>results::Attempt</name>
     <message>
         <source>damaged: %1 at byte %2</source>
-        <translation>վնասված է. %1 %2-րդ բայթում</translation>
+        <translation>վնասված է. %1 (բայթ %2)</translation>
     </message>
     <message>
         <source>not an attempt file</source>
