@@ -669,6 +669,41 @@ Commands:
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Օգտագործում՝ %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Ընտրանքներ՝</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Արգումենտներ՝</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[ընտրանքներ]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Անհայտ ընտրանք՝ «%1»։</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Անհայտ ընտրանքներ՝ %1։</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>«%1»-ից հետո արժեք չկա։</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>«%1»-ից հետո անսպասելի արժեք։</translation>
+    </message>
+</context>
+<context>
     <name>QuestionPictureTable</name>
     <message>
         <source>No Preview</source>

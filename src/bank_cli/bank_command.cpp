@@ -61,6 +61,19 @@ QString helpDescription()
                        "                               one attempt's questions, the chosen and right answers marked");
 }
 
+// The texts of Qt's own parser in the help and in its errors, for this program's translation to
+// hold: the parser asks for them in its own context.
+[[maybe_unused]] constexpr const char *ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 // An option and the commands it goes with, separated by spaces.
 struct CommandOption
 {
