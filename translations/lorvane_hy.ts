@@ -620,6 +620,13 @@ Commands:
     </message>
 </context>
 <context>
+    <name>ImportResult</name>
+    <message>
+        <source>this question cannot become a record: %1</source>
+        <translation>այս հարցից գրառում չի ստացվում. %1</translation>
+    </message>
+</context>
+<context>
     <name>MoodleExport</name>
     <message>
         <source>%1: the record is left out</source>
@@ -1029,15 +1036,15 @@ Commands:
     </message>
     <message>
         <source>lorvane-bank restore N puts backup N back, restore --default the test carried in the program; the test they replace is kept as a backup too</source>
-        <translation>lorvane-bank restore N-ը վերադարձնում է N պահուստային պատճենը, restore --default-ը՝ ծրագրի հետ բերված տեստը. նրանց փոխարինած տեստը նույնպես պահվում է որպես պահուստային պատճեն</translation>
+        <translation>lorvane-bank restore N-ը վերադարձնում է №N պահուստային պատճենը, restore --default-ը՝ ծրագրի հետ բերված տեստը. նրանց փոխարինած տեստը նույնպես պահվում է որպես պահուստային պատճեն</translation>
     </message>
     <message>
         <source>there is no backup %1 in %2 (lorvane-bank restore lists them)</source>
-        <translation>%2 թղթապանակում %1 պահուստային պատճեն չկա (lorvane-bank restore-ը ցույց է տալիս դրանց ցանկը)</translation>
+        <translation>%2 թղթապանակում №%1 պահուստային պատճեն չկա (lorvane-bank restore-ը ցույց է տալիս դրանց ցանկը)</translation>
     </message>
     <message>
         <source>backup %1 is back as %2</source>
-        <translation>%1 պահուստային պատճենը վերադարձվեց որպես %2</translation>
+        <translation>№%1 պահուստային պատճենը վերադարձվեց որպես %2</translation>
     </message>
     <message>
         <source>the test carried in the program is back as %1, with its own pictures</source>
@@ -1045,7 +1052,7 @@ Commands:
     </message>
     <message>
         <source>the test it replaces is kept as backup %1: %2</source>
-        <translation>նրա փոխարինած տեստը պահվեց որպես %1 պահուստային պատճեն՝ %2</translation>
+        <translation>նրա փոխարինած տեստը պահվեց որպես №%1 պահուստային պատճեն՝ %2</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1158,7 @@ Commands:
     </message>
     <message>
         <source>the test has no record %1, only 1 to %2</source>
-        <translation>տեստը չունի №%1 գրառում, միայն 1-ից %2</translation>
+        <translation>տեստում №%1 գրառում չկա, կան միայն 1-ից %2-ը</translation>
     </message>
     <message>
         <source>record %1 has its picture on line %2 already</source>
