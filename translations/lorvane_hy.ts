@@ -323,7 +323,7 @@ Commands:
     </message>
     <message>
         <source>%1 takes one argument at most</source>
-        <translation>%1-ը ընդունում է առավելագույնը մեկ արգումենտ</translation>
+        <translation>%1-ն ընդունում է առավելագույնը մեկ արգումենտ</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
@@ -359,7 +359,7 @@ Commands:
     </message>
     <message>
         <source>--take and --random each choose the questions: give one</source>
-        <translation>--take-ը և --random-ը երկուսն էլ հարցեր են ընտրում. տվեք դրանցից մեկը</translation>
+        <translation>--take-ն ու --random-ը երկուսն էլ հարցեր են ընտրում. տվեք դրանցից մեկը</translation>
     </message>
     <message>
         <source>a seed is a whole number from 0 to 4294967295</source>
@@ -782,7 +782,7 @@ Commands:
     </message>
     <message>
         <source>Median</source>
-        <translation>Միջնարժեք</translation>
+        <translation>Մեդիան</translation>
     </message>
     <message>
         <source>Standard deviation</source>
@@ -798,7 +798,7 @@ Commands:
     </message>
     <message>
         <source>Record %1: shown %2, facility %3, discrimination %4; chosen %5; time-outs %6; median %7 s</source>
-        <translation>№%1 գրառում. ցույց է տրվել %2 անգամ, հեշտություն %3, տարբերակում %4. ընտրվել են՝ %5. ժամանակի սպառումներ՝ %6. միջնարժեք՝ %7 վ</translation>
+        <translation>№%1 գրառում. ցույց է տրվել %2 անգամ, հեշտություն %3, տարբերակում %4. ընտրվել են՝ %5. ժամանակի սպառումներ՝ %6. մեդիան՝ %7 վ</translation>
     </message>
     <message>
         <source>Test file %1 (SHA-256 %2…): %3 attempts.</source>
@@ -887,7 +887,7 @@ Commands:
     </message>
     <message>
         <source>Median seconds</source>
-        <translation>Միջնարժեք, վ</translation>
+        <translation>Մեդիան, վ</translation>
     </message>
     <message>
         <source>Name,Machine,Started,Ended,Right,Wrong,Time-outs,Minutes,Pause used,Pause seconds,Test file,Counted</source>
@@ -1107,7 +1107,7 @@ Commands:
     </message>
     <message>
         <source>a rich text document (.rtf)</source>
-        <translation>ձևավորված տեքստի փաստաթուղթ (.rtf)</translation>
+        <translation>RTF փաստաթուղթ (.rtf)</translation>
     </message>
     <message>
         <source>the file is %1: save it as plain text, UTF-8</source>
@@ -1204,7 +1204,7 @@ Commands:
     </message>
     <message>
         <source>character %1 cannot be written in ArmSCII-8 (--fix-typography writes &quot;%2&quot; for it)</source>
-        <translation>%1 նիշը հնարավոր չէ գրել ArmSCII-8-ով (--fix-typography-ն դրա փոխարեն գրում է &quot;%2&quot;)</translation>
+        <translation>%1 նիշը հնարավոր չէ գրել ArmSCII-8-ով (--fix-typography-ը դրա փոխարեն գրում է &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>a text cannot hold a double quote</source>
@@ -1212,7 +1212,7 @@ Commands:
     </message>
     <message>
         <source>a text cannot hold a line break</source>
-        <translation>տեքստը չի կարող պարունակել տողադարձ</translation>
+        <translation>տեքստը չի կարող պարունակել տողի ընդմիջում</translation>
     </message>
     <message>
         <source>no records</source>
@@ -1220,7 +1220,7 @@ Commands:
     </message>
     <message>
         <source>the first question must begin with a full stop, or the program takes the file for a foreign one (--add-signature puts one in)</source>
-        <translation>առաջին հարցը պետք է սկսվի վերջակետով (.), այլապես ծրագիրը ֆայլը օտար է համարում (--add-signature-ը այն ավելացնում է)</translation>
+        <translation>առաջին հարցը պետք է սկսվի վերջակետով (.), այլապես ծրագիրը ֆայլը օտար է համարում (--add-signature-ն այն ավելացնում է)</translation>
     </message>
     <message>
         <source>the program reads at most %1 questions</source>
