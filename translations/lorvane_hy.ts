@@ -371,10 +371,12 @@ Commands:
     </message>
     <message>
         <source>%1, fewer than the %2 to take</source>
+        <extracomment>&quot;5 questions, fewer than the 10 to take&quot;: the questions there are, and the number asked for.</extracomment>
         <translation>%1, ավելի քիչ, քան վերցվելիք %2-ը</translation>
     </message>
     <message>
         <source>%1 drawn with --seed %2</source>
+        <extracomment>&quot;3 questions drawn with --seed 42&quot;.</extracomment>
         <translation>ընտրվեց %1՝ --seed %2-ով</translation>
     </message>
     <message>
@@ -459,6 +461,7 @@ Commands:
     </message>
     <message>
         <source>%1 not shown</source>
+        <extracomment>&quot;5 more errors not shown&quot;.</extracomment>
         <translation>%1 ցույց չտրվեց</translation>
     </message>
 </context>
@@ -794,6 +797,7 @@ Commands:
     </message>
     <message>
         <source>%1: %2 (right)</source>
+        <extracomment>An answer&apos;s number and how many chose it, the right answer marked.</extracomment>
         <translation>%1: %2 (ճիշտ)</translation>
     </message>
     <message>
@@ -996,6 +1000,7 @@ Commands:
     </message>
     <message>
         <source>%1 with a picture</source>
+        <extracomment>&quot;12 questions with a picture&quot;.</extracomment>
         <translation>նկարով՝ %1</translation>
     </message>
     <message>

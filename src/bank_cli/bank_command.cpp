@@ -381,15 +381,16 @@ int BankCommand::chooseRecords(bank::BankSource &source, const QString &input, c
         if (!ok || count < 1)
             return usage(tr("--%1 takes a number of questions").arg(option));
         if (count > source.records.size()) {
-            m_err << input << ": "
-                  << tr("%1, fewer than the %2 to take").arg(counted(source.records.size(), Questions)).arg(count)
-                  << '\n';
+            //: "5 questions, fewer than the 10 to take": the questions there are, and the number asked for.
+            const QString fewer = tr("%1, fewer than the %2 to take").arg(counted(source.records.size(), Questions));
+            m_err << input << ": " << fewer.arg(count) << '\n';
             return BadInput;
         }
         if (option == take) {
             selection.takeFirst(count);
         } else {
             selection.takeRandom(count, seed);
+            //: "3 questions drawn with --seed 42".
             m_out << tr("%1 drawn with --seed %2").arg(counted(count, Questions)).arg(seed) << '\n';
         }
     }
@@ -645,6 +646,7 @@ void BankCommand::printProblems(const QString &file, const QList<bank::SourceErr
     for (const bank::SourceError &problem : problems) {
         if (!problem.warning && ++errorsSeen > MaxShownErrors) {
             if (errorsSeen == MaxShownErrors + 1)
+                //: "5 more errors not shown".
                 m_err << file << ": " << tr("%1 not shown").arg(counted(int(errors - MaxShownErrors), MoreErrors))
                       << '\n';
             continue;

@@ -140,6 +140,7 @@ QString figures(const ClassReport::Question &question)
 {
     QStringList chosen;
     for (int answer = 1; answer <= 4; ++answer)
+        //: An answer's number and how many chose it, the right answer marked.
         chosen.append((answer == question.right ? ReportWriter::tr("%1: %2 (right)") : QStringLiteral("%1: %2"))
                           .arg(answer)
                           .arg(question.chosen[answer]));

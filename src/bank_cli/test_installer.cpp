@@ -70,6 +70,7 @@ int TestInstaller::install(const QString &file, const QByteArray &bytes, bool fo
     if (pictures->pictures().isEmpty())
         m_out << tr("no question shows a picture; --pictures LIST.txt gives them") << '\n';
     else
+        //: "12 questions with a picture".
         m_out << tr("%1 with a picture").arg(counted(pictures->pictures().size(), Questions)) << '\n';
     return BankCommand::Success;
 }
