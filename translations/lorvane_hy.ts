@@ -1247,15 +1247,15 @@ Commands:
     <name>bank::Typography</name>
     <message>
         <source>%1 replaced with &quot;%2&quot;</source>
-        <translation>%1-ը փոխարինվեց &quot;%2&quot;-ով</translation>
+        <translation>%1 նիշը փոխարինվեց &quot;%2&quot;-ով</translation>
     </message>
     <message>
         <source>%1 replaced with &quot;%2&quot; once, here</source>
-        <translation>%1-ը փոխարինվեց &quot;%2&quot;-ով մեկ անգամ՝ այստեղ</translation>
+        <translation>%1 նիշը փոխարինվեց &quot;%2&quot;-ով մեկ անգամ՝ այստեղ</translation>
     </message>
     <message>
         <source>%1 replaced with &quot;%2&quot; %3 times, first here</source>
-        <translation>%1-ը փոխարինվեց &quot;%2&quot;-ով %3 անգամ, առաջինը՝ այստեղ</translation>
+        <translation>%1 նիշը փոխարինվեց &quot;%2&quot;-ով %3 անգամ, առաջինը՝ այստեղ</translation>
     </message>
 </context>
 <context>
