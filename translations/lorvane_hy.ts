@@ -464,6 +464,31 @@ Commands:
         <extracomment>&quot;5 more errors not shown&quot;.</extracomment>
         <translation>%1 ցույց չտրվեց</translation>
     </message>
+    <message>
+        <source>format</source>
+        <translation>ձևաչափ</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>թիվ</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ֆայլ</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <extracomment>The names of the arguments in the help&apos;s usage line.</extracomment>
+        <translation>հրաման</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ֆայլեր</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[ֆայլեր...]</translation>
+    </message>
 </context>
 <context>
     <name>Counted</name>

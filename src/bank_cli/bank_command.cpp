@@ -78,15 +78,17 @@ QString helpDescription()
 struct CommandOption
 {
     const char *name;
-    const char *value; // the name of its value, or none for a switch
+    const char *value; // the name of its value in the help, or none for a switch
     const char *commands;
     const char *description;
     const char *shortName = nullptr;
 };
 
 constexpr CommandOption CommandOptions[] = {
-    {"from", "format", "import", QT_TRANSLATE_NOOP("BankCommand", "the format, aiken or gift.")},
-    {"to", "format", "export", QT_TRANSLATE_NOOP("BankCommand", "the format, aiken or gift.")},
+    {"from", QT_TRANSLATE_NOOP("BankCommand", "format"), "import",
+     QT_TRANSLATE_NOOP("BankCommand", "the format, aiken or gift.")},
+    {"to", QT_TRANSLATE_NOOP("BankCommand", "format"), "export",
+     QT_TRANSLATE_NOOP("BankCommand", "the format, aiken or gift.")},
     {"skip-unsupported", nullptr, "import",
      QT_TRANSLATE_NOOP("BankCommand", "leave out the questions that cannot become a record.")},
     {"add-signature", nullptr, "encode import",
@@ -97,21 +99,22 @@ constexpr CommandOption CommandOptions[] = {
     {"shuffle-answers", nullptr, "encode import",
      QT_TRANSLATE_NOOP("BankCommand",
                        "spread the right answers evenly over 1 to 4; --shuffle-answers=SEED repeats a shuffle.")},
-    {"answer-seed", "number", "encode import", nullptr},
+    {"answer-seed", QT_TRANSLATE_NOOP("BankCommand", "number"), "encode import", nullptr},
     {"fix-typography", nullptr, "encode import",
      QT_TRANSLATE_NOOP("BankCommand", "write curly quotes and apostrophes, en dashes and other marks of word "
                                       "processors as the test file can hold them.")},
     {"sample", "N", "sheet", QT_TRANSLATE_NOOP("BankCommand", "only N random records.")},
     {"no-answers", nullptr, "sheet", QT_TRANSLATE_NOOP("BankCommand", "a test to print, the right answers unmarked.")},
     {"key", nullptr, "sheet", QT_TRANSLATE_NOOP("BankCommand", "the answer key alone.")},
-    {"seed", "number", "sheet encode import",
+    {"seed", QT_TRANSLATE_NOOP("BankCommand", "number"), "sheet encode import",
      QT_TRANSLATE_NOOP("BankCommand", "the seed of --sample or --random, to draw the same again.")},
     {"force", nullptr, "install",
      QT_TRANSLATE_NOOP("BankCommand", "install a file the program cannot run a whole test with.")},
     {"pictures", "LIST.txt", "install",
      QT_TRANSLATE_NOOP("BankCommand", "the questions' pictures, lines RECORD: FILE or RECORD: carried N.")},
     {"default", nullptr, "restore", QT_TRANSLATE_NOOP("BankCommand", "put back the test carried in the program.")},
-    {"output", "file", "report", QT_TRANSLATE_NOOP("BankCommand", "the report to write, .html, .pdf or .csv."), "o"},
+    {"output", QT_TRANSLATE_NOOP("BankCommand", "file"), "report",
+     QT_TRANSLATE_NOOP("BankCommand", "the report to write, .html, .pdf or .csv."), "o"},
     {"test", "FILE.lvq", "report review",
      QT_TRANSLATE_NOOP("BankCommand", "the test file the attempts were taken with.")},
     {"since", "YYYY-MM-DD", "report",
@@ -214,17 +217,18 @@ int BankCommand::run(const QStringList &arguments)
         QStringList names{name};
         if (option.shortName)
             names.prepend(QLatin1StringView(option.shortName));
-        QCommandLineOption added = option.value
-                                       ? QCommandLineOption(names, description, QLatin1StringView(option.value))
-                                       : QCommandLineOption(names, description);
+        QCommandLineOption added =
+            option.value
+                ? QCommandLineOption(names, description, QCoreApplication::translate("BankCommand", option.value))
+                : QCommandLineOption(names, description);
         if (!option.description)
             added.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(added);
     }
-    parser.addPositionalArgument(QStringLiteral("command"), tr("check, decode, encode, import, export, install, "
-                                                               "restore, where, sheet, report or review"));
-    parser.addPositionalArgument(QStringLiteral("files"), tr("the files the command reads and writes"),
-                                 QStringLiteral("[files...]"));
+    //: The names of the arguments in the help's usage line.
+    parser.addPositionalArgument(tr("command"), tr("check, decode, encode, import, export, install, "
+                                                   "restore, where, sheet, report or review"));
+    parser.addPositionalArgument(tr("files"), tr("the files the command reads and writes"), tr("[files...]"));
     if (!parser.parse(withAnswerSeed(arguments)))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
