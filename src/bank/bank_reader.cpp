@@ -2,6 +2,8 @@
 
 #include "bank/armscii8.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -266,15 +268,24 @@ qint16 countQuestions(QByteArrayView bytes)
 const char *loadErrorText(LoadError error)
 {
     switch (error) {
-    case LoadError::None: return "no error";
-    case LoadError::PrematureEnd: return "the file ends inside a record";
-    case LoadError::UnterminatedQuote: return "a quoted text has no closing quote on its line";
-    case LoadError::NoNumber: return "the right answer's field holds no number";
-    case LoadError::NotAnInteger: return "the right answer's number is not a whole number";
-    case LoadError::NumberOutOfRange: return "the right answer's number is out of range";
-    case LoadError::TooManyRecords: return "the file holds more than 32767 records";
+    case LoadError::None: return QT_TRANSLATE_NOOP("bank::LoadError", "no error");
+    case LoadError::PrematureEnd: return QT_TRANSLATE_NOOP("bank::LoadError", "the file ends inside a record");
+    case LoadError::UnterminatedQuote:
+        return QT_TRANSLATE_NOOP("bank::LoadError", "a quoted text has no closing quote on its line");
+    case LoadError::NoNumber: return QT_TRANSLATE_NOOP("bank::LoadError", "the right answer's field holds no number");
+    case LoadError::NotAnInteger:
+        return QT_TRANSLATE_NOOP("bank::LoadError", "the right answer's number is not a whole number");
+    case LoadError::NumberOutOfRange:
+        return QT_TRANSLATE_NOOP("bank::LoadError", "the right answer's number is out of range");
+    case LoadError::TooManyRecords:
+        return QT_TRANSLATE_NOOP("bank::LoadError", "the file holds more than 32767 records");
     }
-    return "unknown error";
+    return QT_TRANSLATE_NOOP("bank::LoadError", "unknown error");
+}
+
+QString loadErrorMessage(LoadError error)
+{
+    return QCoreApplication::translate("bank::LoadError", loadErrorText(error));
 }
 
 } // namespace bank

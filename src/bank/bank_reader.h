@@ -89,6 +89,8 @@ qint16 countQuestions(QByteArrayView bytes);
 
 // A short English description of the failure, for logs and test output.
 const char *loadErrorText(LoadError error);
+// The same in the interface's language.
+QString loadErrorMessage(LoadError error);
 
 } // namespace bank
 

@@ -1,5 +1,6 @@
 #include "bank/bank_source.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 
 #include <algorithm>
@@ -47,15 +48,15 @@ qsizetype valueStart(QStringView line, int field)
 // "expected "1:" — found "l:"": what a field line should begin with and what this one does.
 QString nearMiss(QStringView line, int field)
 {
-    const QString expected = QStringLiteral("expected \"%1\"").arg(SourceFieldPrefixes[field].trimmed());
+    const QString expected = SourceFieldPrefixes[field].trimmed();
     if (line.trimmed().isEmpty())
-        return expected + QStringLiteral(" — found an empty line");
+        return QCoreApplication::translate("bank::BankSource", "expected \"%1\" — found an empty line").arg(expected);
     QStringView found = line.left(line.indexOf(u' '));
     found = found.left(found.indexOf(u'\t'));
     constexpr qsizetype MaxShown = 12;
-    return expected
-           + QStringLiteral(" — found \"%1%2\"")
-                 .arg(found.left(MaxShown), found.size() > MaxShown ? QStringLiteral("...") : QString());
+    //: %2 is the start of the line found, %3 "..." when it is longer.
+    return QCoreApplication::translate("bank::BankSource", "expected \"%1\" — found \"%2%3\"")
+        .arg(expected, found.left(MaxShown), found.size() > MaxShown ? QStringLiteral("...") : QString());
 }
 
 class SourceParser
@@ -82,7 +83,8 @@ public:
             if (isSkippable(line))
                 continue;
             if (ended) {
-                failAt(m_errors, at(i, 1), QStringLiteral("nothing may follow the END line"));
+                failAt(m_errors, at(i, 1),
+                       QCoreApplication::translate("bank::BankSource", "nothing may follow the END line"));
                 break;
             }
             if (const int ending = endingLine(line); ending >= 0) {
@@ -107,17 +109,21 @@ private:
         if (record.number < 0) {
             // Whatever it stood for, the next header's number is taken as it stands.
             m_expected = 0;
-            failAt(m_errors, at(i, 1), QStringLiteral("expected a record header like [12]"));
+            failAt(m_errors, at(i, 1),
+                   QCoreApplication::translate("bank::BankSource", "expected a record header like [12]"));
             return lineBeforeHeader(i + 1);
         }
         const int expected = std::exchange(m_expected, record.number + 1);
         if (record.number != expected && expected > 0)
             failAt(m_errors, at(i, 2),
-                   QStringLiteral("record %1 where %2 was expected").arg(record.number).arg(expected));
+                   QCoreApplication::translate("bank::BankSource", "record %1 where %2 was expected")
+                       .arg(record.number)
+                       .arg(expected));
         for (int field = 0; field < 6; ++field) {
             const qsizetype index = i + 1 + field;
             if (index >= m_lines.size()) {
-                failAt(m_errors, at(index, 1), QStringLiteral("record ends too early"));
+                failAt(m_errors, at(index, 1),
+                       QCoreApplication::translate("bank::BankSource", "record ends too early"));
                 return index;
             }
             const QStringView line = m_lines.at(index);
@@ -136,7 +142,8 @@ private:
             bool ok = false;
             record.rightAnswer = value.toInt(&ok);
             if (!ok || record.rightAnswer < 1 || record.rightAnswer > 4) {
-                failAt(m_errors, where, QStringLiteral("the right answer must be 1, 2, 3 or 4"));
+                failAt(m_errors, where,
+                       QCoreApplication::translate("bank::BankSource", "the right answer must be 1, 2, 3 or 4"));
                 return index;
             }
         }
@@ -163,7 +170,8 @@ private:
 
 QString SourceError::toString() const
 {
-    const QString what = (warning ? QStringLiteral("warning: ") : QString()) + message;
+    const QString what =
+        warning ? QCoreApplication::translate("bank::SourceError", "warning: %1").arg(message) : message;
     // A remark about the whole file (it is empty, it cannot be opened) has no line.
     if (where.line == 0)
         return where.file.isEmpty() ? what : QStringLiteral("%1: %2").arg(where.file, what);

@@ -1,5 +1,7 @@
 #include "bank/file_kind.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace bank {
@@ -12,12 +14,13 @@ struct Signature
 };
 
 const Signature Signatures[] = {
-    {"\xFF\xFE", "UTF-16 text"},
-    {"\xFE\xFF", "UTF-16 text"},
-    {"PK\x03\x04", "a Word or OpenDocument document (.docx, .odt) or another zip archive"},
-    {"%PDF", "a PDF document"},
-    {"\xD0\xCF\x11\xE0", "an old Word document (.doc)"},
-    {"{\\rtf", "a rich text document (.rtf)"},
+    {"\xFF\xFE", QT_TRANSLATE_NOOP("bank::FileKind", "UTF-16 text")},
+    {"\xFE\xFF", QT_TRANSLATE_NOOP("bank::FileKind", "UTF-16 text")},
+    {"PK\x03\x04",
+     QT_TRANSLATE_NOOP("bank::FileKind", "a Word or OpenDocument document (.docx, .odt) or another zip archive")},
+    {"%PDF", QT_TRANSLATE_NOOP("bank::FileKind", "a PDF document")},
+    {"\xD0\xCF\x11\xE0", QT_TRANSLATE_NOOP("bank::FileKind", "an old Word document (.doc)")},
+    {"{\\rtf", QT_TRANSLATE_NOOP("bank::FileKind", "a rich text document (.rtf)")},
 };
 
 // UTF-16 text has the high byte of each character at every other offset: zero for ASCII, small
@@ -45,11 +48,13 @@ QString foreignFileProblem(QByteArrayView bytes)
     const auto found = std::find_if(std::begin(Signatures), std::end(Signatures),
                                     [&](const Signature &s) { return bytes.startsWith(s.start); });
     const char *kind = found != std::end(Signatures) ? found->kind
-                       : isUtf16WithoutMark(bytes)   ? "UTF-16 text"
+                       : isUtf16WithoutMark(bytes)   ? Signatures[0].kind
                                                      : nullptr;
     if (!kind)
         return {};
-    return QStringLiteral("the file is %1: save it as plain text, UTF-8").arg(QLatin1StringView(kind));
+    //: %1 is what the file is, "a PDF document" or the like.
+    return QCoreApplication::translate("bank::FileKind", "the file is %1: save it as plain text, UTF-8")
+        .arg(QCoreApplication::translate("bank::FileKind", kind));
 }
 
 } // namespace bank

@@ -2,6 +2,7 @@
 
 #include "bank/question_pictures.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,36 +45,42 @@ PictureList PictureList::parse(const QString &text, const QString &listName, con
         const auto at = [&](qsizetype index) { return SourcePosition{listName, n, int(index) + 1}; };
         const QRegularExpressionMatch match = LineForm.match(line);
         if (!match.hasMatch()) {
-            errors.append({at(line.indexOf(line.trimmed().at(0))),
-                           QStringLiteral("a line is RECORD: carried N or RECORD: FILE")});
+            errors.append(
+                {at(line.indexOf(line.trimmed().at(0))),
+                 QCoreApplication::translate("bank::PictureList", "a line is RECORD: carried N or RECORD: FILE")});
             continue;
         }
         bool isNumber = false;
         const int record = match.captured(1).toInt(&isNumber);
         if (!isNumber || record < 1 || record > recordCount) {
-            errors.append(
-                {at(match.capturedStart(1)),
-                 QStringLiteral("the test has no record %1, only 1 to %2").arg(match.captured(1)).arg(recordCount)});
+            errors.append({at(match.capturedStart(1)),
+                           QCoreApplication::translate("bank::PictureList", "the test has no record %1, only 1 to %2")
+                               .arg(match.captured(1))
+                               .arg(recordCount)});
             continue;
         }
         if (const Picture *earlier = list.pictureFor(record)) {
             errors.append(
                 {at(match.capturedStart(1)),
-                 QStringLiteral("record %1 has its picture on line %2 already").arg(record).arg(earlier->where.line)});
+                 QCoreApplication::translate("bank::PictureList", "record %1 has its picture on line %2 already")
+                     .arg(record)
+                     .arg(earlier->where.line)});
             continue;
         }
         Picture picture{0, match.captured(2), at(match.capturedStart(2))};
         if (picture.file.isEmpty()) {
-            errors.append({picture.where, QStringLiteral("no picture named for record %1").arg(record)});
+            errors.append(
+                {picture.where,
+                 QCoreApplication::translate("bank::PictureList", "no picture named for record %1").arg(record)});
             continue;
         }
         if (const QRegularExpressionMatch carried = CarriedForm.match(picture.file); carried.hasMatch()) {
             picture.carriedRecord = carried.captured(1).toInt();
             picture.file.clear();
             if (!questionPictureId(picture.carriedRecord)) {
-                errors.append(
-                    {picture.where,
-                     QStringLiteral("the carried test's question %1 has no picture").arg(carried.captured(1))});
+                errors.append({picture.where, QCoreApplication::translate(
+                                                  "bank::PictureList", "the carried test's question %1 has no picture")
+                                                  .arg(carried.captured(1))});
                 continue;
             }
         }

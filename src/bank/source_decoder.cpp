@@ -3,6 +3,8 @@
 #include "bank/armscii8.h"
 #include "bank/line_index.h"
 
+#include <QCoreApplication>
+
 namespace bank {
 
 QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> &records, const QString &fileName,
@@ -20,19 +22,20 @@ QString writeBankSource(const QByteArray &testFile, const QList<QuestionRecord> 
             const qsizetype bad = text.indexOf(QChar(Armscii8Replacement));
             if (bad >= 0) {
                 failAt(error, lines.at(span.offset + bad),
-                       QStringLiteral("byte 0x%1 stands for no character")
+                       QCoreApplication::translate("bank::SourceDecoder", "byte 0x%1 stands for no character")
                            .arg(quint8(testFile.at(span.offset + bad)), 2, 16, QLatin1Char('0')));
                 return {};
             }
             if (text.trimmed().isEmpty()) {
-                failAt(error, lines.at(span.offset), QStringLiteral("empty text"));
+                failAt(error, lines.at(span.offset), QCoreApplication::translate("bank::SourceDecoder", "empty text"));
                 return {};
             }
             out += SourceFieldPrefixes[field] + text + u'\n';
         }
         if (record.rightAnswer < 1 || record.rightAnswer > 4) {
             failAt(error, lines.at(record.texts[0].offset),
-                   QStringLiteral("the right answer %1 is none of 1, 2, 3 and 4").arg(record.rightAnswer));
+                   QCoreApplication::translate("bank::SourceDecoder", "the right answer %1 is none of 1, 2, 3 and 4")
+                       .arg(record.rightAnswer));
             return {};
         }
         out += SourceFieldPrefixes[5] + QString::number(record.rightAnswer) + QStringLiteral("\n\n");

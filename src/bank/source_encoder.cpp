@@ -5,6 +5,8 @@
 #include "bank/typography.h"
 #include "bank/utf8_file.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -16,7 +18,7 @@ namespace {
 bool encodeText(const QString &text, const SourcePosition &where, QByteArray &out, QList<SourceError> &errors)
 {
     if (QStringView(text).trimmed().isEmpty())
-        return failAt(errors, where, QStringLiteral("empty text"));
+        return failAt(errors, where, QCoreApplication::translate("bank::SourceEncoder", "empty text"));
     // Columns count characters: a surrogate pair before i is one.
     const auto at = [&](qsizetype i) {
         const auto pairs = std::count_if(text.cbegin(), text.cbegin() + i, [](QChar c) { return c.isLowSurrogate(); });
@@ -49,12 +51,19 @@ QString unwritableCharacter(QStringView text, qsizetype &i)
         c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
         ++i;
     }
-    QString message = QStringLiteral("character %1 cannot be written in ArmSCII-8").arg(characterName(c));
-    if (const char16_t *replacement = Typography::replacementFor(c))
-        message += *replacement
-                       ? QStringLiteral(" (--fix-typography writes \"%1\" for it)").arg(QString::fromUtf16(replacement))
-                       : QStringLiteral(" (--fix-typography leaves it out)");
-    return message;
+    const char16_t *replacement = Typography::replacementFor(c);
+    if (!replacement)
+        return QCoreApplication::translate("bank::SourceEncoder", "character %1 cannot be written in ArmSCII-8")
+            .arg(characterName(c));
+    if (!*replacement)
+        return QCoreApplication::translate("bank::SourceEncoder",
+                                           "character %1 cannot be written in ArmSCII-8 (--fix-typography leaves "
+                                           "it out)")
+            .arg(characterName(c));
+    return QCoreApplication::translate("bank::SourceEncoder",
+                                       "character %1 cannot be written in ArmSCII-8 (--fix-typography writes \"%2\" "
+                                       "for it)")
+        .arg(characterName(c), QString::fromUtf16(replacement));
 }
 
 } // namespace
@@ -65,9 +74,9 @@ QList<std::pair<qsizetype, QString>> findUnwritable(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
         if (c == u'"')
-            found.append({i, QStringLiteral("a text cannot hold a double quote")});
+            found.append({i, QCoreApplication::translate("bank::SourceEncoder", "a text cannot hold a double quote")});
         else if (c == u'\r' || c == u'\n')
-            found.append({i, QStringLiteral("a text cannot hold a line break")});
+            found.append({i, QCoreApplication::translate("bank::SourceEncoder", "a text cannot hold a line break")});
         else if (!armscii8CanEncode(c)) {
             const qsizetype at = i;
             found.append({at, unwritableCharacter(text, i)});
@@ -79,13 +88,14 @@ QList<std::pair<qsizetype, QString>> findUnwritable(QStringView text)
 bool ensureSignature(BankSource &source, bool add, QList<SourceError> &errors)
 {
     if (source.records.isEmpty())
-        return failAt(errors, {}, QStringLiteral("no records"));
+        return failAt(errors, {}, QCoreApplication::translate("bank::SourceEncoder", "no records"));
     if (source.records.constFirst().texts[0].startsWith(u'.'))
         return true;
     if (!add)
         return failAt(errors, source.records.constFirst().positions[0],
-                      QStringLiteral("the first question must begin with a full stop, or the program "
-                                     "takes the file for a foreign one (--add-signature puts one in)"));
+                      QCoreApplication::translate("bank::SourceEncoder",
+                                                  "the first question must begin with a full stop, or the program "
+                                                  "takes the file for a foreign one (--add-signature puts one in)"));
     source.records.first().texts[0].prepend(u'.');
     return true;
 }
@@ -106,7 +116,8 @@ QByteArray encodeTestFile(const BankSource &source, QList<SourceError> &errors)
         const SourceRecord &record = source.records.at(r);
         if (r == MaxQuestions)
             failAt(errors, record.positions[0],
-                   QStringLiteral("the program reads at most %1 questions").arg(MaxQuestions));
+                   QCoreApplication::translate("bank::SourceEncoder", "the program reads at most %1 questions")
+                       .arg(MaxQuestions));
         for (int field = 0; field < 5; ++field)
             encodeText(record.texts[field], record.positions[field], out, errors);
         if (record.rightAnswer >= 0 && record.rightAnswer <= 9)
@@ -135,7 +146,8 @@ bool readBankSources(const QStringList &sourceFiles, BankSource &source, QList<S
             return false;
     }
     if (source.records.isEmpty() && errors.size() == known)
-        return failAt(errors, {sourceFiles.value(0), 0, 0}, QStringLiteral("no questions"));
+        return failAt(errors, {sourceFiles.value(0), 0, 0},
+                      QCoreApplication::translate("bank::SourceEncoder", "no questions"));
     return errors.size() == known;
 }
 

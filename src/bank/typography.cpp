@@ -1,6 +1,7 @@
 #include "bank/typography.h"
 
 #include <QChar>
+#include <QCoreApplication>
 #include <QMap>
 
 #include <algorithm>
@@ -67,9 +68,10 @@ QString fixText(const QString &text, const SourcePosition &where, QList<SourceEr
             if (fixed.isNull())
                 fixed = text.left(i);
             const SourcePosition at{where.file, line, column};
-            each.append(
-                {at, QStringLiteral("%1 replaced with \"%2\"").arg(characterName(c), QString::fromUtf16(replacement)),
-                 true});
+            each.append({at,
+                         QCoreApplication::translate("bank::Typography", "%1 replaced with \"%2\"")
+                             .arg(characterName(c), QString::fromUtf16(replacement)),
+                         true});
             Typography::Replaced &kind = kinds[c];
             if (kind.count++ == 0)
                 kind.first = at;
@@ -119,18 +121,28 @@ QList<SourceError> Typography::fix(QString &text, const QString &fileName)
     return typography.warnings();
 }
 
+namespace {
+
+// "... replaced with ... 3 times, first here": a kind of mark the summary of many stands for.
+QString replacedTimes(char32_t c, int count)
+{
+    const QString name = characterName(c), replacement = QString::fromUtf16(Typography::replacementFor(c));
+    if (count == 1)
+        return QCoreApplication::translate("bank::Typography", "%1 replaced with \"%2\" once, here")
+            .arg(name, replacement);
+    return QCoreApplication::translate("bank::Typography", "%1 replaced with \"%2\" %3 times, first here")
+        .arg(name, replacement, QString::number(count));
+}
+
+} // namespace
+
 QList<SourceError> Typography::warnings() const
 {
     if (m_each.size() <= MaxListed)
         return m_each;
     QList<SourceError> summary;
     for (auto it = m_kinds.cbegin(); it != m_kinds.cend(); ++it) {
-        summary.append({it->first,
-                        QStringLiteral("%1 replaced with \"%2\" %3")
-                            .arg(characterName(it.key()), QString::fromUtf16(replacementFor(it.key())),
-                                 it->count == 1 ? QStringLiteral("once, here")
-                                                : QStringLiteral("%1 times, first here").arg(it->count)),
-                        true});
+        summary.append({it->first, replacedTimes(it.key(), it->count), true});
     }
     return summary;
 }

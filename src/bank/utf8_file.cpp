@@ -4,6 +4,7 @@
 #include "bank/line_index.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -66,7 +67,7 @@ bool readUtf8File(const QString &path, QString &text, SourceError &error)
     const qsizetype bad = decodeUtf8(bytes, text);
     if (bad >= 0)
         return failAt(error, LineIndex(bytes, path, LineIndex::Columns::Utf8Characters).at(bad),
-                      QStringLiteral("the file is not valid UTF-8"));
+                      QCoreApplication::translate("bank::Utf8File", "the file is not valid UTF-8"));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "bank_cli/aiken_import.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace bank_cli {
@@ -22,6 +23,8 @@ struct AikenOption
 
 class AikenReader
 {
+    Q_DECLARE_TR_FUNCTIONS(AikenImport)
+
 public:
     AikenReader(const QString &fileName) : m_file(fileName) {}
 
@@ -31,7 +34,7 @@ public:
         for (qsizetype i = 0; i < lines.size(); ++i)
             readLine(lines.at(i), int(i + 1));
         if (m_started && !m_broken)
-            fail(m_question.where, QStringLiteral("the question has no \"ANSWER:\" line"));
+            fail(m_question.where, tr("the question has no \"ANSWER:\" line"));
         return m_result;
     }
 
@@ -63,25 +66,25 @@ private:
                 return;
             }
             if (afterGap && !m_options.isEmpty()) {
-                fail(m_question.where, QStringLiteral("the question has no \"ANSWER:\" line"));
+                fail(m_question.where, tr("the question has no \"ANSWER:\" line"));
                 return start(content, where);
             }
             if (afterGap) {
                 m_result.warn(m_question.where,
-                              QStringLiteral("left out: no answers follow this text before the blank "
-                                             "line (a question is the text right before its answers)"));
+                              tr("left out: no answers follow this text before the blank line (a question is "
+                                 "the text right before its answers)"));
                 return start(content, where);
             }
             if (!m_options.isEmpty()) {
                 m_broken = true;
                 m_options.clear();
-                return fail(where, QStringLiteral("expected an answer like \"C) text\" or the line \"ANSWER: C\""));
+                return fail(where, tr("expected an answer like \"C) text\" or the line \"ANSWER: C\""));
             }
             m_question.text += u' ' + content;
             return;
         }
         if (answer.match(content).hasMatch())
-            return fail(where, QStringLiteral("an \"ANSWER:\" line with no question and answers before it"));
+            return fail(where, tr("an \"ANSWER:\" line with no question and answers before it"));
         start(content, where);
     }
 
@@ -98,16 +101,15 @@ private:
         const bool armenian = isArmenian(options.constFirst().letter);
         for (const AikenOption &option : options) {
             if (isArmenian(option.letter) != armenian) {
-                fail(option.where, QStringLiteral("the answers mix Latin and Armenian letters: label them A to D or "
-                                                  "\u0531 to \u0534"));
+                fail(option.where, tr("the answers mix Latin and Armenian letters: label them A to D or "
+                                      "\u0531 to \u0534"));
                 return true;
             }
         }
         if (isArmenian(right) == armenian)
             return false;
-        fail(where, armenian
-                        ? QStringLiteral("\"ANSWER:\" names a Latin letter where the answers have Armenian ones")
-                        : QStringLiteral("\"ANSWER:\" names an Armenian letter where the answers have Latin ones"));
+        fail(where, armenian ? tr("\"ANSWER:\" names a Latin letter where the answers have Armenian ones")
+                             : tr("\"ANSWER:\" names an Armenian letter where the answers have Latin ones"));
         return true;
     }
 
@@ -117,19 +119,19 @@ private:
         const QList<AikenOption> options = std::exchange(m_options, {});
         if (letters.size() != 1 || !letters.at(0).isUpper()) {
             if (letters.count(QRegularExpression(QStringLiteral("[%1]").arg(Letters))) > 1)
-                return unsupported(QStringLiteral("several right answers"));
-            return fail(where, QStringLiteral("\"ANSWER:\" must name the letter of one answer"));
+                return unsupported(tr("several right answers"));
+            return fail(where, tr("\"ANSWER:\" must name the letter of one answer"));
         }
         if (options.isEmpty())
-            return fail(m_question.where, QStringLiteral("the question has no answers before its \"ANSWER:\" line"));
+            return fail(m_question.where, tr("the question has no answers before its \"ANSWER:\" line"));
         if (mixedLetters(letters.at(0), options, where))
             return;
         const auto right = std::find_if(options.cbegin(), options.cend(),
                                         [&](const AikenOption &o) { return o.letter == letters.at(0); });
         if (right == options.cend())
-            return fail(where, QStringLiteral("no answer has the letter %1").arg(letters));
+            return fail(where, tr("no answer has the letter %1").arg(letters));
         if (options.size() != 4)
-            return unsupported(QStringLiteral("%1 answers, where a record has four").arg(options.size()));
+            return unsupported(tr("%1 answers, where a record has four").arg(options.size()));
         bank::SourceRecord record;
         record.number = int(m_result.source.records.size()) + 1;
         record.texts[0] = m_question.text;

@@ -41,6 +41,8 @@ bool isSpaceByte(char b)
 
 class Checker
 {
+    Q_DECLARE_TR_FUNCTIONS(BankCheck)
+
 public:
     Checker(const QByteArray &bytes, const QString &fileName, BankCheck &check)
         : m_bytes(bytes), m_fileName(fileName), m_check(check)
@@ -63,7 +65,7 @@ private:
     {
         if (m_bytes.isEmpty()) {
             m_check.outcome = ProgramOutcome::ReinstallMessage;
-            return error(0, QStringLiteral("the file is empty"));
+            return error(0, tr("the file is empty"));
         }
         if (const QString problem = bank::foreignFileProblem(m_bytes); !problem.isEmpty()) {
             m_check.outcome =
@@ -72,8 +74,8 @@ private:
         }
         if (!bank::hasSignature(m_bytes)) {
             m_check.outcome = ProgramOutcome::EndsSilently;
-            error(0, QStringLiteral("the file does not begin with \".: the first question's text must begin "
-                                    "with a full stop, or the program takes the file for a foreign one"));
+            error(0, tr("the file does not begin with \".: the first question's text must begin with a full stop, "
+                        "or the program takes the file for a foreign one"));
         }
         m_check.load = bank::loadQuestions(m_bytes);
         if (!m_check.load.ok()) {
@@ -83,16 +85,16 @@ private:
             if (!looksLikeText(m_bytes)) {
                 // Its failures would fill screens and say nothing a teacher can mend.
                 m_errors.clear();
-                return error(0, QStringLiteral("the file is not a test file at all: it holds control bytes that no "
-                                               "text has (is it a picture, a document, a program?)"));
+                return error(0, tr("the file is not a test file at all: it holds control bytes that no text has (is it "
+                                   "a picture, a document, a program?)"));
             }
             return reportLoadFailures();
         }
         m_check.recordCount = int(m_check.load.records.size());
         m_questions.reserve(m_check.recordCount);
         if (m_check.recordCount < FewestRecords)
-            warn(0, QStringLiteral("only %1: a test needs thirty different questions and one record more")
-                        .arg(counted(m_check.recordCount, "record")));
+            warn(0, tr("only %1: a test needs thirty different questions and one record more")
+                        .arg(counted(m_check.recordCount, Records)));
         for (int n = 1; n <= m_check.recordCount; ++n)
             checkRecord(n, m_check.load.records.at(n - 1));
         for (int i = 0; i < bank::questionPictureCount(); ++i) {
@@ -108,10 +110,10 @@ private:
         bank::LoadResult result = m_check.load;
         while (!result.ok()) {
             const qsizetype offset = start + result.errorOffset;
-            QString message = QLatin1StringView(bank::loadErrorText(result.error));
+            QString message = bank::loadErrorMessage(result.error);
             // A line end ends a text like a comma, so a record short of a field reads on into the next line.
             if (lines().at(offset).column == 1 && offset > 0 && result.error != bank::LoadError::TooManyRecords)
-                message += QStringLiteral(" (a record above is short of a field or has a stray quote)");
+                message = tr("%1 (a record above is short of a field or has a stray quote)").arg(message);
             error(offset, message);
             start = lines().nextLineStart(offset);
             if (result.error == bank::LoadError::TooManyRecords || start >= m_bytes.size())
@@ -134,20 +136,18 @@ private:
             checkText(offset, texts[field], kinds, {number, field});
             for (int earlier = 1; field > 1 && earlier < field; ++earlier) {
                 if (texts[earlier] == texts[field] && !texts[field].isEmpty())
-                    warn(offset, QStringLiteral("answer %1 repeats answer %2").arg(field).arg(earlier),
-                         {number, field});
+                    warn(offset, tr("answer %1 repeats answer %2").arg(field).arg(earlier), {number, field});
             }
         }
         if (record.rightAnswer >= 1 && record.rightAnswer <= 4)
             ++m_check.rightAnswers[record.rightAnswer - 1];
         else
             warn(numberOffset(record),
-                 QStringLiteral("the right answer %1 is none of 1 to 4: no answer counts as right")
-                     .arg(record.rightAnswer),
+                 tr("the right answer %1 is none of 1 to 4: no answer counts as right").arg(record.rightAnswer),
                  {number, 5});
         // The same question is asked twice whatever its pictures: the test draws both.
         if (const auto it = m_questions.constFind(texts[0]); it != m_questions.cend())
-            warn(record.texts[0].offset, QStringLiteral("the question repeats record %1").arg(*it), {number, 0});
+            warn(record.texts[0].offset, tr("the question repeats record %1").arg(*it), {number, 0});
         else
             m_questions.insert(texts[0], number);
     }
@@ -156,21 +156,20 @@ private:
     {
         const int boxChars = place.field == 0 ? QuestionBoxChars : AnswerBoxChars;
         if (std::all_of(text.begin(), text.end(), isSpaceByte))
-            warn(offset, QStringLiteral("empty text"), place);
+            warn(offset, tr("empty text"), place);
         if (text.size() > boxChars)
-            warn(offset,
-                 QStringLiteral("%1: the box shows about %2 at the design size")
-                     .arg(counted(text.size(), "character"))
-                     .arg(boxChars),
-                 place);
+            warn(
+                offset,
+                tr("%1: the box shows about %2 at the design size").arg(counted(text.size(), Characters)).arg(boxChars),
+                place);
         if (!(kinds & Unassigned))
             return;
         const auto bad =
             std::find_if(text.begin(), text.end(), [&](char b) { return m_byteKinds[quint8(b)] & Unassigned; });
-        warn(offset + (bad - text.begin()),
-             QStringLiteral("byte 0x%1 stands for no character; the program shows a box")
-                 .arg(quint8(*bad), 2, 16, QLatin1Char('0')),
-             place);
+        warn(
+            offset + (bad - text.begin()),
+            tr("byte 0x%1 stands for no character; the program shows a box").arg(quint8(*bad), 2, 16, QLatin1Char('0')),
+            place);
     }
 
     // What kinds of byte text holds. Sixteen bytes at a time pass when each is ASCII or an Armenian
@@ -258,7 +257,7 @@ QString ranges(const QList<int> &numbers)
                         : QString::number(numbers.at(i)));
         i = j + 1;
     }
-    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? BankCheck::tr("none") : parts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -267,28 +266,27 @@ QString BankCheck::summary(const QString &fileName, const QString &subject) cons
 {
     QString text;
     if (load.ok()) {
-        text = QStringLiteral("%1: %2\n").arg(fileName, counted(recordCount, "record"));
-        text += QStringLiteral("right answers: 1: %1, 2: %2, 3: %3, 4: %4\n")
+        text = QStringLiteral("%1: %2\n").arg(fileName, counted(recordCount, Records));
+        text += tr("right answers: 1: %1, 2: %2, 3: %3, 4: %4\n")
                     .arg(rightAnswers[0])
                     .arg(rightAnswers[1])
                     .arg(rightAnswers[2])
                     .arg(rightAnswers[3]);
-        text += QStringLiteral("records with a picture: %1\n").arg(ranges(pictureRecords));
+        text += tr("records with a picture: %1\n").arg(ranges(pictureRecords));
     } else {
         // The program reads no record of a file it cannot read to the end.
-        text = QStringLiteral("%1: %2 read before the first error\n").arg(fileName, counted(recordCount, "record"));
+        text = tr("%1: %2 read before the first error\n").arg(fileName, counted(recordCount, Records));
     }
     const auto warnings =
         std::count_if(problems.cbegin(), problems.cend(), [](const bank::SourceError &e) { return e.warning; });
-    text += QStringLiteral("%1, %2\n").arg(counted(problems.size() - warnings, "error"), counted(warnings, "warning"));
+    text += tr("%1, %2\n").arg(counted(problems.size() - warnings, Errors), counted(warnings, Warnings));
     switch (outcome) {
-    case ProgramOutcome::StartsNormally:
-        return text + QStringLiteral("the program starts normally with %1\n").arg(subject);
+    case ProgramOutcome::StartsNormally: return text + tr("the program starts normally with %1\n").arg(subject);
     case ProgramOutcome::EndsSilently:
-        return text + QStringLiteral("the program ends silently with %1 (foreign signature)\n").arg(subject);
+        return text + tr("the program ends silently with %1 (foreign signature)\n").arg(subject);
     case ProgramOutcome::ReinstallMessage: break;
     }
-    return text + QStringLiteral("the program shows \"%1\" and ends\n").arg(app::mMain::testFileMissingText());
+    return text + tr("the program shows \"%1\" and ends\n").arg(app::mMain::testFileMissingText());
 }
 
 BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName)

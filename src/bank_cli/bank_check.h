@@ -4,6 +4,7 @@
 #include "bank/bank_source.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -30,6 +31,9 @@ struct RecordPlace
 // problem and remark with its line and column, and the figures a teacher wants to see.
 struct BankCheck
 {
+    Q_DECLARE_TR_FUNCTIONS(BankCheck)
+
+public:
     ProgramOutcome outcome = ProgramOutcome::StartsNormally;
     QList<bank::SourceError> problems; // errors first, in file order, then the warnings
     QList<RecordPlace> places;         // what each problem is about, in the same order
@@ -39,7 +43,8 @@ struct BankCheck
     bank::LoadResult load;
 
     // subject: what the outcome is told of, "this file" for the file checked.
-    QString summary(const QString &fileName, const QString &subject = QStringLiteral("this file")) const;
+    //: What the program starts or ends "with"; it takes the case that goes with that.
+    QString summary(const QString &fileName, const QString &subject = tr("this file")) const;
 };
 
 BankCheck checkTestFile(const QByteArray &bytes, const QString &fileName);

@@ -36,59 +36,89 @@ namespace bank_cli {
 
 namespace {
 
-const QString HelpDescription =
-    QStringLiteral("Checks, converts, imports and installs Lorvane test files.\n\n"
-                   "Commands:\n"
-                   "  check FILE.lvq|SRC.txt       report every problem and what the program would do\n"
-                   "  decode FILE.lvq OUT.txt      write the readable UTF-8 source of a test file\n"
-                   "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
-                   "  import --from aiken|gift IN OUT.lvq\n"
-                   "                               write a test file from Moodle's Aiken or GIFT format\n"
-                   "  export --to aiken|gift FILE.lvq OUT\n"
-                   "                               write the questions of a test file in Aiken or GIFT\n"
-                   "  install FILE.lvq [--pictures LIST.txt]\n"
-                   "                               check the file, then put it where the program reads it\n"
-                   "  restore [N | --default]      list the tests install replaced, or put one back\n"
-                   "  where                        print where the program reads its test file\n"
-                   "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked\n"
-                   "  report RESULTS... -o OUT.html|.pdf|.csv\n"
-                   "                               the class report of attempt files and folders\n"
-                   "  review ATTEMPT.json OUT.pdf|.png\n"
-                   "                               one attempt's questions, the chosen and right answers marked");
+// The description --help prints before the options.
+QString helpDescription()
+{
+    //: The command names, option names and the names in capitals (FILE.lvq, OUT ...) stay as they are.
+    return QCoreApplication::translate(
+        "BankCommand", "Checks, converts, imports and installs Lorvane test files.\n\n"
+                       "Commands:\n"
+                       "  check FILE.lvq|SRC.txt       report every problem and what the program would do\n"
+                       "  decode FILE.lvq OUT.txt      write the readable UTF-8 source of a test file\n"
+                       "  encode SRC.txt OUT.lvq       write a test file from its readable source\n"
+                       "  import --from aiken|gift IN OUT.lvq\n"
+                       "                               write a test file from Moodle's Aiken or GIFT format\n"
+                       "  export --to aiken|gift FILE.lvq OUT\n"
+                       "                               write the questions of a test file in Aiken or GIFT\n"
+                       "  install FILE.lvq [--pictures LIST.txt]\n"
+                       "                               check the file, then put it where the program reads it\n"
+                       "  restore [N | --default]      list the tests install replaced, or put one back\n"
+                       "  where                        print where the program reads its test file\n"
+                       "  sheet FILE.lvq OUT.pdf|.png  render a review sheet with the right answers marked\n"
+                       "  report RESULTS... -o OUT.html|.pdf|.csv\n"
+                       "                               the class report of attempt files and folders\n"
+                       "  review ATTEMPT.json OUT.pdf|.png\n"
+                       "                               one attempt's questions, the chosen and right answers marked");
+}
+
+// The texts of Qt's own parser in the help and in its errors, for this program's translation to
+// hold: the parser asks for them in its own context.
+[[maybe_unused]] constexpr const char *ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
 
 // An option and the commands it goes with, separated by spaces.
 struct CommandOption
 {
     const char *name;
-    const char *value; // the name of its value, or none for a switch
+    const char *value; // the name of its value in the help, or none for a switch
     const char *commands;
     const char *description;
     const char *shortName = nullptr;
 };
 
 constexpr CommandOption CommandOptions[] = {
-    {"from", "format", "import", "the format, aiken or gift."},
-    {"to", "format", "export", "the format, aiken or gift."},
-    {"skip-unsupported", nullptr, "import", "leave out the questions that cannot become a record."},
-    {"add-signature", nullptr, "encode import", "put a full stop in front of the first question."},
-    {"take", "N", "encode import", "only the first N questions."},
-    {"random", "N", "encode import", "N questions drawn at random, in the order of the bank."},
+    {"from", QT_TRANSLATE_NOOP("BankCommand", "format"), "import",
+     QT_TRANSLATE_NOOP("BankCommand", "the format, aiken or gift.")},
+    {"to", QT_TRANSLATE_NOOP("BankCommand", "format"), "export",
+     QT_TRANSLATE_NOOP("BankCommand", "the format, aiken or gift.")},
+    {"skip-unsupported", nullptr, "import",
+     QT_TRANSLATE_NOOP("BankCommand", "leave out the questions that cannot become a record.")},
+    {"add-signature", nullptr, "encode import",
+     QT_TRANSLATE_NOOP("BankCommand", "put a full stop in front of the first question.")},
+    {"take", "N", "encode import", QT_TRANSLATE_NOOP("BankCommand", "only the first N questions.")},
+    {"random", "N", "encode import",
+     QT_TRANSLATE_NOOP("BankCommand", "N questions drawn at random, in the order of the bank.")},
     {"shuffle-answers", nullptr, "encode import",
-     "spread the right answers evenly over 1 to 4; --shuffle-answers=SEED repeats a shuffle."},
-    {"answer-seed", "number", "encode import", nullptr},
+     QT_TRANSLATE_NOOP("BankCommand",
+                       "spread the right answers evenly over 1 to 4; --shuffle-answers=SEED repeats a shuffle.")},
+    {"answer-seed", QT_TRANSLATE_NOOP("BankCommand", "number"), "encode import", nullptr},
     {"fix-typography", nullptr, "encode import",
-     "write curly quotes and apostrophes, en dashes and other marks of word processors as the test file "
-     "can hold them."},
-    {"sample", "N", "sheet", "only N random records."},
-    {"no-answers", nullptr, "sheet", "a test to print, the right answers unmarked."},
-    {"key", nullptr, "sheet", "the answer key alone."},
-    {"seed", "number", "sheet encode import", "the seed of --sample or --random, to draw the same again."},
-    {"force", nullptr, "install", "install a file the program cannot run a whole test with."},
-    {"pictures", "LIST.txt", "install", "the questions' pictures, lines RECORD: FILE or RECORD: carried N."},
-    {"default", nullptr, "restore", "put back the test carried in the program."},
-    {"output", "file", "report", "the report to write, .html, .pdf or .csv.", "o"},
-    {"test", "FILE.lvq", "report review", "the test file the attempts were taken with."},
-    {"since", "YYYY-MM-DD", "report", "only the attempts that ended on that day or later."},
+     QT_TRANSLATE_NOOP("BankCommand", "write curly quotes and apostrophes, en dashes and other marks of word "
+                                      "processors as the test file can hold them.")},
+    {"sample", "N", "sheet", QT_TRANSLATE_NOOP("BankCommand", "only N random records.")},
+    {"no-answers", nullptr, "sheet", QT_TRANSLATE_NOOP("BankCommand", "a test to print, the right answers unmarked.")},
+    {"key", nullptr, "sheet", QT_TRANSLATE_NOOP("BankCommand", "the answer key alone.")},
+    {"seed", QT_TRANSLATE_NOOP("BankCommand", "number"), "sheet encode import",
+     QT_TRANSLATE_NOOP("BankCommand", "the seed of --sample or --random, to draw the same again.")},
+    {"force", nullptr, "install",
+     QT_TRANSLATE_NOOP("BankCommand", "install a file the program cannot run a whole test with.")},
+    {"pictures", "LIST.txt", "install",
+     QT_TRANSLATE_NOOP("BankCommand", "the questions' pictures, lines RECORD: FILE or RECORD: carried N.")},
+    {"default", nullptr, "restore", QT_TRANSLATE_NOOP("BankCommand", "put back the test carried in the program.")},
+    {"output", QT_TRANSLATE_NOOP("BankCommand", "file"), "report",
+     QT_TRANSLATE_NOOP("BankCommand", "the report to write, .html, .pdf or .csv."), "o"},
+    {"test", "FILE.lvq", "report review",
+     QT_TRANSLATE_NOOP("BankCommand", "the test file the attempts were taken with.")},
+    {"since", "YYYY-MM-DD", "report",
+     QT_TRANSLATE_NOOP("BankCommand", "only the attempts that ended on that day or later.")},
 };
 
 // --shuffle-answers=SEED, the one option whose value may be left out, as two the parser reads.
@@ -175,31 +205,30 @@ BankCommand::BankCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err
 int BankCommand::run(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(HelpDescription);
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
+    parser.setApplicationDescription(helpDescription());
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, tr("Shows this help."));
+    const QCommandLineOption version(QStringLiteral("version"), tr("Shows the version."));
     parser.addOptions({help, version});
     for (const CommandOption &option : CommandOptions) {
         const QString name = QLatin1StringView(option.name);
         const QString description =
             QStringLiteral("%1: %2").arg(QString::fromLatin1(option.commands).split(u' ').join(QStringLiteral(", ")),
-                                         QLatin1StringView(option.description));
+                                         QCoreApplication::translate("BankCommand", option.description));
         QStringList names{name};
         if (option.shortName)
             names.prepend(QLatin1StringView(option.shortName));
-        QCommandLineOption added = option.value
-                                       ? QCommandLineOption(names, description, QLatin1StringView(option.value))
-                                       : QCommandLineOption(names, description);
+        QCommandLineOption added =
+            option.value
+                ? QCommandLineOption(names, description, QCoreApplication::translate("BankCommand", option.value))
+                : QCommandLineOption(names, description);
         if (!option.description)
             added.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(added);
     }
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, decode, encode, import, "
-                                                                           "export, install, restore, where, sheet, "
-                                                                           "report or review"));
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the files the command reads and writes"),
-                                 QStringLiteral("[files...]"));
+    //: The names of the arguments in the help's usage line.
+    parser.addPositionalArgument(tr("command"), tr("check, decode, encode, import, export, install, "
+                                                   "restore, where, sheet, report or review"));
+    parser.addPositionalArgument(tr("files"), tr("the files the command reads and writes"), tr("[files...]"));
     if (!parser.parse(withAnswerSeed(arguments)))
         return usage(parser.errorText());
     if (parser.isSet(help)) {
@@ -215,22 +244,20 @@ int BankCommand::run(const QStringList &arguments)
     const auto shape = std::find_if(std::begin(CommandShapes), std::end(CommandShapes),
                                     [&](const CommandShape &c) { return command == QLatin1StringView(c.name); });
     if (shape == std::end(CommandShapes))
-        return usage(command.isEmpty() ? QStringLiteral("no command given")
-                                       : QStringLiteral("unknown command \"%1\"").arg(command));
+        return usage(command.isEmpty() ? tr("no command given") : tr("unknown command \"%1\"").arg(command));
     if (const QString stray = optionNotFor(parser, command); !stray.isEmpty())
-        return usage(QStringLiteral("--%1 does not go with %2").arg(stray, command));
+        return usage(tr("--%1 does not go with %2").arg(stray, command));
     if (shape->files == AtLeastOne  ? files.isEmpty()
         : shape->files == OneOrNone ? files.size() > 1
                                     : files.size() != shape->files)
-        return usage(shape->files == AtLeastOne ? QStringLiteral("%1 takes one or more file names").arg(command)
-                     : shape->files == OneOrNone
-                         ? QStringLiteral("%1 takes one argument at most").arg(command)
-                         : QStringLiteral("%1 takes %2").arg(command, counted(shape->files, "file name")));
+        return usage(shape->files == AtLeastOne  ? tr("%1 takes one or more file names").arg(command)
+                     : shape->files == OneOrNone ? tr("%1 takes one argument at most").arg(command)
+                                                 : tr("%1 takes %2").arg(command, counted(shape->files, FileNames)));
     if (shape->files == 2 && sameFile(files.at(0), files.at(1)))
-        return usage(QStringLiteral("%1 would write over %2, the file it reads").arg(command, files.at(1)));
+        return usage(tr("%1 would write over %2, the file it reads").arg(command, files.at(1)));
     if (const QString ending = QFileInfo(files.value(1)).suffix().toLower();
         shape->writes && KnownEndings.contains(ending) && ending != QLatin1StringView(shape->writes))
-        return usage(QStringLiteral("%1 is no name for what %2 writes: give it the ending .%3")
+        return usage(tr("%1 is no name for what %2 writes: give it the ending .%3")
                          .arg(files.at(1), command, QLatin1StringView(shape->writes)));
     return (this->*shape->run)(files, parser);
 }
@@ -276,7 +303,7 @@ int BankCommand::decode(const QStringList &files, const QCommandLineParser &)
     if (encoded != bytes) {
         const auto differ = std::mismatch(bytes.cbegin(), bytes.cend(), encoded.cbegin(), encoded.cend());
         m_err << bank::SourceError{bank::LineIndex(bytes, file).at(differ.first - bytes.cbegin()),
-                                   QStringLiteral("encode writes the file differently from here on"), true}
+                                   tr("encode writes the file differently from here on"), true}
                      .toString()
               << '\n';
     }
@@ -298,7 +325,7 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
     const QString &input = files.at(0);
     const QString format = options.value(QStringLiteral("from")).toLower();
     if (format != QLatin1String("aiken") && format != QLatin1String("gift"))
-        return usage(QStringLiteral("import needs --from aiken or --from gift"));
+        return usage(tr("import needs --from aiken or --from gift"));
     QString text;
     bank::SourceError error;
     if (!bank::readUtf8File(input, text, error))
@@ -313,14 +340,14 @@ int BankCommand::import(const QStringList &files, const QCommandLineParser &opti
     for (bank::SourceError problem : std::as_const(result.unsupported)) {
         problem.warning = skipUnsupported;
         if (skipUnsupported)
-            problem.message += QStringLiteral(" (skipped)");
+            problem.message = tr("%1 (skipped)").arg(problem.message);
         result.errors.append(problem);
     }
     if (result.source.records.isEmpty() && !bank::hasFault(result.errors))
-        result.errors.append({{input, 0, 0}, QStringLiteral("no question to make a record of")});
+        result.errors.append({{input, 0, 0}, tr("no question to make a record of")});
     const int status = writeRecords(std::move(result.source), result.errors, files, options);
     if (!result.unsupported.isEmpty() && !skipUnsupported)
-        m_err << files.at(1) << ": nothing written; --skip-unsupported leaves those questions out\n";
+        m_err << files.at(1) << ": " << tr("nothing written; --skip-unsupported leaves those questions out") << '\n';
     return status;
 }
 
@@ -346,32 +373,34 @@ int BankCommand::chooseRecords(bank::BankSource &source, const QString &input, c
 {
     const QString take = QStringLiteral("take"), random = QStringLiteral("random");
     if (options.isSet(take) && options.isSet(random))
-        return usage(QStringLiteral("--take and --random each choose the questions: give one"));
+        return usage(tr("--take and --random each choose the questions: give one"));
     quint32 seed = 0, answerSeed = 0;
     if (!seedOf(options, QStringLiteral("seed"), seed) || !seedOf(options, QStringLiteral("answer-seed"), answerSeed))
-        return usage(QStringLiteral("a seed is a whole number from 0 to 4294967295"));
+        return usage(tr("a seed is a whole number from 0 to 4294967295"));
     bank::SourceSelection selection(source);
     if (options.isSet(take) || options.isSet(random)) {
         const QString option = options.isSet(take) ? take : random;
         bool ok = false;
         const int count = options.value(option).toInt(&ok);
         if (!ok || count < 1)
-            return usage(QStringLiteral("--%1 takes a number of questions").arg(option));
+            return usage(tr("--%1 takes a number of questions").arg(option));
         if (count > source.records.size()) {
-            m_err << input << ": " << counted(source.records.size(), "question") << ", fewer than the " << count
-                  << " to take\n";
+            //: "5 questions, fewer than the 10 to take": the questions there are, and the number asked for.
+            const QString fewer = tr("%1, fewer than the %2 to take").arg(counted(source.records.size(), Questions));
+            m_err << input << ": " << fewer.arg(count) << '\n';
             return BadInput;
         }
         if (option == take) {
             selection.takeFirst(count);
         } else {
             selection.takeRandom(count, seed);
-            m_out << counted(count, "question") << " drawn with --seed " << seed << '\n';
+            //: "3 questions drawn with --seed 42".
+            m_out << tr("%1 drawn with --seed %2").arg(counted(count, Questions)).arg(seed) << '\n';
         }
     }
     if (options.isSet(QStringLiteral("shuffle-answers"))) {
         selection.shuffleAnswers(answerSeed);
-        m_out << "answers shuffled with --shuffle-answers=" << answerSeed << '\n';
+        m_out << tr("answers shuffled with --shuffle-answers=%1").arg(answerSeed) << '\n';
     }
     return Success;
 }
@@ -381,11 +410,10 @@ int BankCommand::exportTo(const QStringList &files, const QCommandLineParser &op
     const QString &file = files.at(0), &output = files.at(1);
     const QString format = options.value(QStringLiteral("to")).toLower();
     if (format != QLatin1String("aiken") && format != QLatin1String("gift"))
-        return usage(QStringLiteral("export needs --to aiken or --to gift"));
+        return usage(tr("export needs --to aiken or --to gift"));
     if (const QString ending = QFileInfo(output).suffix().toLower();
         KnownEndings.contains(ending) && ending != QLatin1String("txt") && ending != QLatin1String("gift"))
-        return usage(
-            QStringLiteral("%1 is no name for what export writes: give it the ending .txt or .gift").arg(output));
+        return usage(tr("%1 is no name for what export writes: give it the ending .txt or .gift").arg(output));
     QByteArray bytes;
     bank::LoadResult load;
     if (!loadTestFile(file, bytes, load))
@@ -394,12 +422,12 @@ int BankCommand::exportTo(const QStringList &files, const QCommandLineParser &op
     const QString text = moodle.write(load.records);
     printProblems(file, moodle.problems());
     if (moodle.questions() == 0) {
-        m_err << output << ": nothing written: no record can be exported\n";
+        m_err << output << ": " << tr("nothing written: no record can be exported") << '\n';
         return BadInput;
     }
     if (!save(output, text.toUtf8()))
         return BadInput;
-    m_out << output << ": " << counted(moodle.questions(), "question") << '\n';
+    m_out << output << ": " << counted(moodle.questions(), Questions) << '\n';
     return Success;
 }
 
@@ -422,7 +450,7 @@ int BankCommand::restore(const QStringList &arguments, const QCommandLineParser 
     bool isNumber = false;
     const int number = arguments.at(0).toInt(&isNumber);
     if (carried || !isNumber || number < 1)
-        return usage(QStringLiteral("restore takes the number of a backup, or --default"));
+        return usage(tr("restore takes the number of a backup, or --default"));
     return installer.restore(number);
 }
 
@@ -440,15 +468,15 @@ int BankCommand::sheet(const QStringList &files, const QCommandLineParser &optio
         options.isSet(QStringLiteral("sample")) ? options.value(QStringLiteral("sample")).toInt(&countOk) : 0;
     quint32 seed = 0;
     if (!countOk || sample < 0 || !seedOf(options, QStringLiteral("seed"), seed))
-        return usage(QStringLiteral("--sample takes a number of records, --seed a whole number"));
+        return usage(tr("--sample takes a number of records, --seed a whole number"));
     const bool test = options.isSet(QStringLiteral("no-answers")), key = options.isSet(QStringLiteral("key"));
     if (test && key)
-        return usage(QStringLiteral("--no-answers makes the test, --key its key: give one"));
+        return usage(tr("--no-answers makes the test, --key its key: give one"));
     if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
         && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        return usage(QStringLiteral("the sheet is written as .pdf or .png"));
+        return usage(tr("the sheet is written as .pdf or .png"));
     if (!hasGraphics())
-        return usage(QStringLiteral("the sheet needs the graphics library"));
+        return usage(tr("the sheet needs the graphics library"));
     QByteArray bytes;
     bank::LoadResult load;
     if (!loadTestFile(file, bytes, load))
@@ -461,7 +489,7 @@ int BankCommand::sheet(const QStringList &files, const QCommandLineParser &optio
         numbers.resize(sample);
         std::sort(numbers.begin(), numbers.end());
         if (!options.isSet(QStringLiteral("seed"))) // a printed test and its key are drawn alike with it
-            m_out << "sample drawn with --seed " << seed << '\n';
+            m_out << tr("sample drawn with --seed %1").arg(seed) << '\n';
     }
     QString error;
     const auto kind = test ? ReviewSheet::Kind::Test : key ? ReviewSheet::Kind::Key : ReviewSheet::Kind::Review;
@@ -477,13 +505,13 @@ int BankCommand::classReport(const QStringList &files, const QCommandLineParser 
     const QString output = options.value(QStringLiteral("output"));
     const QString ending = QFileInfo(output).suffix().toLower();
     if (!QStringList{QStringLiteral("html"), QStringLiteral("pdf"), QStringLiteral("csv")}.contains(ending))
-        return usage(QStringLiteral("report writes -o OUT.html, OUT.pdf or OUT.csv"));
+        return usage(tr("report writes -o OUT.html, OUT.pdf or OUT.csv"));
     results::ClassReport::Options choice;
     choice.since = QDate::fromString(options.value(QStringLiteral("since")), Qt::ISODate);
     if (options.isSet(QStringLiteral("since")) && !choice.since.isValid())
-        return usage(QStringLiteral("--since takes a date, YYYY-MM-DD"));
+        return usage(tr("--since takes a date, YYYY-MM-DD"));
     if (ending != QLatin1String("csv") && !hasGraphics())
-        return usage(QStringLiteral("the report needs the graphics library"));
+        return usage(tr("the report needs the graphics library"));
     QList<bank::QuestionRecord> records;
     if (!loadTestOption(options, records, choice.testSha256))
         return BadInput;
@@ -499,10 +527,13 @@ int BankCommand::classReport(const QStringList &files, const QCommandLineParser 
         m_err << output << ": " << error << '\n';
         return BadInput;
     }
-    m_out << output << ": " << counted(report.attempts().size(), "attempt");
-    if (!report.foreignAttempts().isEmpty())
-        m_out << ", and " << counted(report.foreignAttempts().size(), "attempt") << " of another test file left out";
-    m_out << '\n';
+    const QString attempts = counted(report.attempts().size(), Attempts);
+    m_out << output << ": "
+          << (report.foreignAttempts().isEmpty()
+                  ? attempts
+                  : tr("%1, and %2 of another test file left out")
+                        .arg(attempts, counted(report.foreignAttempts().size(), Attempts)))
+          << '\n';
     return folder.attempts().isEmpty() ? BadInput : Success;
 }
 
@@ -511,9 +542,9 @@ int BankCommand::review(const QStringList &files, const QCommandLineParser &opti
     const QString &file = files.at(0), &output = files.at(1);
     if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
         && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        return usage(QStringLiteral("the review is written as .pdf or .png"));
+        return usage(tr("the review is written as .pdf or .png"));
     if (!hasGraphics())
-        return usage(QStringLiteral("the review needs the graphics library"));
+        return usage(tr("the review needs the graphics library"));
     results::AttemptFolder folder;
     folder.read({file});
     if (folder.attempts().isEmpty()) {
@@ -525,19 +556,21 @@ int BankCommand::review(const QStringList &files, const QCommandLineParser &opti
     QString sha256;
     if (!loadTestOption(options, records, sha256))
         return BadInput;
-    const QString testFile = options.isSet(QStringLiteral("test")) ? options.value(QStringLiteral("test"))
-                                                                   : QStringLiteral("the installed one");
+    const QString testFile =
+        options.isSet(QStringLiteral("test")) ? options.value(QStringLiteral("test")) : tr("the installed one");
     if (!options.isSet(QStringLiteral("test")))
         records = installedRecords(sha256 = attempt.testFile.sha256.toLower());
     if (sha256 != attempt.testFile.sha256.toLower() || records.isEmpty()) {
-        m_err << file << ": taken with another test file (" << attempt.testFile.name << ") than " << testFile
-              << "; give it with --test\n";
+        m_err
+            << file << ": "
+            << tr("taken with another test file (%1) than %2; give it with --test").arg(attempt.testFile.name, testFile)
+            << '\n';
         return BadInput;
     }
     QList<int> numbers, chosen;
     for (const results::AttemptQuestion &question : attempt.questions) {
         if (question.record < 1 || question.record > records.size()) {
-            m_err << file << ": record " << question.record << " is not in the test file\n";
+            m_err << file << ": " << tr("record %1 is not in the test file").arg(question.record) << '\n';
             return BadInput;
         }
         numbers.append(question.record);
@@ -582,7 +615,7 @@ bool BankCommand::loadTestFile(const QString &path, QByteArray &bytes, bank::Loa
         return false;
     load = bank::loadQuestions(bytes);
     if (!load.ok())
-        fail({bank::LineIndex(bytes, path).at(load.errorOffset), QLatin1StringView(bank::loadErrorText(load.error))});
+        fail({bank::LineIndex(bytes, path).at(load.errorOffset), bank::loadErrorMessage(load.error)});
     return load.ok();
 }
 
@@ -590,7 +623,7 @@ int BankCommand::writeTestFile(const QString &path, const QByteArray &bytes)
 {
     if (!save(path, bytes))
         return BadInput;
-    m_out << path << ": " << counted(bank::countQuestions(bytes), "record") << '\n';
+    m_out << path << ": " << counted(bank::countQuestions(bytes), Records) << '\n';
     return Success;
 }
 
@@ -605,7 +638,7 @@ bool BankCommand::save(const QString &path, const QByteArray &bytes)
 
 int BankCommand::usage(const QString &message)
 {
-    m_err << "lorvane-bank: " << message << " (see lorvane-bank --help)\n";
+    m_err << "lorvane-bank: " << tr("%1 (see lorvane-bank --help)").arg(message) << '\n';
     return BadUsage;
 }
 
@@ -617,7 +650,9 @@ void BankCommand::printProblems(const QString &file, const QList<bank::SourceErr
     for (const bank::SourceError &problem : problems) {
         if (!problem.warning && ++errorsSeen > MaxShownErrors) {
             if (errorsSeen == MaxShownErrors + 1)
-                m_err << file << ": " << counted(int(errors - MaxShownErrors), "more error") << " not shown\n";
+                //: "5 more errors not shown".
+                m_err << file << ": " << tr("%1 not shown").arg(counted(int(errors - MaxShownErrors), MoreErrors))
+                      << '\n';
             continue;
         }
         m_err << problem.toString() << '\n';

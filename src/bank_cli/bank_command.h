@@ -4,6 +4,7 @@
 #include "bank/bank_source.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
@@ -15,6 +16,8 @@ namespace bank_cli {
 // through a temporary one, so a failed run leaves what was there untouched.
 class BankCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(BankCommand)
+
 public:
     enum Status { Success = 0, BadInput = 1, BadUsage = 2 };
 

@@ -3,6 +3,7 @@
 #include "bank/source_encoder.h"
 #include "bank_cli/html_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -12,7 +13,6 @@ namespace bank_cli {
 namespace {
 
 const QString EscapedChars = QStringLiteral("~=#{}:\\n");
-const QString EscapeHint = QStringLiteral(" (an \"=\" or \"~\" that belongs to a text is written \\= or \\~)");
 
 // The index of the first c at or after from that no backslash escapes, or -1.
 qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from)
@@ -82,6 +82,8 @@ struct GiftAnswer
 // One question: its lines without comments, joined by line ends, and where each line began.
 class GiftQuestion
 {
+    Q_DECLARE_TR_FUNCTIONS(GiftImport)
+
 public:
     GiftQuestion(const QString &file) : m_file(file) {}
 
@@ -113,7 +115,7 @@ public:
         if (QStringView(m_raw).mid(pos).startsWith(u"::")) {
             const qsizetype close = findUnescaped(m_raw, u"::", pos + 2);
             if (close < 0) {
-                fail(result, pos, QStringLiteral("the title has no closing \"::\""));
+                fail(result, pos, tr("the title has no closing \"::\""));
                 return -1;
             }
             pos = skipSpaces(close + 2);
@@ -127,12 +129,12 @@ public:
         }
         const qsizetype open = findUnescaped(m_raw, u"{", pos);
         if (open < 0) {
-            unsupported(result, QStringLiteral("a description without answers"));
+            unsupported(result, tr("a description without answers"));
             return -1;
         }
         const qsizetype close = findUnescaped(m_raw, u"}", open + 1);
         if (close < 0) {
-            fail(result, open, QStringLiteral("the answers have no closing \"}\""));
+            fail(result, open, tr("the answers have no closing \"}\""));
             return -1;
         }
         const QStringView questionText = QStringView(m_raw).mid(pos, open - pos);
@@ -153,7 +155,7 @@ public:
         readAnswers(open + 1, close, question, record, result);
         if (next >= 0)
             result.warn(at(skipSpaces(next)),
-                        QStringLiteral("no blank line before this question: it is read as a question of its own"));
+                        tr("no blank line before this question: it is read as a question of its own"));
         return next;
     }
 
@@ -213,33 +215,35 @@ private:
                                                       | QRegularExpression::DotMatchesEverythingOption);
         const QString trimmed = body.trimmed().toString();
         if (trimmed.isEmpty())
-            return unsupported(result, QStringLiteral("an essay question"));
+            return unsupported(result, tr("an essay question"));
         if (trimmed.startsWith(u'#'))
-            return unsupported(result, QStringLiteral("a numerical question"));
+            return unsupported(result, tr("a numerical question"));
         if (trueFalse.match(trimmed).hasMatch())
-            return unsupported(result, QStringLiteral("a true-false question"));
+            return unsupported(result, tr("a true-false question"));
         QList<GiftAnswer> answers;
         if (!splitAnswers(body, begin, answers))
-            return fail(result, begin, QStringLiteral("expected \"=\" or \"~\" before each answer"));
+            return fail(result, begin, tr("expected \"=\" or \"~\" before each answer"));
         if (findUnescaped(body, u"->", 0) >= 0)
-            return unsupported(result, QStringLiteral("a matching question"));
+            return unsupported(result, tr("a matching question"));
         const auto rights =
             std::count_if(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.right; });
         if (rights == answers.size())
-            return unsupported(result, QStringLiteral("a short-answer question"));
+            return unsupported(result, tr("a short-answer question"));
         if (answers.size() != 4)
-            return unsupported(result, QStringLiteral("%1 answers, where a record has four").arg(answers.size())
-                                           + hint(answers));
+            return unsupported(result, (needsEscapeHint(answers)
+                                            ? tr("%1 answers, where a record has four (an \"=\" or \"~\" that "
+                                                 "belongs to a text is written \\= or \\~)")
+                                            : tr("%1 answers, where a record has four"))
+                                           .arg(answers.size()));
         if (rights != 1)
-            return unsupported(result,
-                               rights ? QStringLiteral("several right answers") : QStringLiteral("no right answer"));
+            return unsupported(result, rights ? tr("several right answers") : tr("no right answer"));
         bool whole = writable(question, result);
         record.texts[0] = question.text;
         for (int k = 0; k < 4; ++k) {
             const GiftAnswer &answer = answers.at(k);
             if (answer.right && answer.weight && *answer.weight != 100) {
                 if (whole)
-                    unsupported(result, QStringLiteral("partial credit for the only right answer"));
+                    unsupported(result, tr("partial credit for the only right answer"));
                 return;
             }
             const GiftText text = plain(answer.text, result);
@@ -268,12 +272,12 @@ private:
 
     // A word on escapes for a wrong count of answers, when an "=" or "~" seems to belong to a text:
     // one inside the question, one right after a character, or "=" before more than one answer.
-    QString hint(const QList<GiftAnswer> &answers) const
+    bool needsEscapeHint(const QList<GiftAnswer> &answers) const
     {
         const bool glued = std::any_of(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.glued; });
         const auto equals =
             std::count_if(answers.cbegin(), answers.cend(), [](const GiftAnswer &a) { return a.equals; });
-        return glued || equals > 1 || m_markerInQuestion ? EscapeHint : QString();
+        return glued || equals > 1 || m_markerInQuestion;
     }
 
     // The answers between the braces, each from its "=" or "~" to the next.

@@ -1,5 +1,6 @@
 #include "bank_cli/html_text.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -38,16 +39,21 @@ const QStringList HiddenTags = {QStringLiteral("script"), QStringLiteral("style"
 QString lossOf(const QString &tag)
 {
     if (tag == QLatin1String("img"))
-        return QStringLiteral("a picture (<img>) cannot be carried into the test file: it is left out");
+        return QCoreApplication::translate("HtmlText",
+                                           "a picture (<img>) cannot be carried into the test file: it is left out");
     if (tag == QLatin1String("table"))
-        return QStringLiteral("a table cannot be carried into the test file: its cells run on as text");
+        return QCoreApplication::translate("HtmlText",
+                                           "a table cannot be carried into the test file: its cells run on as text");
     if (tag == QLatin1String("sub") || tag == QLatin1String("sup"))
-        return QStringLiteral("<%1> cannot be carried into the test file: its text runs on in line").arg(tag);
+        return QCoreApplication::translate("HtmlText",
+                                           "<%1> cannot be carried into the test file: its text runs on in line")
+            .arg(tag);
     static const QStringList media = {QStringLiteral("video"),  QStringLiteral("audio"), QStringLiteral("iframe"),
                                       QStringLiteral("object"), QStringLiteral("embed"), QStringLiteral("svg"),
                                       QStringLiteral("math"),   QStringLiteral("canvas")};
     if (media.contains(tag))
-        return QStringLiteral("<%1> cannot be carried into the test file: it is left out").arg(tag);
+        return QCoreApplication::translate("HtmlText", "<%1> cannot be carried into the test file: it is left out")
+            .arg(tag);
     return {};
 }
 

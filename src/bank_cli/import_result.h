@@ -2,6 +2,7 @@
 
 #include "bank/bank_source.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace bank_cli {
@@ -18,7 +19,9 @@ struct ImportResult
 
     void skip(const bank::SourcePosition &question, const QString &why)
     {
-        unsupported.append({question, QStringLiteral("this question cannot become a record: ") + why});
+        unsupported.append(
+            {question,
+             QCoreApplication::translate("ImportResult", "this question cannot become a record: %1").arg(why)});
     }
 
     bank::BankSource source;

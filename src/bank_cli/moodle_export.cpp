@@ -42,28 +42,27 @@ QString MoodleExport::write(const QList<bank::QuestionRecord> &records)
 bool MoodleExport::exportable(const bank::QuestionRecord &record)
 {
     const auto leftOut = [&](qsizetype offset, const QString &why) {
-        m_problems.append({m_lines.at(offset), why + QStringLiteral(": the record is left out"), true});
+        m_problems.append({m_lines.at(offset), tr("%1: the record is left out").arg(why), true});
         return false;
     };
     if (record.rightAnswer < 1 || record.rightAnswer > 4)
-        return leftOut(record.texts[0].offset,
-                       QStringLiteral("the right answer %1 is none of 1 to 4").arg(record.rightAnswer));
+        return leftOut(record.texts[0].offset, tr("the right answer %1 is none of 1 to 4").arg(record.rightAnswer));
     for (int field = 0; field < 5; ++field) {
         const QString text = record.text(field);
         const qsizetype offset = record.texts[field].offset;
         if (text.trimmed().isEmpty())
-            return leftOut(offset, QStringLiteral("empty text"));
+            return leftOut(offset, tr("empty text"));
         if (const qsizetype bad = text.indexOf(QChar(bank::Armscii8Replacement)); bad >= 0)
-            return leftOut(offset + bad, QStringLiteral("byte 0x%1 stands for no character")
+            return leftOut(offset + bad, tr("byte 0x%1 stands for no character")
                                              .arg(quint8(m_testFile.at(offset + bad)), 2, 16, QLatin1Char('0')));
     }
     if (m_format == Aiken && record.questText().trimmed().startsWith(QLatin1String("ANSWER")))
-        return leftOut(record.texts[0].offset, QStringLiteral("Aiken reads a question that begins with \"ANSWER\" as "
-                                                              "the line of the right answer"));
+        return leftOut(record.texts[0].offset, tr("Aiken reads a question that begins with \"ANSWER\" as the line of "
+                                                  "the right answer"));
     for (int k = 1; m_format == Gift && k <= 4; ++k) {
         if (const qsizetype arrow = record.answer(k).indexOf(QLatin1String("->")); arrow >= 0)
             return leftOut(record.texts[k].offset + arrow,
-                           QStringLiteral("GIFT reads an answer with \"->\" as a pair of a matching question"));
+                           tr("GIFT reads an answer with \"->\" as a pair of a matching question"));
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include "bank/line_index.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,8 @@ namespace bank_cli {
 // Aiken: the question, "A) answer" to "D) answer", "ANSWER: B", a blank line.
 class MoodleExport
 {
+    Q_DECLARE_TR_FUNCTIONS(MoodleExport)
+
 public:
     enum Format { Gift, Aiken };
 

@@ -44,8 +44,9 @@ QString minutes(const Attempt &attempt)
 
 QString pauseText(const Attempt::Pause &pause)
 {
-    return pause.used ? QStringLiteral("%1 s at question %2").arg(pause.seconds).arg(pause.atQuestion)
-                      : QStringLiteral("no");
+    //: A pause of so many seconds, and the question it was taken at.
+    return pause.used ? ReportWriter::tr("%1 s at question %2").arg(pause.seconds).arg(pause.atQuestion)
+                      : ReportWriter::tr("no");
 }
 
 QString when(const QDateTime &time)
@@ -73,9 +74,12 @@ QString csvField(QString text)
     return u'"' + text + u'"';
 }
 
-const QStringList AttemptColumns = {QStringLiteral("Name"),    QStringLiteral("Machine"), QStringLiteral("Date"),
-                                    QStringLiteral("Right"),   QStringLiteral("Wrong"),   QStringLiteral("Time-outs"),
-                                    QStringLiteral("Minutes"), QStringLiteral("Pause")};
+QStringList attemptColumns()
+{
+    return {ReportWriter::tr("Name"),    ReportWriter::tr("Machine"), ReportWriter::tr("Date"),
+            ReportWriter::tr("Right"),   ReportWriter::tr("Wrong"),   ReportWriter::tr("Time-outs"),
+            ReportWriter::tr("Minutes"), ReportWriter::tr("Pause")};
+}
 const QList<int> AttemptWidths = {200, 140, 130, 60, 60, 80, 70, 212}; // on the printed sheet
 constexpr int FirstNumericColumn = 3, LastNumericColumn = 6;
 
@@ -93,20 +97,24 @@ QStringList attemptCells(const Attempt &attempt)
 
 QString lookAtNote()
 {
-    return QStringLiteral("A question is judged only once it was shown at least %1 times: with fewer, one answer more "
-                          "or less moves its share of right answers by ten points or more, and its discrimination is "
-                          "mostly chance.")
+    return ReportWriter::tr(
+               "A question is judged only once it was shown at least %1 times: with fewer, one answer more "
+               "or less moves its share of right answers by ten points or more, and its discrimination is "
+               "mostly chance.")
         .arg(ClassReport::MinimumShown);
 }
 
-const QString QuestionsNote =
-    QStringLiteral("Facility: the share answered right. Discrimination: the correlation of a right answer to the "
-                   "question with the attempt's other right answers (from −1 to 1; higher separates the stronger "
-                   "students from the weaker better).");
+QString questionsNote()
+{
+    return ReportWriter::tr(
+        "Facility: the share answered right. Discrimination: the correlation of a right answer to the "
+        "question with the attempt's other right answers (from −1 to 1; higher separates the stronger "
+        "students from the weaker better).");
+}
 
 QString foreignNote(qsizetype count)
 {
-    return QStringLiteral("%1 attempts were taken with another test file and are left out of every figure above.")
+    return ReportWriter::tr("%1 attempts were taken with another test file and are left out of every figure above.")
         .arg(count);
 }
 
@@ -120,11 +128,11 @@ QStringList reasons(const ClassReport::Question &question)
 
 QList<std::pair<QString, QString>> glanceRows(const ClassReport::Summary &summary)
 {
-    return {{QStringLiteral("Attempts"), QString::number(summary.attempts)},
-            {QStringLiteral("Right answers, mean"), number(summary.mean, 1)},
-            {QStringLiteral("Median"), number(summary.median, 1)},
-            {QStringLiteral("Standard deviation"), number(summary.standardDeviation, 1)},
-            {QStringLiteral("Lowest – highest"), QStringLiteral("%1 – %2").arg(summary.lowest).arg(summary.highest)}};
+    return {{ReportWriter::tr("Attempts"), QString::number(summary.attempts)},
+            {ReportWriter::tr("Right answers, mean"), number(summary.mean, 1)},
+            {ReportWriter::tr("Median"), number(summary.median, 1)},
+            {ReportWriter::tr("Standard deviation"), number(summary.standardDeviation, 1)},
+            {ReportWriter::tr("Lowest – highest"), QStringLiteral("%1 – %2").arg(summary.lowest).arg(summary.highest)}};
 }
 
 // A question's figures in one line, for the printed report.
@@ -132,11 +140,11 @@ QString figures(const ClassReport::Question &question)
 {
     QStringList chosen;
     for (int answer = 1; answer <= 4; ++answer)
-        chosen.append(QStringLiteral("%1: %2%3")
+        //: An answer's number and how many chose it, the right answer marked.
+        chosen.append((answer == question.right ? ReportWriter::tr("%1: %2 (right)") : QStringLiteral("%1: %2"))
                           .arg(answer)
-                          .arg(question.chosen[answer])
-                          .arg(answer == question.right ? QStringLiteral(" (right)") : QString()));
-    return QStringLiteral("Record %1: shown %2, facility %3, discrimination %4; chosen %5; time-outs %6; median %7 s")
+                          .arg(question.chosen[answer]));
+    return ReportWriter::tr("Record %1: shown %2, facility %3, discrimination %4; chosen %5; time-outs %6; median %7 s")
         .arg(question.record)
         .arg(question.shown)
         .arg(number(question.facility), number(question.discrimination), chosen.join(QStringLiteral(", ")))
@@ -170,50 +178,53 @@ QString ReportWriter::introduction() const
 {
     const QList<Attempt> &attempts = m_report.attempts();
     const QString testName = attempts.isEmpty() ? QString() : attempts.first().testFile.name;
-    QString text = QStringLiteral("Test file %1 (SHA-256 %2…): %3 attempts")
-                       .arg(testName, m_report.testSha256().left(12))
-                       .arg(attempts.size());
-    if (!attempts.isEmpty())
-        text += QStringLiteral(", from %1 to %2").arg(when(attempts.first().ended), when(attempts.last().ended));
-    text += u'.';
+    const QString sha256 = m_report.testSha256().left(12);
+    QString text = attempts.isEmpty()
+                       ? tr("Test file %1 (SHA-256 %2…): %3 attempts.").arg(testName, sha256).arg(attempts.size())
+                       : tr("Test file %1 (SHA-256 %2…): %3 attempts, from %4 to %5.")
+                             .arg(testName, sha256)
+                             .arg(attempts.size())
+                             .arg(when(attempts.first().ended), when(attempts.last().ended));
     if (m_records.isEmpty())
-        text += QStringLiteral(" The questions' texts are not shown: give the test file with --test.");
+        text += u' ' + tr("The questions' texts are not shown: give the test file with --test.");
     if (m_report.duplicates())
-        text += QStringLiteral(" %1 copies of attempts already read were counted once.").arg(m_report.duplicates());
+        text += u' ' + tr("%1 copies of attempts already read were counted once.").arg(m_report.duplicates());
     if (m_report.earlierLeftOut())
-        text += QStringLiteral(" %1 earlier attempts were left out.").arg(m_report.earlierLeftOut());
+        text += u' ' + tr("%1 earlier attempts were left out.").arg(m_report.earlierLeftOut());
     return text;
 }
 
 QString ReportWriter::html() const
 {
-    QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
-                                  "<title>Class report</title><style>%1</style></head><body>\n<h1>Class report</h1>\n")
-                       .arg(Style);
+    //: The language code of the report's own texts, "hy" in Armenian.
+    const QString language = tr("en");
+    QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
+                                  "<title>%2</title><style>%3</style></head><body>\n<h1>%2</h1>\n")
+                       .arg(language, tr("Class report"), Style);
     page += QStringLiteral("<p>%1</p>\n").arg(escaped(introduction()));
     if (!m_problems.isEmpty()) {
-        page += QStringLiteral("<h2>Files left out</h2><ul>");
+        page += QStringLiteral("<h2>%1</h2><ul>").arg(tr("Files left out"));
         for (const results::AttemptFolder::Problem &problem : m_problems)
             page += QStringLiteral("<li>%1: %2</li>").arg(escaped(problem.path), escaped(problem.reason));
         page += QStringLiteral("</ul>\n");
     }
     page += lookAtSection() + glanceSection() + questionsSection();
-    page += QStringLiteral("<h2>Attempts</h2>\n") + attemptsTable(m_report.attempts());
+    page += QStringLiteral("<h2>%1</h2>\n").arg(tr("Attempts")) + attemptsTable(m_report.attempts());
     if (!m_report.foreignAttempts().isEmpty())
-        page += QStringLiteral("<h2>Attempts with another test file</h2>\n<p>%1</p>\n")
-                    .arg(foreignNote(m_report.foreignAttempts().size()))
+        page += QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n")
+                    .arg(tr("Attempts with another test file"), foreignNote(m_report.foreignAttempts().size()))
                 + attemptsTable(m_report.foreignAttempts());
     return page + QStringLiteral("</body></html>\n");
 }
 
 QString ReportWriter::lookAtSection() const
 {
-    QString section = QStringLiteral("<h2>Questions to look at</h2>\n<p class=\"note\">%1</p>\n").arg(lookAtNote());
+    QString section =
+        QStringLiteral("<h2>%1</h2>\n<p class=\"note\">%2</p>\n").arg(tr("Questions to look at"), lookAtNote());
     const QList<ClassReport::Question> flagged = m_report.questionsToLookAt();
     if (flagged.isEmpty())
-        return section + QStringLiteral("<p>None.</p>\n");
-    section += QStringLiteral("<table>")
-               + headerRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Why")});
+        return section + QStringLiteral("<p>%1</p>\n").arg(tr("None."));
+    section += QStringLiteral("<table>") + headerRow({tr("Record"), tr("Question"), tr("Why")});
     for (const ClassReport::Question &question : flagged) {
         QStringList why = reasons(question);
         for (QString &reason : why)
@@ -227,24 +238,21 @@ QString ReportWriter::lookAtSection() const
 
 QString ReportWriter::glanceSection() const
 {
-    QString section = QStringLiteral("<h2>The class at a glance</h2>\n<table>");
+    QString section = QStringLiteral("<h2>%1</h2>\n<table>").arg(tr("The class at a glance"));
     for (const auto &[name, value] : glanceRows(m_report.summary()))
         section += QStringLiteral("<tr><th>%1</th>").arg(name) + cell(value, true) + QStringLiteral("</tr>");
     return section
-           + QStringLiteral("</table>\n<p><img alt=\"How many attempts had each number of right answers\" "
-                            "src=\"%1\"></p>\n")
-                 .arg(pngUri(histogram(m_report.summary())));
+           + QStringLiteral("</table>\n<p><img alt=\"%1\" src=\"%2\"></p>\n")
+                 .arg(tr("How many attempts had each number of right answers"), pngUri(histogram(m_report.summary())));
 }
 
 QString ReportWriter::questionsSection() const
 {
-    QString section = QStringLiteral("<h2>Questions</h2>\n<p class=\"note\">%1 The right answer's count is in "
-                                     "bold.</p>\n<table>")
-                          .arg(QuestionsNote);
-    section += headerRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Shown"),
-                          QStringLiteral("Facility"), QStringLiteral("Discrimination"), QStringLiteral("1"),
-                          QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("Time-outs"),
-                          QStringLiteral("Median seconds")});
+    QString section = QStringLiteral("<h2>%1</h2>\n<p class=\"note\">%2 %3</p>\n<table>")
+                          .arg(tr("Questions"), questionsNote(), tr("The right answer's count is in bold."));
+    section += headerRow({tr("Record"), tr("Question"), tr("Shown"), tr("Facility"), tr("Discrimination"),
+                          QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                          tr("Time-outs"), tr("Median seconds")});
     for (const ClassReport::Question &question : m_report.questions()) {
         QString text = questionText(question.record);
         if (!text.isEmpty()) {
@@ -270,7 +278,7 @@ QString ReportWriter::questionsSection() const
 
 QString ReportWriter::attemptsTable(const QList<Attempt> &attempts)
 {
-    QString table = QStringLiteral("<table>") + headerRow(AttemptColumns);
+    QString table = QStringLiteral("<table>") + headerRow(attemptColumns());
     for (const Attempt &attempt : attempts) {
         const QStringList cells = attemptCells(attempt);
         table += QStringLiteral("<tr>");
@@ -284,37 +292,36 @@ QString ReportWriter::attemptsTable(const QList<Attempt> &attempts)
 SheetPages ReportWriter::pages() const
 {
     SheetPages pages;
-    pages.addText(QStringLiteral("Class report"), 18, true);
+    pages.addText(tr("Class report"), 18, true);
     pages.addText(introduction());
     if (!m_problems.isEmpty()) {
-        pages.addText(QStringLiteral("Files left out"), 14, true);
+        pages.addText(tr("Files left out"), 14, true);
         for (const results::AttemptFolder::Problem &problem : m_problems)
             pages.addText(QStringLiteral("%1: %2").arg(problem.path, problem.reason));
     }
-    pages.addText(QStringLiteral("Questions to look at"), 14, true);
+    pages.addText(tr("Questions to look at"), 14, true);
     pages.keepWithNext();
     pages.addText(lookAtNote(), 9);
     const QList<ClassReport::Question> flagged = m_report.questionsToLookAt();
     const QList<int> flaggedWidths = {70, 480, 402};
     if (flagged.isEmpty())
-        pages.addText(QStringLiteral("None."));
+        pages.addText(tr("None."));
     else
-        pages.addRow({QStringLiteral("Record"), QStringLiteral("Question"), QStringLiteral("Why")}, flaggedWidths,
-                     true);
+        pages.addRow({tr("Record"), tr("Question"), tr("Why")}, flaggedWidths, true);
     for (const ClassReport::Question &question : flagged)
         pages.addRow({QString::number(question.record), m_records.value(question.record - 1).questText(),
                       reasons(question).join(u'\n')},
                      flaggedWidths);
 
-    pages.addText(QStringLiteral("The class at a glance"), 14, true);
+    pages.addText(tr("The class at a glance"), 14, true);
     pages.keepWithNext();
     for (const auto &[name, value] : glanceRows(m_report.summary()))
         pages.addRow({name, value}, {300, 200});
     pages.addImage(histogram(m_report.summary()));
 
-    pages.addText(QStringLiteral("Questions"), 14, true);
+    pages.addText(tr("Questions"), 14, true);
     pages.keepWithNext();
-    pages.addText(QuestionsNote, 9);
+    pages.addText(questionsNote(), 9);
     for (const ClassReport::Question &question : m_report.questions()) {
         pages.addText(figures(question), 10, true);
         if (question.record > m_records.size())
@@ -322,9 +329,9 @@ SheetPages ReportWriter::pages() const
         pages.keepWithNext();
         ReviewSheet(m_records, {question.record}).addTo(pages);
     }
-    addAttempts(pages, QStringLiteral("Attempts"), m_report.attempts());
+    addAttempts(pages, tr("Attempts"), m_report.attempts());
     if (!m_report.foreignAttempts().isEmpty())
-        addAttempts(pages, QStringLiteral("Attempts with another test file"), m_report.foreignAttempts(),
+        addAttempts(pages, tr("Attempts with another test file"), m_report.foreignAttempts(),
                     foreignNote(m_report.foreignAttempts().size()));
     return pages;
 }
@@ -338,15 +345,18 @@ void ReportWriter::addAttempts(SheetPages &pages, const QString &heading, const 
         pages.addText(note);
         pages.keepWithNext();
     }
-    pages.addRow(AttemptColumns, AttemptWidths, true);
+    pages.addRow(attemptColumns(), AttemptWidths, true);
     for (const Attempt &attempt : attempts)
         pages.addRow(attemptCells(attempt), AttemptWidths);
 }
 
 QByteArray ReportWriter::csv() const
 {
-    QString text = QStringLiteral("\uFEFFName,Machine,Started,Ended,Right,Wrong,Time-outs,Minutes,Pause used,"
-                                  "Pause seconds,Test file,Counted\r\n");
+    //: The CSV file's column names: keep the commas between them and put none inside a name.
+    QString text = u'\uFEFF'
+                   + tr("Name,Machine,Started,Ended,Right,Wrong,Time-outs,Minutes,Pause used,Pause seconds,Test file,"
+                        "Counted")
+                   + QStringLiteral("\r\n");
     const auto rows = [&text](const QList<Attempt> &attempts, const QString &counted) {
         for (const Attempt &attempt : attempts) {
             const QStringList fields = {attempt.userName,
@@ -357,7 +367,7 @@ QByteArray ReportWriter::csv() const
                                         QString::number(attempt.totals.wrong),
                                         QString::number(attempt.totals.timeOuts),
                                         minutes(attempt),
-                                        attempt.pause.used ? QStringLiteral("yes") : QStringLiteral("no"),
+                                        attempt.pause.used ? tr("yes") : tr("no"),
                                         QString::number(attempt.pause.seconds),
                                         attempt.testFile.name,
                                         counted};
@@ -367,14 +377,14 @@ QByteArray ReportWriter::csv() const
             text += u'\n';
         }
     };
-    rows(m_report.attempts(), QStringLiteral("yes"));
-    rows(m_report.foreignAttempts(), QStringLiteral("no, another test file"));
+    rows(m_report.attempts(), tr("yes"));
+    rows(m_report.foreignAttempts(), tr("no, another test file"));
     return text.toUtf8();
 }
 
 QByteArray ReportWriter::pdf() const
 {
-    return pages().pdf(QStringLiteral("Class report"));
+    return pages().pdf(tr("Class report"));
 }
 
 bool ReportWriter::write(const QString &path, QString *error) const
@@ -411,7 +421,7 @@ QImage ReportWriter::histogram(const ClassReport::Summary &summary)
                              QString::number(right));
     }
     painter.drawText(QRect(Left, Top + Height + 20, Bars * BarWidth, 16), Qt::AlignHCenter,
-                     QStringLiteral("right answers (of 30), attempts per number"));
+                     tr("right answers (of 30), attempts per number"));
     return image;
 }
 

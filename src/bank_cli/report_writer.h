@@ -5,6 +5,7 @@
 #include "results/class_report.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -18,6 +19,8 @@ class SheetPages;
 // The questions' texts come from records, the test file's, when they are known.
 class ReportWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportWriter)
+
 public:
     ReportWriter(const results::ClassReport &report, const QList<results::AttemptFolder::Problem> &problems,
                  const QList<bank::QuestionRecord> &records);

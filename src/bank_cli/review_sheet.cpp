@@ -65,18 +65,16 @@ ReviewSheet::Block ReviewSheet::layout(int position, int number) const
     Block block;
     block.number = number;
     const std::optional<int> pictureId = bank::questionPictureId(number);
-    block.heading =
-        m_kind == Kind::Test ? QStringLiteral("Question %1").arg(position) : QStringLiteral("Record %1").arg(number);
+    block.heading = m_kind == Kind::Test ? tr("Question %1").arg(position) : tr("Record %1").arg(number);
     if (pictureId) {
         block.picture = QImage(bank::questionPictureResource(*pictureId));
         if (m_kind == Kind::Review)
-            block.heading += QStringLiteral(", picture %1").arg(*pictureId);
+            block.heading = tr("Record %1, picture %2").arg(number).arg(*pictureId);
     }
     const int chosen = m_chosen.value(position - 1);
     if (m_kind == Kind::Attempt) {
-        block.heading = QStringLiteral("Question %1, record %2").arg(position).arg(number);
-        if (chosen == 0)
-            block.heading += QStringLiteral(": time ran out");
+        block.heading = chosen == 0 ? tr("Question %1, record %2: time ran out").arg(position).arg(number)
+                                    : tr("Question %1, record %2").arg(position).arg(number);
         if (chosen != record.rightAnswer)
             block.wrongChoice = chosen;
     }
@@ -106,11 +104,11 @@ ReviewSheet::Block ReviewSheet::layout(int position, int number) const
 ReviewSheet::Block ReviewSheet::keyRow(qsizetype first) const
 {
     Block block;
-    block.heading = first == 0 ? QStringLiteral("Answer key") : QString();
+    block.heading = first == 0 ? tr("Answer key") : QString();
     const int width = (SheetWidth - 2 * Margin) / KeyColumns;
     for (int column = 0; column < KeyColumns && first + column < m_numbers.size(); ++column) {
         const int number = m_numbers.at(first + column);
-        block.texts[column] = QStringLiteral("%1. answer %2  (record %3)")
+        block.texts[column] = tr("%1. answer %2  (record %3)")
                                   .arg(first + column + 1)
                                   .arg(m_records.at(number - 1).rightAnswer)
                                   .arg(number);
@@ -155,15 +153,15 @@ bool ReviewSheet::write(const QString &path, QString *error) const
     SheetPages pages;
     addTo(pages);
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return app::writeWholeFile(path, pages.pdf(QStringLiteral("Review sheet")), error);
+        return app::writeWholeFile(path, pages.pdf(tr("Review sheet")), error);
     if (pages.height() > LargestPngHeight) {
-        *error = QStringLiteral("too many records for one image; write a .pdf or take a --sample");
+        *error = tr("too many records for one image; write a .pdf or take a --sample");
         return false;
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!pages.image().save(&buffer, "PNG")) {
-        *error = QStringLiteral("the image cannot be encoded");
+        *error = tr("the image cannot be encoded");
         return false;
     }
     return app::writeWholeFile(path, buffer.data(), error);

@@ -2,6 +2,7 @@
 
 #include "bank/bank_reader.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -20,6 +21,8 @@ class SheetPages;
 // and a wrong choice in red, or that the time ran out.
 class ReviewSheet
 {
+    Q_DECLARE_TR_FUNCTIONS(ReviewSheet)
+
 public:
     enum class Kind { Review, Test, Key, Attempt };
 

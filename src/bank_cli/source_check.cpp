@@ -60,15 +60,16 @@ SourceCheck checkSource(const QString &path)
     if (bytes.isEmpty()) {
         bank::sortInFileOrder(result.problems, {path});
         const qsizetype errors = errorCount(result.problems);
-        result.summary = QStringLiteral("%1: %2, %3\nencode writes no test file from it\n")
-                             .arg(path, counted(errors, "error"), counted(result.problems.size() - errors, "warning"));
+        result.summary = BankCheck::tr("%1: %2, %3\nencode writes no test file from it\n")
+                             .arg(path, counted(errors, Errors), counted(result.problems.size() - errors, Warnings));
         return result;
     }
     BankCheck check = checkTestFile(bytes, path);
     result.problems += moveToSource(check, source);
     bank::sortInFileOrder(result.problems, {path});
     check.problems = result.problems;
-    result.summary = check.summary(path, QStringLiteral("the test file encode writes from it"));
+    //: What the program starts or ends "with"; it takes the case that goes with that.
+    result.summary = check.summary(path, BankCheck::tr("the test file encode writes from it"));
     result.startsNormally = check.outcome == ProgramOutcome::StartsNormally && errorCount(result.problems) == 0;
     return result;
 }

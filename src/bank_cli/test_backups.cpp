@@ -76,7 +76,7 @@ bool TestBackups::read(const Backup &backup, InstalledTest &test, QString *error
 int TestBackups::keep(const InstalledTest &test, QString *error) const
 {
     if (!QDir().mkpath(m_folder)) {
-        *error = m_folder + QStringLiteral(": the folder cannot be made");
+        *error = m_folder + QStringLiteral(": ") + tr("the folder cannot be made");
         return 0;
     }
     const int number = nextNumber();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -21,6 +22,8 @@ struct InstalledTest
 // A number is never given twice.
 class TestBackups
 {
+    Q_DECLARE_TR_FUNCTIONS(TestBackups)
+
 public:
     struct Backup
     {

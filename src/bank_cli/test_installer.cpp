@@ -40,13 +40,13 @@ bool readAll(const QString &path, QByteArray &bytes, QString *error)
 QString pictureProblem(const QString &path, const QString &name)
 {
     if (!QFileInfo(path).isFile())
-        return QStringLiteral("there is no picture file %1").arg(name);
+        return QCoreApplication::translate("TestInstaller", "there is no picture file %1").arg(name);
     QImageReader reader(path);
     const QByteArray format = reader.format();
     if (format != "bmp" && format != "png")
-        return QStringLiteral("%1 is no BMP or PNG picture").arg(name);
+        return QCoreApplication::translate("TestInstaller", "%1 is no BMP or PNG picture").arg(name);
     if (reader.read().isNull())
-        return QStringLiteral("%1 cannot be read: %2").arg(name, reader.errorString());
+        return QCoreApplication::translate("TestInstaller", "%1 cannot be read: %2").arg(name, reader.errorString());
     return QString();
 }
 
@@ -66,34 +66,37 @@ int TestInstaller::install(const QString &file, const QByteArray &bytes, bool fo
         pictures = teacherPictures(pictureList, check.recordCount);
     if (!pictures || !replace({bytes, pictures->toText().toUtf8()}))
         return BankCommand::BadInput;
-    m_out << "installed as " << native(m_target) << '\n';
+    m_out << tr("installed as %1").arg(native(m_target)) << '\n';
     if (pictures->pictures().isEmpty())
-        m_out << "no question shows a picture; --pictures LIST.txt gives them\n";
+        m_out << tr("no question shows a picture; --pictures LIST.txt gives them") << '\n';
     else
-        m_out << counted(pictures->pictures().size(), "question") << " with a picture\n";
+        //: "12 questions with a picture".
+        m_out << tr("%1 with a picture").arg(counted(pictures->pictures().size(), Questions)) << '\n';
     return BankCommand::Success;
 }
 
 bool TestInstaller::mayInstall(const QString &file, const BankCheck &check, bool force)
 {
     if (check.outcome != ProgramOutcome::StartsNormally) {
-        m_err << file << ": not installed: the program would not start normally with it\n";
+        m_err << file << ": " << tr("not installed: the program would not start normally with it") << '\n';
         return false;
     }
     QStringList reasons;
     if (check.recordCount < FewestRecords)
-        reasons << QStringLiteral("only %1, and a test draws thirty different questions from at least %2")
-                       .arg(counted(check.recordCount, "record"))
+        reasons << tr("only %1, and a test draws thirty different questions from at least %2")
+                       .arg(counted(check.recordCount, Records))
                        .arg(FewestRecords);
     const int rightOnes = std::accumulate(std::begin(check.rightAnswers), std::end(check.rightAnswers), 0);
     if (const int outside = check.recordCount - rightOnes; outside > 0)
-        reasons << QStringLiteral("%1 a right answer other than 1 to 4, and no answer to it counts as right")
-                       .arg(outside == 1 ? QStringLiteral("1 record has")
-                                         : QStringLiteral("%1 records have").arg(outside));
+        reasons << (outside == 1
+                        ? tr("1 record has a right answer other than 1 to 4, and no answer to it counts as right")
+                        : tr("%1 records have a right answer other than 1 to 4, and no answer to it counts as "
+                             "right")
+                              .arg(outside));
     if (force)
         return true;
     for (const QString &reason : std::as_const(reasons))
-        m_err << file << ": not installed: " << reason << "; --force installs it anyway\n";
+        m_err << file << ": " << tr("not installed: %1; --force installs it anyway").arg(reason) << '\n';
     return reasons.isEmpty();
 }
 
@@ -118,7 +121,7 @@ std::optional<bank::PictureList> TestInstaller::teacherPictures(const QString &l
         bank::sortInFileOrder(errors, {listFile});
         for (const bank::SourceError &error : std::as_const(errors))
             m_err << error.toString() << '\n';
-        m_err << listFile << ": nothing installed\n";
+        m_err << listFile << ": " << tr("nothing installed") << '\n';
         return std::nullopt;
     }
     bank::PictureList installed;
@@ -163,23 +166,25 @@ int TestInstaller::listBackups()
 {
     const QList<TestBackups::Backup> backups = m_backups.all();
     if (backups.isEmpty()) {
-        m_out << "no backups in " << native(m_backups.folder()) << "; lorvane-bank restore --default puts back "
-              << "the test carried in the program\n";
+        m_out << tr("no backups in %1; lorvane-bank restore --default puts back the test carried in the program")
+                     .arg(native(m_backups.folder()))
+              << '\n';
         return BankCommand::Success;
     }
-    m_out << "backups of " << native(m_target) << " in " << native(m_backups.folder()) << ":\n";
+    m_out << tr("backups of %1 in %2:").arg(native(m_target), native(m_backups.folder())) << '\n';
     for (const TestBackups::Backup &backup : backups) {
         QByteArray bytes;
         QString error;
         const QString records =
-            readAll(backup.testFile, bytes, &error) ? counted(bank::countQuestions(bytes), "record") : error;
+            readAll(backup.testFile, bytes, &error) ? counted(bank::countQuestions(bytes), Records) : error;
         m_out << QStringLiteral("%1  %2  %3%4\n")
                      .arg(backup.number, 4)
                      .arg(backup.kept.toString(QStringLiteral("yyyy-MM-dd hh:mm")), records,
-                          backup.pictureList.isEmpty() ? QString() : QStringLiteral(", with a picture list"));
+                          backup.pictureList.isEmpty() ? QString() : tr(", with a picture list"));
     }
-    m_out << "lorvane-bank restore N puts backup N back, restore --default the test carried in the program; "
-             "the test they replace is kept as a backup too\n";
+    m_out << tr("lorvane-bank restore N puts backup N back, restore --default the test carried in the program; "
+                "the test they replace is kept as a backup too")
+          << '\n';
     return BankCommand::Success;
 }
 
@@ -187,8 +192,10 @@ int TestInstaller::restore(int number)
 {
     const std::optional<TestBackups::Backup> backup = m_backups.find(number);
     if (!backup) {
-        m_err << "there is no backup " << number << " in " << native(m_backups.folder())
-              << " (lorvane-bank restore lists them)\n";
+        m_err << tr("there is no backup %1 in %2 (lorvane-bank restore lists them)")
+                     .arg(number)
+                     .arg(native(m_backups.folder()))
+              << '\n';
         return BankCommand::BadInput;
     }
     InstalledTest test;
@@ -199,7 +206,7 @@ int TestInstaller::restore(int number)
     }
     if (!replace(test))
         return BankCommand::BadInput;
-    m_out << "backup " << number << " is back as " << native(m_target) << '\n';
+    m_out << tr("backup %1 is back as %2").arg(number).arg(native(m_target)) << '\n';
     return BankCommand::Success;
 }
 
@@ -213,7 +220,7 @@ int TestInstaller::restoreDefault()
     }
     if (!replace(carried))
         return BankCommand::BadInput;
-    m_out << "the test carried in the program is back as " << native(m_target) << ", with its own pictures\n";
+    m_out << tr("the test carried in the program is back as %1, with its own pictures").arg(native(m_target)) << '\n';
     return BankCommand::Success;
 }
 
@@ -242,8 +249,10 @@ bool TestInstaller::replace(const InstalledTest &next)
         return false;
     }
     if (kept)
-        m_out << "the test it replaces is kept as backup " << kept << ": "
-              << native(QDir(m_backups.folder()).filePath(QStringLiteral("%1.lvq").arg(kept))) << '\n';
+        m_out << tr("the test it replaces is kept as backup %1: %2")
+                     .arg(kept)
+                     .arg(native(QDir(m_backups.folder()).filePath(QStringLiteral("%1.lvq").arg(kept))))
+              << '\n';
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "bank_cli/test_backups.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QTextStream>
 
@@ -19,6 +20,8 @@ struct BankCheck;
 // Each command returns the exit status of lorvane-bank.
 class TestInstaller
 {
+    Q_DECLARE_TR_FUNCTIONS(TestInstaller)
+
 public:
     TestInstaller(QTextStream &out, QTextStream &err);
 

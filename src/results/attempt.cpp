@@ -1,5 +1,6 @@
 #include "results/attempt.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -73,13 +74,14 @@ bool Attempt::fromJson(const QByteArray &json, Attempt &attempt, QString *error)
     QJsonParseError parse;
     const QJsonObject root = QJsonDocument::fromJson(json, &parse).object();
     if (parse.error != QJsonParseError::NoError)
-        return wrong(error, QStringLiteral("damaged: %1 at byte %2").arg(parse.errorString()).arg(parse.offset));
+        return wrong(error, QCoreApplication::translate("results::Attempt", "damaged: %1 at byte %2")
+                                .arg(parse.errorString())
+                                .arg(parse.offset));
     if (root.value(QStringLiteral("format")).toString() != QLatin1StringView(Format))
-        return wrong(error, QStringLiteral("not an attempt file"));
+        return wrong(error, QCoreApplication::translate("results::Attempt", "not an attempt file"));
     if (root.value(QStringLiteral("version")).toInt() != Version)
-        return wrong(
-            error,
-            QStringLiteral("an attempt of another version (%1)").arg(root.value(QStringLiteral("version")).toInt()));
+        return wrong(error, QCoreApplication::translate("results::Attempt", "an attempt of another version (%1)")
+                                .arg(root.value(QStringLiteral("version")).toInt()));
     attempt = Attempt();
     attempt.id = root.value(QStringLiteral("id")).toString();
     attempt.userName = root.value(QStringLiteral("user")).toString();
@@ -104,7 +106,7 @@ bool Attempt::fromJson(const QByteArray &json, Attempt &attempt, QString *error)
     attempt.totals = {totals.value(QStringLiteral("right")).toInt(), totals.value(QStringLiteral("wrong")).toInt(),
                       totals.value(QStringLiteral("timeOuts")).toInt()};
     if (!attempt.ended.isValid() || attempt.questions.isEmpty())
-        return wrong(error, QStringLiteral("damaged: no end time or no questions"));
+        return wrong(error, QCoreApplication::translate("results::Attempt", "damaged: no end time or no questions"));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "results/attempt_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +38,8 @@ void AttemptFolder::readFile(const QString &path)
         return;
     }
     if (file.size() > LargestAttempt) {
-        m_problems.append({path, QStringLiteral("not an attempt file: far too large")});
+        m_problems.append(
+            {path, QCoreApplication::translate("results::AttemptFolder", "not an attempt file: far too large")});
         return;
     }
     Attempt attempt;

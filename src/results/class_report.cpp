@@ -1,5 +1,6 @@
 #include "results/class_report.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -62,7 +63,10 @@ QString mostUsedSha256(const QList<Attempt> &attempts)
 
 QString percent(int part, int whole)
 {
-    return QStringLiteral("%1 of %2, %3%").arg(part).arg(whole).arg(qRound(100.0 * part / whole));
+    return QCoreApplication::translate("results::ClassReport", "%1 of %2, %3%")
+        .arg(part)
+        .arg(whole)
+        .arg(qRound(100.0 * part / whole));
 }
 
 } // namespace
@@ -169,20 +173,26 @@ void ClassReport::flag(Question &question)
     if (question.facility < GuessingFacility)
         question.flags.append(
             {Flag::TooHard, 0,
-             QStringLiteral("answered right less often than guessing among four answers would (%1)").arg(rightShare)});
+             QCoreApplication::translate("results::ClassReport",
+                                         "answered right less often than guessing among four answers would (%1)")
+                 .arg(rightShare)});
     else if (question.facility > AlmostAlwaysFacility)
-        question.flags.append(
-            {Flag::TooEasy, 0,
-             QStringLiteral("answered right almost always (%1): it tells no one apart").arg(rightShare)});
+        question.flags.append({Flag::TooEasy, 0,
+                               QCoreApplication::translate("results::ClassReport",
+                                                           "answered right almost always (%1): it tells no one apart")
+                                   .arg(rightShare)});
     if (question.discrimination < 0)
-        question.flags.append({Flag::LowDiscrimination, 0,
-                               QStringLiteral("students with fewer right answers elsewhere answered it right more "
-                                              "often than those with more (discrimination %1)")
-                                   .arg(question.discrimination, 0, 'f', 2)});
+        question.flags.append(
+            {Flag::LowDiscrimination, 0,
+             QCoreApplication::translate("results::ClassReport",
+                                         "students with fewer right answers elsewhere answered it right more "
+                                         "often than those with more (discrimination %1)")
+                 .arg(question.discrimination, 0, 'f', 2)});
     else if (question.discrimination < LowDiscrimination)
         question.flags.append({Flag::LowDiscrimination, 0,
-                               QStringLiteral("it hardly separates the stronger students from the weaker "
-                                              "(discrimination %1, below %2)")
+                               QCoreApplication::translate("results::ClassReport",
+                                                           "it hardly separates the stronger students from the weaker "
+                                                           "(discrimination %1, below %2)")
                                    .arg(question.discrimination, 0, 'f', 2)
                                    .arg(LowDiscrimination, 0, 'f', 2)});
     const bool keyKnown = question.right >= 1 && question.right <= 4;
@@ -190,17 +200,21 @@ void ClassReport::flag(Question &question)
         if (answer == question.right)
             continue;
         if (keyKnown && question.chosen[answer] > question.chosen[question.right])
-            question.flags.append({Flag::KeyDoubtful, answer,
-                                   QStringLiteral("answer %1 was chosen more often than the right answer %2 (%3 "
-                                                  "times against %4): is the key right?")
-                                       .arg(answer)
-                                       .arg(question.right)
-                                       .arg(question.chosen[answer])
-                                       .arg(question.chosen[question.right])});
+            question.flags.append(
+                {Flag::KeyDoubtful, answer,
+                 QCoreApplication::translate("results::ClassReport",
+                                             "answer %1 was chosen more often than the right answer %2 (%3 "
+                                             "times against %4): is the key right?")
+                     .arg(answer)
+                     .arg(question.right)
+                     .arg(question.chosen[answer])
+                     .arg(question.chosen[question.right])});
         if (question.chosen[answer] == 0)
             question.flags.append(
                 {Flag::UnusedAnswer, answer,
-                 QStringLiteral("nobody chose answer %1: it draws no one away from the right answer").arg(answer)});
+                 QCoreApplication::translate("results::ClassReport",
+                                             "nobody chose answer %1: it draws no one away from the right answer")
+                     .arg(answer)});
     }
 }
 

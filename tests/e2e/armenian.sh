@@ -53,4 +53,9 @@ check "the results read in Armenian" wait_for 40 results_read
 check "the results' heading reads in Armenian" reads_line "  Տեստն ավարտվեց։ Տեսեք Ձեր արդյունքները"
 menu_quit "$main_id"
 check "Alt+F and Q end the program in Armenian too" exits_with "$pid" 5 0
+# The teachers' command speaks the desktop's language too; under C, the English it always had.
+bank=$(dirname "$LORVANE")/lorvane-bank
+check "lorvane-bank's help is Armenian" grep -qxF 'Հրամաններ՝' <(LANG=hy_AM.UTF-8 "$bank" --help)
+check "lorvane-bank names a bad command in Armenian" grep -qxF 'lorvane-bank: անհայտ հրաման՝ «frob» (տե՛ս lorvane-bank --help)' <(LANG=hy_AM.UTF-8 "$bank" frob 2>&1)
+check "under LANG=C lorvane-bank's message is the English of before" grep -qxF 'lorvane-bank: unknown command "frob" (see lorvane-bank --help)' <(LANG=C "$bank" frob 2>&1)
 finish
