@@ -1655,6 +1655,21 @@ Commands:
     </message>
 </context>
 <context>
+    <name>results::AttemptWriter</name>
+    <message>
+        <source>it gave no answer in %1 seconds</source>
+        <translation>այն %1 վայրկյանում չպատասխանեց</translation>
+    </message>
+    <message>
+        <source>no folder is set</source>
+        <translation>թղթապանակ նշված չէ</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>թղթապանակը հնարավոր չէ ստեղծել</translation>
+    </message>
+</context>
+<context>
     <name>results::ClassReport</name>
     <message>
         <source>%1 of %2, %3%</source>

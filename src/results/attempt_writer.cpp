@@ -1,5 +1,6 @@
 #include "results/attempt_writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -46,7 +47,8 @@ void runJob(const std::shared_ptr<AttemptWriter::Job> &job, const QString &folde
     } else {
         outcome.reason = answered
                              ? *job->folderError
-                             : QStringLiteral("it gave no answer in %1 seconds").arg(AttemptWriter::DeadlineSeconds);
+                             : QCoreApplication::translate("results::AttemptWriter", "it gave no answer in %1 seconds")
+                                   .arg(AttemptWriter::DeadlineSeconds);
         lock.unlock();
         QString path; // a folder that hangs is never looked at again, not even to compare it
         const QString error = QDir::cleanPath(fallback) == QDir::cleanPath(folder)
@@ -100,9 +102,9 @@ AttemptWriter::Outcome AttemptWriter::outcome() const
 QString AttemptWriter::writeInto(const QString &folder, const QString &name, const QByteArray &bytes, QString *path)
 {
     if (folder.isEmpty())
-        return QStringLiteral("no folder is set");
+        return QCoreApplication::translate("results::AttemptWriter", "no folder is set");
     if (!QDir().mkpath(folder))
-        return QStringLiteral("the folder cannot be made");
+        return QCoreApplication::translate("results::AttemptWriter", "the folder cannot be made");
     *path = QDir(folder).filePath(name);
     QSaveFile file(*path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
