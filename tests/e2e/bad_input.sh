@@ -42,7 +42,7 @@ observe()
     elif [ "$(window_area "$id" | cut -dx -f1)" -ge 600 ]; then
         answer_a_few "$id"
         menu_quit "$id"
-        wait_exit "$pid" 10
+        wait_exit "$pid" 30 # the sanitizer's leak check at the end takes long on a busy machine
         OUTCOME="a main window, then status $EXIT_STATUS"
         [ "$EXIT_STATUS" = 0 ] && OUTCOME=runs
     else
