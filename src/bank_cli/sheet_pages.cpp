@@ -108,12 +108,13 @@ int SheetPages::pageHeight()
 QList<QList<qsizetype>> SheetPages::pages() const
 {
     QList<QList<qsizetype>> pages(1);
+    const int bottom = pageHeight() - Margin;
     int y = Margin;
     for (qsizetype index = 0; index < m_pieces.size(); ++index) {
         int together = m_pieces.at(index).height;
         for (qsizetype next = index; m_pieces.at(next).keepWithNext && next + 1 < m_pieces.size(); ++next)
             together += m_pieces.at(next + 1).height;
-        if (y + together > pageHeight() - Margin && !pages.last().isEmpty()) {
+        if (y + together > bottom && !pages.last().isEmpty()) {
             pages.append(QList<qsizetype>());
             y = Margin;
         }
