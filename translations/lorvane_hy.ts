@@ -5,7 +5,7 @@
     <name>AikenImport</name>
     <message>
         <source>the question has no &quot;ANSWER:&quot; line</source>
-        <translation>հարցը չունի &quot;ANSWER:&quot; տող</translation>
+        <translation>հարցը &quot;ANSWER:&quot; տող չունի</translation>
     </message>
     <message>
         <source>left out: no answers follow this text before the blank line (a question is the text right before its answers)</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>the question has no answers before its &quot;ANSWER:&quot; line</source>
-        <translation>հարցը իր &quot;ANSWER:&quot; տողից առաջ պատասխաններ չունի</translation>
+        <translation>հարցն իր &quot;ANSWER:&quot; տողից առաջ պատասխաններ չունի</translation>
     </message>
     <message>
         <source>no answer has the letter %1</source>
@@ -49,14 +49,14 @@
     </message>
     <message>
         <source>%1 answers, where a record has four</source>
-        <translation>%1 պատասխան, մինչդեռ գրառումն ունի չորսը</translation>
+        <translation>%1 պատասխան, մինչդեռ գրառումը չորս պատասխան ունի</translation>
     </message>
 </context>
 <context>
     <name>AttemptRecorder</name>
     <message>
         <source>Your result could not be kept in %1 (%2), so it was kept in %3.</source>
-        <translation>Ձեր արդյունքը հնարավոր չեղավ պահել %1 թղթապանակում (%2), ուստի այն պահվեց %3 թղթապանակում։</translation>
+        <translation>Ձեր արդյունքը հնարավոր չեղավ պահել %1 թղթապանակում (%2), ուստի այն պահվեց %3 ֆայլում։</translation>
     </message>
     <message>
         <source>Your result was not kept: %1 could not take it (%2).</source>
@@ -75,11 +75,11 @@
     </message>
     <message>
         <source>the file does not begin with &quot;.: the first question&apos;s text must begin with a full stop, or the program takes the file for a foreign one</source>
-        <translation>ֆայլը չի սկսվում &quot;.-ով. առաջին հարցի տեքստը պետք է սկսվի վերջակետով (.), այլապես ծրագիրը ֆայլը օտար է համարում</translation>
+        <translation>ֆայլը չի սկսվում &quot;.-ով. առաջին հարցի տեքստը պետք է սկսվի վերջակետով (.), այլապես ծրագիրը ֆայլը համարում է օտար</translation>
     </message>
     <message>
         <source>the file is not a test file at all: it holds control bytes that no text has (is it a picture, a document, a program?)</source>
-        <translation>ֆայլն ընդհանրապես տեստի ֆայլ չէ. այն պարունակում է կառավարման բայթեր, որոնք ոչ մի տեքստ չունի (գուցե դա նկար է, փաստաթո՞ւղթ, ծրագի՞ր)</translation>
+        <translation>ֆայլն ընդհանրապես տեստի ֆայլ չէ. այն պարունակում է կառավարման բայթեր, որոնք տեքստում չեն լինում (գուցե դա նկա՞ր է, փաստաթո՞ւղթ, ծրագի՞ր)</translation>
     </message>
     <message>
         <source>only %1: a test needs thirty different questions and one record more</source>
@@ -215,11 +215,11 @@ Commands:
                                ստուգել ֆայլը, ապա դնել այնտեղ, որտեղից ծրագիրն այն կարդում է
   restore [N | --default]      ցույց տալ install-ի փոխարինած տեստերը կամ վերադարձնել դրանցից մեկը
   where                        տպել, թե որտեղից է ծրագիրը կարդում իր տեստի ֆայլը
-  sheet FILE.lvq OUT.pdf|.png  ստեղծել ստուգման թերթ՝ ճիշտ պատասխանները նշված
+  sheet FILE.lvq OUT.pdf|.png  ստեղծել ստուգման թերթ՝ ճիշտ պատասխանների նշումով
   report RESULTS... -o OUT.html|.pdf|.csv
                                դասարանի հաշվետվություն փորձերի ֆայլերից և թղթապանակներից
   review ATTEMPT.json OUT.pdf|.png
-                               մեկ փորձի հարցերը՝ ընտրված և ճիշտ պատասխանները նշված</translation>
+                               մեկ փորձի հարցերը՝ ընտրված և ճիշտ պատասխանների նշումով</translation>
     </message>
     <message>
         <source>the format, aiken or gift.</source>
@@ -239,7 +239,7 @@ Commands:
     </message>
     <message>
         <source>N questions drawn at random, in the order of the bank.</source>
-        <translation>պատահականորեն ընտրված N հարց՝ հարցաշարի հերթականությամբ։</translation>
+        <translation>պատահականորեն ընտրված N հարց՝ տեստի ֆայլի հերթականությամբ։</translation>
     </message>
     <message>
         <source>spread the right answers evenly over 1 to 4; --shuffle-answers=SEED repeats a shuffle.</source>
@@ -331,7 +331,7 @@ Commands:
     </message>
     <message>
         <source>%1 would write over %2, the file it reads</source>
-        <translation>%1-ը կվերագրեր %2-ը՝ այն ֆայլը, որը կարդում է</translation>
+        <translation>%1-ը կվրագրեր %2-ը՝ այն ֆայլը, որը կարդում է</translation>
     </message>
     <message>
         <source>%1 is no name for what %2 writes: give it the ending .%3</source>
@@ -339,7 +339,7 @@ Commands:
     </message>
     <message>
         <source>encode writes the file differently from here on</source>
-        <translation>այստեղից սկսած encode-ը ֆայլը այլ կերպ է գրում</translation>
+        <translation>այստեղից սկսած encode-ը ֆայլն այլ կերպ է գրում</translation>
     </message>
     <message>
         <source>import needs --from aiken or --from gift</source>
@@ -363,7 +363,7 @@ Commands:
     </message>
     <message>
         <source>a seed is a whole number from 0 to 4294967295</source>
-        <translation>սերմը 0-ից 4294967295 ամբողջ թիվ է</translation>
+        <translation>սերմը 0-ից մինչև 4294967295 ամբողջ թիվ է</translation>
     </message>
     <message>
         <source>--%1 takes a number of questions</source>
@@ -433,7 +433,7 @@ Commands:
     </message>
     <message>
         <source>%1, and %2 of another test file left out</source>
-        <translation>%1, իսկ այլ տեստի ֆայլի %2 բաց թողնվեց</translation>
+        <translation>%1, իսկ այլ տեստի ֆայլով արված %2 բաց թողնվեց</translation>
     </message>
     <message>
         <source>the review is written as .pdf or .png</source>
@@ -449,7 +449,7 @@ Commands:
     </message>
     <message>
         <source>taken with another test file (%1) than %2; give it with --test</source>
-        <translation>արվել է այլ տեստի ֆայլով (%1), քան %2-ը. տվեք այն --test-ով</translation>
+        <translation>արվել է այլ տեստի ֆայլով (%1), քան %2. տվեք այն --test-ով</translation>
     </message>
     <message>
         <source>record %1 is not in the test file</source>
@@ -609,11 +609,11 @@ Commands:
     </message>
     <message>
         <source>%1 answers, where a record has four (an &quot;=&quot; or &quot;~&quot; that belongs to a text is written \= or \~)</source>
-        <translation>%1 պատասխան, մինչդեռ գրառումն ունի չորսը (տեքստին պատկանող &quot;=&quot; կամ &quot;~&quot; նշանը գրվում է \= կամ \~)</translation>
+        <translation>%1 պատասխան, մինչդեռ գրառումը չորս պատասխան ունի (տեքստին պատկանող &quot;=&quot; կամ &quot;~&quot; նշանը գրվում է \= կամ \~)</translation>
     </message>
     <message>
         <source>%1 answers, where a record has four</source>
-        <translation>%1 պատասխան, մինչդեռ գրառումն ունի չորսը</translation>
+        <translation>%1 պատասխան, մինչդեռ գրառումը չորս պատասխան ունի</translation>
     </message>
     <message>
         <source>several right answers</source>
@@ -636,7 +636,7 @@ Commands:
     </message>
     <message>
         <source>a table cannot be carried into the test file: its cells run on as text</source>
-        <translation>աղյուսակը հնարավոր չէ տեղափոխել տեստի ֆայլ. նրա վանդակները շարունակվում են որպես տեքստ</translation>
+        <translation>աղյուսակը հնարավոր չէ տեղափոխել տեստի ֆայլ. նրա բջիջների տեքստը գրվում է իրար հետևից</translation>
     </message>
     <message>
         <source>&lt;%1&gt; cannot be carried into the test file: its text runs on in line</source>
@@ -790,11 +790,11 @@ Commands:
     </message>
     <message>
         <source>A question is judged only once it was shown at least %1 times: with fewer, one answer more or less moves its share of right answers by ten points or more, and its discrimination is mostly chance.</source>
-        <translation>Հարցը գնահատվում է միայն այն բանից հետո, երբ այն ցույց է տրվել առնվազն %1 անգամ. ավելի քիչ դեպքում մեկ պատասխանով ավել կամ պակասը նրա ճիշտ պատասխանների բաժինը փոխում է տաս և ավելի տոկոսային կետով, իսկ տարբերակման ցուցիչը հիմնականում պատահական է։</translation>
+        <translation>Հարցը գնահատվում է միայն այն բանից հետո, երբ այն ցույց է տրվել առնվազն %1 անգամ. ավելի քիչ դեպքում ընդամենը մեկ պատասխանի տարբերությունը նրա ճիշտ պատասխանների բաժինը փոխում է տասը և ավելի տոկոսային կետով, իսկ տարբերակման ցուցիչը հիմնականում պատահականության արդյունք է։</translation>
     </message>
     <message>
         <source>Facility: the share answered right. Discrimination: the correlation of a right answer to the question with the attempt&apos;s other right answers (from −1 to 1; higher separates the stronger students from the weaker better).</source>
-        <translation>Հեշտություն՝ ճիշտ պատասխանների բաժինը։ Տարբերակում՝ հարցի ճիշտ պատասխանի հարաբերակցությունը նույն փորձի մյուս ճիշտ պատասխանների հետ (−1-ից 1. ավելի բարձրն ավելի լավ է տարբերում ուժեղ աշակերտներին թույլերից)։</translation>
+        <translation>Հեշտություն՝ ճիշտ պատասխանների բաժինը։ Տարբերակում՝ հարցի ճիշտ պատասխանի հարաբերակցությունը նույն փորձի մյուս ճիշտ պատասխանների հետ (−1-ից մինչև 1. որքան բարձր է, այնքան ավելի լավ է տարբերում ուժեղ աշակերտներին թույլերից)։</translation>
     </message>
     <message>
         <source>%1 attempts were taken with another test file and are left out of every figure above.</source>
@@ -827,7 +827,7 @@ Commands:
     </message>
     <message>
         <source>Record %1: shown %2, facility %3, discrimination %4; chosen %5; time-outs %6; median %7 s</source>
-        <translation>№%1 գրառում. ցույց է տրվել %2 անգամ, հեշտություն %3, տարբերակում %4. ընտրվել են՝ %5. ժամանակի սպառումներ՝ %6. մեդիան՝ %7 վ</translation>
+        <translation>№%1 գրառում. ցույց է տրվել %2 անգամ, հեշտություն՝ %3, տարբերակում՝ %4. ընտրվել են՝ %5. ժամանակի սպառումներ՝ %6. մեդիան՝ %7 վ</translation>
     </message>
     <message>
         <source>Test file %1 (SHA-256 %2…): %3 attempts.</source>
@@ -884,7 +884,7 @@ Commands:
     </message>
     <message>
         <source>Why</source>
-        <translation>Ինչու</translation>
+        <translation>Պատճառ</translation>
     </message>
     <message>
         <source>The class at a glance</source>
@@ -892,7 +892,7 @@ Commands:
     </message>
     <message>
         <source>How many attempts had each number of right answers</source>
-        <translation>Քանի փորձ է ունեցել ճիշտ պատասխանների յուրաքանչյուր քանակը</translation>
+        <translation>Փորձերի բաշխումն ըստ ճիշտ պատասխանների քանակի</translation>
     </message>
     <message>
         <source>Questions</source>
@@ -900,7 +900,7 @@ Commands:
     </message>
     <message>
         <source>The right answer&apos;s count is in bold.</source>
-        <translation>Ճիշտ պատասխանի քանակը թավ է։</translation>
+        <translation>Ճիշտ պատասխանն ընտրածների թիվը գրված է թավ տառերով։</translation>
     </message>
     <message>
         <source>Shown</source>
@@ -987,7 +987,7 @@ Commands:
     </message>
     <message>
         <source>too many records for one image; write a .pdf or take a --sample</source>
-        <translation>չափազանց շատ գրառումներ մեկ պատկերի համար. գրեք .pdf կամ վերցրեք --sample</translation>
+        <translation>գրառումները չափազանց շատ են մեկ պատկերի համար. գրեք .pdf կամ օգտագործեք --sample</translation>
     </message>
     <message>
         <source>the image cannot be encoded</source>
@@ -1021,7 +1021,7 @@ Commands:
     </message>
     <message>
         <source>no question shows a picture; --pictures LIST.txt gives them</source>
-        <translation>ոչ մի հարց նկար ցույց չի տալիս. --pictures LIST.txt-ը տալիս է դրանք</translation>
+        <translation>ոչ մի հարց նկար ցույց չի տալիս. նկարները տրվում են --pictures LIST.txt-ով</translation>
     </message>
     <message>
         <source>%1 with a picture</source>
@@ -1046,7 +1046,7 @@ Commands:
     </message>
     <message>
         <source>not installed: %1; --force installs it anyway</source>
-        <translation>չտեղադրվեց. %1. --force-ը այն տեղադրում է ամեն դեպքում</translation>
+        <translation>չտեղադրվեց. %1. --force-ն այն տեղադրում է ամեն դեպքում</translation>
     </message>
     <message>
         <source>nothing installed</source>
@@ -1066,7 +1066,7 @@ Commands:
     </message>
     <message>
         <source>lorvane-bank restore N puts backup N back, restore --default the test carried in the program; the test they replace is kept as a backup too</source>
-        <translation>lorvane-bank restore N-ը վերադարձնում է №N պահուստային պատճենը, restore --default-ը՝ ծրագրի հետ բերված տեստը. նրանց փոխարինած տեստը նույնպես պահվում է որպես պահուստային պատճեն</translation>
+        <translation>lorvane-bank restore N-ը վերադարձնում է №N պահուստային պատճենը, restore --default-ը՝ ծրագրի հետ բերված տեստը. փոխարինվող տեստը նույնպես պահվում է որպես պահուստային պատճեն</translation>
     </message>
     <message>
         <source>there is no backup %1 in %2 (lorvane-bank restore lists them)</source>
@@ -1082,7 +1082,7 @@ Commands:
     </message>
     <message>
         <source>the test it replaces is kept as backup %1: %2</source>
-        <translation>նրա փոխարինած տեստը պահվեց որպես №%1 պահուստային պատճեն՝ %2</translation>
+        <translation>փոխարինված տեստը պահվեց որպես №%1 պահուստային պատճեն՝ %2</translation>
     </message>
 </context>
 <context>
@@ -1142,7 +1142,7 @@ Commands:
     <message>
         <source>the file is %1: save it as plain text, UTF-8</source>
         <extracomment>%1 is what the file is, &quot;a PDF document&quot; or the like.</extracomment>
-        <translation>ֆայլը %1 է. պահպանեք այն որպես պարզ տեքստ՝ UTF-8</translation>
+        <translation>ֆայլը %1 է. պահպանեք այն որպես պարզ տեքստ՝ UTF-8 կոդավորմամբ</translation>
     </message>
 </context>
 <context>
@@ -1157,7 +1157,7 @@ Commands:
     </message>
     <message>
         <source>a quoted text has no closing quote on its line</source>
-        <translation>չակերտներով տեքստը իր տողում փակող չակերտ չունի</translation>
+        <translation>չակերտներով տեքստն իր տողում փակող չակերտ չունի</translation>
     </message>
     <message>
         <source>the right answer&apos;s field holds no number</source>
@@ -1250,7 +1250,7 @@ Commands:
     </message>
     <message>
         <source>the first question must begin with a full stop, or the program takes the file for a foreign one (--add-signature puts one in)</source>
-        <translation>առաջին հարցը պետք է սկսվի վերջակետով (.), այլապես ծրագիրը ֆայլը օտար է համարում (--add-signature-ն այն ավելացնում է)</translation>
+        <translation>առաջին հարցը պետք է սկսվի վերջակետով (.), այլապես ծրագիրը ֆայլը համարում է օտար (--add-signature-ն այն ավելացնում է)</translation>
     </message>
     <message>
         <source>the program reads at most %1 questions</source>
@@ -1484,7 +1484,7 @@ Commands:
     </message>
     <message>
         <source>Space or %1 chooses this answer</source>
-        <translation>Բացատը կամ %1-ը ընտրում է այս պատասխանը</translation>
+        <translation>Այս պատասխանն ընտրվում է Բացատ կամ %1 ստեղնով</translation>
     </message>
     <message>
         <source>Seconds left</source>
@@ -1658,7 +1658,7 @@ Commands:
     <name>results::AttemptWriter</name>
     <message>
         <source>it gave no answer in %1 seconds</source>
-        <translation>այն %1 վայրկյանում չպատասխանեց</translation>
+        <translation>այն %1 վայրկյանում չարձագանքեց</translation>
     </message>
     <message>
         <source>no folder is set</source>

@@ -30,8 +30,10 @@ check "the AppStream metadata are valid" appstreamcli validate --no-net "$share/
 check "the menu entry's icon is in the theme" test -f "$share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$desktop").png"
 check "the manual page tells where the settings and the test file are" grep -qz \
     "~/.config/Lorvane/Lorvane.ini.*~/.local/share/Lorvane/LVT.lvq" <(MANWIDTH=200 man --manpath="$share/man" lorvane)
-check "the Armenian manual page is where man looks for the hy locale" grep -q \
-    "ՆԿԱՐԱԳՐՈՒԹՅՈՒՆ" <(MANWIDTH=200 LANG=C.UTF-8 man -l "$share/man/hy/man1/lorvane.1.gz")
+for page in lorvane lorvane-bank; do
+    check "the Armenian manual page of $page is where man looks for the hy locale" grep -q \
+        "ՆԿԱՐԱԳՐՈՒԹՅՈՒՆ" <(MANWIDTH=200 LANG=C.UTF-8 man -l "$share/man/hy/man1/$page.1.gz")
+done
 
 # In the root as a student: a home of their own, and of this machine only /proc and /dev. The
 # program's process id stays the same through env, unshare, sh and chroot. Leaks are the other
