@@ -45,6 +45,7 @@ observe()
         wait_exit "$pid" 30 # the sanitizer's leak check at the end takes long on a busy machine
         OUTCOME="a main window, then status $EXIT_STATUS"
         [ "$EXIT_STATUS" = 0 ] && OUTCOME=runs
+        [ "$EXIT_STATUS" = running ] && OUTCOME+=", windows: $(xdotool search --onlyvisible --pid "$pid" --name '' getwindowname %@ | tr '\n' ,)"
     else
         press_return "$id"
         wait_exit "$pid" 5
