@@ -275,7 +275,7 @@ Commands:
     </message>
     <message>
         <source>put back the test carried in the program.</source>
-        <translation>վերադարձնել ծրագրի հետ բերված տեստը։</translation>
+        <translation>վերադարձնել ծրագրի հետ տրվող տեստը։</translation>
     </message>
     <message>
         <source>the report to write, .html, .pdf or .csv.</source>
@@ -1054,7 +1054,7 @@ Commands:
     </message>
     <message>
         <source>no backups in %1; lorvane-bank restore --default puts back the test carried in the program</source>
-        <translation>%1 թղթապանակում պահուստային պատճեններ չկան. lorvane-bank restore --default-ը վերադարձնում է ծրագրի հետ բերված տեստը</translation>
+        <translation>%1 թղթապանակում պահուստային պատճեններ չկան. lorvane-bank restore --default-ը վերադարձնում է ծրագրի հետ տրվող տեստը</translation>
     </message>
     <message>
         <source>backups of %1 in %2:</source>
@@ -1066,7 +1066,7 @@ Commands:
     </message>
     <message>
         <source>lorvane-bank restore N puts backup N back, restore --default the test carried in the program; the test they replace is kept as a backup too</source>
-        <translation>lorvane-bank restore N-ը վերադարձնում է №N պահուստային պատճենը, restore --default-ը՝ ծրագրի հետ բերված տեստը. փոխարինվող տեստը նույնպես պահվում է որպես պահուստային պատճեն</translation>
+        <translation>lorvane-bank restore N-ը վերադարձնում է №N պահուստային պատճենը, restore --default-ը՝ ծրագրի հետ տրվող տեստը. փոխարինվող տեստը նույնպես պահվում է որպես պահուստային պատճեն</translation>
     </message>
     <message>
         <source>there is no backup %1 in %2 (lorvane-bank restore lists them)</source>
@@ -1078,7 +1078,7 @@ Commands:
     </message>
     <message>
         <source>the test carried in the program is back as %1, with its own pictures</source>
-        <translation>ծրագրի հետ բերված տեստը վերադարձվեց որպես %1՝ իր նկարներով</translation>
+        <translation>ծրագրի հետ տրվող տեստը վերադարձվեց որպես %1՝ իր նկարներով</translation>
     </message>
     <message>
         <source>the test it replaces is kept as backup %1: %2</source>
@@ -1200,7 +1200,7 @@ Commands:
     </message>
     <message>
         <source>the carried test&apos;s question %1 has no picture</source>
-        <translation>ծրագրի հետ բերված տեստի №%1 հարցը նկար չունի</translation>
+        <translation>ծրագրի հետ տրվող տեստի №%1 հարցը նկար չունի</translation>
     </message>
 </context>
 <context>
